@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumpage.h"
+
+#include "album/htmltext.h"
+
+namespace {
+
+// Indented lines start with this run of blanks; nothing reads it back.
+constexpr char Indent[] = "        ";
+
+// Builds page text line by line, each line ending in CR LF.
+class Lines
+{
+public:
+    void line(const QString &text) { m_bytes += text.toUtf8() + "\r\n"; }
+    void indented(const QString &text) { m_bytes += Indent + text.toUtf8() + "\r\n"; }
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    QByteArray m_bytes;
+};
+
+QString quoted(const QString &value)
+{
+    return QLatin1Char('"') + value + QLatin1Char('"');
+}
+
+QString pageLink(int page, const char *label)
+{
+    return QStringLiteral("| <A HREF=%1>%2</A>").arg(quoted(AlbumPage::fileName(page)), QLatin1String(label));
+}
+
+void navigation(Lines &out, const AlbumPageInfo &info)
+{
+    if (info.page > 1)
+        out.indented(pageLink(info.page - 1, "BACK"));
+    if (info.morePages)
+        out.indented(pageLink(info.page + 1, "NEXT"));
+    out.indented(QStringLiteral("| </P>"));
+}
+
+QString imageLink(const AlbumSlot &slot, bool targetBlank)
+{
+    QString link = QStringLiteral("<a href=") + quoted(HtmlText::urlAttribute(slot.name));
+    if (targetBlank)
+        link += QStringLiteral(" target=") + quoted(QStringLiteral("_blank"));
+    return link + QLatin1Char('>');
+}
+
+void labelCell(Lines &out, const DesignValues &design, const AlbumSlot &slot)
+{
+    out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>")
+                     .arg(quoted(design.TXTLabelColor)));
+    out.indented(QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ")
+                     .arg(quoted(design.TXTLabelTXTColor)));
+    out.line(HtmlText::text(slot.name) + QStringLiteral("</b></font></td>"));
+    out.indented(QStringLiteral("<td align=\"center\"><Font Size =\"+1\" color =%1></td></tr>")
+                     .arg(quoted(design.TXTLabelTXTColorSub)));
+    out.indented(QStringLiteral("</table></td>"));
+    out.line(QString());
+}
+
+void imageCell(Lines &out, const DesignValues &design, const AlbumSlot &slot, bool targetBlank)
+{
+    out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=280><tr><td align=\"center\">")
+                     .arg(quoted(design.TXTBGColorSub)));
+    out.indented(imageLink(slot, targetBlank));
+    out.indented(QStringLiteral("<IMG src=%1 height=%2 Width = %3 border=0>")
+                     .arg(quoted(HtmlText::urlAttribute(slot.source)), quoted(slot.height), quoted(slot.width)));
+    out.indented(QStringLiteral("</a></td>"));
+    out.indented(QStringLiteral("<td align=\"Left\" valign =\"Top\"><b>"));
+    out.indented(imageLink(slot, targetBlank) + HtmlText::text(slot.name) + QStringLiteral("</a>"));
+    out.indented(QStringLiteral("</b><div align=\"left\">"));
+    out.indented(QStringLiteral("<i>Size<br> %1 <br></i>").arg(slot.size));
+    out.indented(QStringLiteral("<i>Date<br>%1<br></i>").arg(HtmlText::fileDate(slot.modified)));
+    out.indented(QStringLiteral("<i>") + HtmlText::startMarker(slot.name) + QString::fromUtf8(slot.comment)
+                 + HtmlText::endMarker(slot.name) + QStringLiteral("<br></i>"));
+    out.indented(QStringLiteral("</div></td></tr></table></td>"));
+    out.line(QString());
+}
+
+} // namespace
+
+namespace AlbumPage {
+
+QString fileName(int page)
+{
+    return QStringLiteral("Album") + HtmlText::threeDigits(page) + QStringLiteral(".html");
+}
+
+QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
+{
+    Lines out;
+    out.line(QStringLiteral("<!Velmo Ver2.5 HtmlFormat,Designed by Kelvane >"));
+    out.line(QStringLiteral("<HTML>"));
+    out.line(QStringLiteral("<HEAD>"));
+    out.line(QStringLiteral("<META name=\"keywords\" lang=\"ja\" content=\"ヴェルモ,Velmo,Tarvex,Kelvane\">"));
+    out.line(QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=UTF-8\">"));
+    out.indented(QStringLiteral("<TITLE>") + design.TXTAlbumTitle + QStringLiteral("</TITLE>"));
+    out.line(QStringLiteral("</HEAD>"));
+    out.indented(QStringLiteral("<BODY BGCOLOR=%1 text=%2 link=%3 vlink=%4>")
+                     .arg(quoted(design.TXTBGColor), quoted(design.TitleColor), quoted(design.TXTBGLinkColor),
+                          quoted(design.TXTBGVLinkColor)));
+    out.indented(QStringLiteral("<P ALIGN=\"RIGHT\">"));
+    out.indented(QStringLiteral("<!s>LastUpdate "));
+    out.indented(HtmlText::updateDate(info.updated));
+    out.indented(QStringLiteral("<!e>"));
+    out.indented(QStringLiteral("Pages %1/%2<BR>")
+                     .arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
+    out.indented(QStringLiteral("| <A HREF=\"index.html\">HOME</A>"));
+    navigation(out, info);
+    out.line(QStringLiteral("<font size=6>") + design.TXTAlbumTitle + QStringLiteral("</font><br>"));
+    return out.bytes();
+}
+
+QByteArray rowTable(const DesignValues &design, const AlbumRow &row, bool targetBlank)
+{
+    Lines out;
+    if (row.isEmpty())
+        return {};
+    out.line(QStringLiteral("<!") + QString(49, QLatin1Char('-')) + QStringLiteral(">"));
+    out.indented(QStringLiteral("<table border=2 width=290 cellpadding=0>"));
+    out.line(QStringLiteral("<tr>"));
+    for (const AlbumSlot &slot : row)
+        labelCell(out, design, slot);
+    out.line(QStringLiteral("</tr>"));
+    out.line(QStringLiteral("<tr>"));
+    for (const AlbumSlot &slot : row)
+        imageCell(out, design, slot, targetBlank);
+    out.line(QStringLiteral("</TR>"));
+    out.line(QStringLiteral("</TABLE>"));
+    return out.bytes();
+}
+
+QByteArray foot(const DesignValues &design, const AlbumPageInfo &info)
+{
+    Lines out;
+    out.line(QStringLiteral("<font size=5>") + design.TXTAlbumFooter + QStringLiteral("</font><br>"));
+    navigation(out, info);
+    out.line(QStringLiteral("</P>"));
+    out.line(QStringLiteral("</BODY>"));
+    out.line(QStringLiteral("</HTML>"));
+    return out.bytes();
+}
+
+QByteArray page(const DesignValues &design, const AlbumPageInfo &info, const QList<AlbumRow> &rows)
+{
+    QByteArray bytes = head(design, info);
+    for (const AlbumRow &row : rows)
+        bytes += rowTable(design, row, info.targetBlank);
+    return bytes + foot(design, info);
+}
+
+} // namespace AlbumPage

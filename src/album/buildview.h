@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/messageboxes.h"
+
+#include <QString>
+
+// What the long folder commands (album build, reduction, slide page) do to
+// the window while they run. The main window implements it with its
+// controls; velmo-album on the terminal. None of these may run other events.
+class BuildView
+{
+public:
+    virtual ~BuildView() = default;
+
+    // Empties the viewer and the image list of the window.
+    virtual void clearViewer() = 0;
+    virtual void showProgress(bool visible) = 0;
+    // Width of the progress bar in twips; 8000 is the full bar.
+    virtual void setProgressWidth(double twips) = 0;
+    virtual double progressWidth() const = 0;
+    virtual void setStatus(const QString &text) = 0;
+    virtual QString status() const = 0;
+    // The "ALB" filter box of the file list.
+    virtual void setAlbumFilter(bool checked) = 0;
+    virtual void refreshFileList() = 0;
+    virtual void setBusy(bool busy) = 0;
+    // "Delete the old album pages first?" — true for Yes.
+    virtual bool askDeleteOldPages(const QString &question) = 0;
+    // A message box of a failing command.
+    virtual void showMessage(const QString &text, MessageBoxes::Icon icon) = 0;
+};

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// How file names and values are put into generated pages. A name made only of
+// letters, digits, blanks, "._-()" and Japanese passes through every function
+// here unchanged.
+namespace HtmlText {
+// A file name as an href or src value: "%", "#" and "?" percent-encoded so the
+// browser takes them as part of the name, then the HTML specials as
+// character references.
+QString urlAttribute(const QString &name);
+// A file name as page text.
+QString text(const QString &name);
+// A file name as the key inside the comment markers "<!S…>" and "<!E…>"; the
+// comment tool builds its markers with the same function.
+QString markerKey(const QString &name);
+QString startMarker(const QString &name);
+QString endMarker(const QString &name);
+
+// "yyyy/MM/dd", the update date of a page.
+QString updateDate(const QDate &date);
+// "yyyy/MM/dd H:mm:ss", or the date alone at exactly midnight.
+QString fileDate(const QDateTime &modified);
+// A number as the "####" format writes it: rounded half away from zero,
+// no leading zeros, empty text for zero.
+QString wholeNumber(double value);
+// At least three digits with leading zeros.
+QString threeDigits(int number);
+} // namespace HtmlText

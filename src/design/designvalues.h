@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "design/colortext.h"
+
+#include <QString>
+
+class SettingsStore;
+
+// The twelve design fields: what the album pages and the slide page take
+// their title, footer, colours and thumbnail box from.
+struct DesignValues
+{
+    QString TXTAlbumTitle = QStringLiteral("PhotoGallery");
+    QString TXTAlbumFooter = QStringLiteral("Velmo for Windows95");
+    QString TXTBGColor = QStringLiteral("#FFFFFF");
+    QString TXTBGColorSub = QStringLiteral("#FFFFFF");
+    QString TitleColor = QStringLiteral("#000000");
+    QString TXTBGLinkColor = QStringLiteral("#00ff00");
+    QString TXTBGVLinkColor = QStringLiteral("#C0C0C0");
+    QString TXTLabelColor = QStringLiteral("#107070");
+    QString TXTLabelTXTColor = QStringLiteral("#00FFFF");
+    QString TXTLabelTXTColorSub = QStringLiteral("#FFFFFF");
+    QString TXTIMGHeight = QStringLiteral("100");
+    QString TXTIMGWidth = QStringLiteral("135");
+
+    // The nine fields a colour set stores, in their load and save order, each
+    // with its key suffix in section COLORSET.
+    struct SetField
+    {
+        QString DesignValues::*field;
+        const char *suffix;
+    };
+    static const SetField colorSetFields[9];
+
+    // The fixed preset (colour mode 3).
+    static DesignValues preset();
+    void applyPreset();
+
+    bool operator==(const DesignValues &) const = default;
+};
+
+// What a colour-set load asks of the colour buttons.
+enum class ColorButtons { Show, Hide, Unchanged };
+
+// The colours the preview is painted with after a load, each converted from
+// its field; a text that does not convert leaves the previous colour in force
+// (black before the first).
+struct PreviewColors
+{
+    ColorValue pageBackground = 0;
+    ColorValue cellBackground = 0;
+    ColorValue pageText = 0;
+    ColorValue link = 0;
+    ColorValue visitedLink = 0;
+    ColorValue labelBackground = 0;
+    ColorValue labelText = 0;
+};
+PreviewColors previewColors(const DesignValues &values);
+
+// Fills the fields for the stored colour mode: "1"/"2" from that stored set
+// (absent keys keep the field), "3"/"0" the preset; then the two sizes.
+ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store);
+
+// Stores the set for the stored mode ("1"/"2" only), then the two sizes.
+void SaveColorSet(const DesignValues &values, SettingsStore &store);
+
+// The design values exactly as a freshly loaded design dialog holds them,
+// with the store writes its loading makes.
+DesignValues loadDesignValues(SettingsStore &store);
+
+// The size scroll bars' range; a stored size outside it is clamped, a
+// non-numeric one leaves the bar at its initial value.
+namespace DesignSize {
+constexpr int Minimum = 50;
+constexpr int Maximum = 200;
+constexpr int InitialWidthBar = 200;
+constexpr int InitialHeightBar = 100;
+int barValue(const QString &field, int initialBar);
+} // namespace DesignSize

@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDateTime>
+
+// The wall clock for dates written into pages, and a monotonic clock for waits.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+    // Milliseconds on a clock that never jumps or wraps.
+    virtual qint64 monotonicMs() const = 0;
+};

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <exception>
+
+// The failure numbers that handlers pick their messages by.
+namespace FailureCode {
+constexpr int InvalidCall = 5;
+constexpr int SubscriptOutOfRange = 9;
+constexpr int TypeMismatch = 13;
+constexpr int DllLoad = 48;
+constexpr int BadFileName = 52;
+constexpr int FileNotFound = 53;
+constexpr int DeviceUnavailable = 68;
+constexpr int PathFileAccess = 75;
+constexpr int PathNotFound = 76;
+constexpr int EntryPointNotFound = 453;
+constexpr int NoTextData = 461;
+constexpr int InvalidPicture = 481;
+constexpr int BadPictureData = 50003;
+// Velmo's own: the comment block of a page no longer stands where it was found.
+constexpr int MarkersMissing = 10001;
+} // namespace FailureCode
+
+// One failure type for the whole program. A handler that catches failures
+// catches this and chooses its message by code().
+class Failure : public std::exception
+{
+public:
+    explicit Failure(int code, QString detail = {});
+
+    int code() const { return m_code; }
+    const QString &detail() const { return m_detail; }
+    const char *what() const noexcept override { return m_what.constData(); }
+
+private:
+    int m_code;
+    QString m_detail;
+    QByteArray m_what;
+};

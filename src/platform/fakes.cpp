@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/fakes.h"
+
+#include "platform/failure.h"
+
+MessageBoxes::Answer FakeMessageBoxes::show(const QString &text, Buttons buttons, Icon icon)
+{
+    shown.append({text, buttons, icon});
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    switch (buttons) {
+    case Buttons::YesNo:
+        return Answer::Yes;
+    default:
+        return Answer::Ok;
+    }
+}
+
+QStringList FakeMessageBoxes::texts() const
+{
+    QStringList result;
+    for (const Shown &box : shown)
+        result.append(box.text);
+    return result;
+}
+
+void FakeLauncher::start(const QString &programField, const QStringList &arguments)
+{
+    if (failNext) {
+        failNext = false;
+        throw Failure(FailureCode::FileNotFound, programField);
+    }
+    started.append({programField, arguments});
+}
+
+std::optional<QString> FakeCommonDialogs::openExistingFile(const QString &title, const QString &filter)
+{
+    fileTitles.append(title);
+    fileFilters.append(filter);
+    return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+}
+
+std::optional<QColor> FakeCommonDialogs::pickColor(const QColor &initial)
+{
+    colorStarts.append(initial);
+    return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
+}
+
+qint64 FakeClock::monotonicMs() const
+{
+    m_ms += stepPerRead;
+    return m_ms;
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/listing.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace Listing {
+
+QStringList files(const QString &folder, const QStringList &nameFilters)
+{
+    QDir dir(folder);
+    dir.setNameFilters(nameFilters);
+    dir.setFilter(QDir::Files);
+    dir.setSorting(QDir::Name);
+    return dir.entryList();
+}
+
+QStringList folders(const QString &folder)
+{
+    QDir dir(folder);
+    dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    return dir.entryList();
+}
+
+bool moveToTrash(const QString &path)
+{
+    QFile file(path);
+    if (file.moveToTrash())
+        return true;
+    return QFile::exists(path) && file.remove();
+}
+
+} // namespace Listing

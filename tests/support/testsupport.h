@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QTemporaryDir>
+
+// A temporary home for one test: settings, trash and data folders point into
+// it, and a work folder for pictures is ready. The environment is restored
+// when it goes.
+class TestHome
+{
+public:
+    TestHome();
+    ~TestHome();
+
+    QString path() const { return m_dir.path(); }
+    QString configFile() const; // the settings store of this home
+    // A folder below the home, created if needed.
+    QString folder(const QString &name = QStringLiteral("photos")) const;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_saved[4];
+};
+
+namespace Fixture {
+// A JPEG of the given pixel size, one colour with a darker band so scaled
+// copies differ from flat ones.
+bool makeJpeg(const QString &path, int width, int height, const QColor &color = QColor(200, 40, 40));
+// Any bytes.
+bool writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+} // namespace Fixture
