@@ -8,6 +8,7 @@
 namespace FailureCode {
 constexpr int InvalidCall = 5;
 constexpr int SubscriptOutOfRange = 9;
+constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
 constexpr int DllLoad = 48;
 constexpr int BadFileName = 52;

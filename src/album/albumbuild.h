@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "design/designvalues.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class BuildView;
+class Clock;
+class SettingsStore;
+
+// The main window's controls that the album build reads, and the hidden
+// fields it writes back. The window fills it from its controls; velmo-album
+// from a freshly started window's values.
+struct AlbumControls
+{
+    QString folder;                 // File1's folder
+    QString TXTAlbumLine = QStringLiteral("2");
+    QString TXTApage = QStringLiteral("6");
+    QString TXTJPEGReduction = QStringLiteral("2");
+    bool CheckWarningHtml = false;  // ask before deleting old pages
+    bool CheckWarningJPG = false;   // delete old thumbnails first
+    bool CheckTARGET = false;       // links open a new window
+    bool Check5 = true;             // "Adjust": size thumbnails by the box
+};
+
+// What one build did.
+struct AlbumBuildResult
+{
+    int imageCount = 0;
+    int pageCount = 0;
+    QStringList unwrittenPages;  // pages that could not be written
+    int carriedComments = 0;     // comments taken over from the old pages
+    bool thumbnailMode = false;
+};
+
+// The album build of the main window's Album button, shared with velmo-album.
+// copyDesignValues yields the twelve design fields at the moment the build
+// copies them (loading the design dialog if the window has none).
+AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, BuildView &view, const Clock &clock,
+                                const std::function<DesignValues()> &copyDesignValues);

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/reductionrunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+int reductionWorkerCount(int count)
+{
+    return std::max(1, std::min(QThread::idealThreadCount(), count));
+}
+
+namespace {
+
+// What workers and the calling thread share.
+class Queue
+{
+public:
+    explicit Queue(int count) : m_count(count) {}
+
+    // Next image to reduce, in list order; -1 when none is left or stopped.
+    int take()
+    {
+        std::lock_guard lock(m_mutex);
+        return (m_stopped || m_next >= m_count) ? -1 : m_next++;
+    }
+
+    void put(int index, int result)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done.emplace_back(index, result);
+        }
+        m_ready.notify_one();
+    }
+
+    // Blocks until at least one result is there and moves them all out.
+    std::deque<std::pair<int, int>> wait()
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [this] { return !m_done.empty(); });
+        return std::exchange(m_done, {});
+    }
+
+    void stop()
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopped = true;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<std::pair<int, int>> m_done;
+    const int m_count;
+    int m_next = 0;
+    bool m_stopped = false;
+};
+
+} // namespace
+
+void runReductions(const ReductionJob &job, ReduceFn fn,
+                   const std::function<void(int index, int result)> &finished)
+{
+    const int count = int(job.names.size());
+    if (count == 0)
+        return;
+
+    // Paths in the file system's encoding, made once on this thread.
+    const QDir folder(job.folder);
+    std::vector<QByteArray> sources, destinations;
+    sources.reserve(count);
+    destinations.reserve(count);
+    for (const QString &name : job.names) {
+        sources.push_back(QFile::encodeName(folder.filePath(name)));
+        destinations.push_back(QFile::encodeName(folder.filePath(QLatin1String("s_") + name)));
+    }
+    const QByteArray text = job.text; // NUL-terminated for the C entry point
+    const int denominator = job.denominator;
+
+    Queue queue(count);
+    auto work = [&] {
+        for (int i = queue.take(); i >= 0; i = queue.take())
+            queue.put(i, fn(sources[i].constData(), destinations[i].constData(), denominator,
+                            text.constData()));
+    };
+    std::vector<std::thread> workers;
+    const int workerCount = reductionWorkerCount(count);
+    for (int w = 0; w < workerCount; ++w)
+        workers.emplace_back(work);
+
+    std::exception_ptr failure;
+    for (int delivered = 0; delivered < count && !failure;) {
+        for (const auto &[index, result] : queue.wait()) {
+            ++delivered;
+            try {
+                finished(index, result);
+            } catch (...) {
+                failure = std::current_exception();
+                queue.stop();
+                break;
+            }
+        }
+    }
+    for (std::thread &worker : workers)
+        worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+}
