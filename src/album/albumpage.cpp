@@ -5,8 +5,7 @@
 
 namespace {
 
-// Indented lines start with this run of blanks; nothing reads it back.
-constexpr char Indent[] = "        ";
+using HtmlText::Indent;
 
 // Builds page text line by line, each line ending in CR LF.
 class Lines

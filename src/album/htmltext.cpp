@@ -15,13 +15,18 @@ static QString escapeMarkup(QString value, bool quotes)
     return value;
 }
 
-QString urlAttribute(const QString &name)
+QString urlPath(const QString &name)
 {
     QString value = name;
     value.replace(QLatin1Char('%'), QLatin1String("%25"));
     value.replace(QLatin1Char('#'), QLatin1String("%23"));
     value.replace(QLatin1Char('?'), QLatin1String("%3F"));
-    return escapeMarkup(value, true);
+    return value;
+}
+
+QString urlAttribute(const QString &name)
+{
+    return escapeMarkup(urlPath(name), true);
 }
 
 QString text(const QString &name)

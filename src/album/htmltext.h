@@ -9,8 +9,14 @@
 // letters, digits, blanks, "._-()" and Japanese passes through every function
 // here unchanged.
 namespace HtmlText {
-// A file name as an href or src value: "%", "#" and "?" percent-encoded so the
-// browser takes them as part of the name, then the HTML specials as
+// The run of blanks that starts every indented line of the album and slide
+// pages; nothing reads it back.
+inline constexpr char Indent[] = "        ";
+
+// A file name as a relative URL: "%", "#" and "?" percent-encoded so the
+// browser takes them as part of the name. No other character is touched.
+QString urlPath(const QString &name);
+// A file name as an href or src value: urlPath(), then the HTML specials as
 // character references.
 QString urlAttribute(const QString &name);
 // A file name as page text.
