@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-int reductionWorkerCount(int count)
+int reductionWorkerCount(int count, int workers)
 {
-    return std::max(1, std::min(QThread::idealThreadCount(), count));
+    return std::max(1, std::min(workers > 0 ? workers : QThread::idealThreadCount(), count));
 }
 
 namespace {
@@ -69,7 +69,7 @@ private:
 } // namespace
 
 void runReductions(const ReductionJob &job, ReduceFn fn,
-                   const std::function<void(int index, int result)> &finished)
+                   const std::function<void(int index, int result)> &finished, int workers)
 {
     const int count = int(job.names.size());
     if (count == 0)
@@ -93,10 +93,10 @@ void runReductions(const ReductionJob &job, ReduceFn fn,
             queue.put(i, fn(sources[i].constData(), destinations[i].constData(), denominator,
                             text.constData()));
     };
-    std::vector<std::thread> workers;
-    const int workerCount = reductionWorkerCount(count);
-    for (int w = 0; w < workerCount; ++w)
-        workers.emplace_back(work);
+    std::vector<std::thread> threads;
+    const int threadCount = reductionWorkerCount(count, workers);
+    for (int t = 0; t < threadCount; ++t)
+        threads.emplace_back(work);
 
     std::exception_ptr failure;
     for (int delivered = 0; delivered < count && !failure;) {
@@ -111,8 +111,8 @@ void runReductions(const ReductionJob &job, ReduceFn fn,
             }
         }
     }
-    for (std::thread &worker : workers)
-        worker.join();
+    for (std::thread &thread : threads)
+        thread.join();
     if (failure)
         std::rethrow_exception(failure);
 }

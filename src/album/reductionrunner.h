@@ -24,9 +24,10 @@ struct ReductionJob
 // result being fn's return code (0 = done). The calling thread only waits for
 // results meanwhile: it processes no events. Returns when every image is done.
 // If finished throws, no further image is started, running ones complete, and
-// the exception propagates.
+// the exception propagates. workers = 0 means one per core.
 void runReductions(const ReductionJob &job, ReduceFn fn,
-                   const std::function<void(int index, int result)> &finished);
+                   const std::function<void(int index, int result)> &finished, int workers = 0);
 
-// Number of workers runReductions uses for count images.
-int reductionWorkerCount(int count);
+// Number of workers runReductions uses for count images: the one asked for,
+// else one per core, never more than the images nor less than one.
+int reductionWorkerCount(int count, int workers = 0);

@@ -1,4 +1,4 @@
-/* SPDX-License-Identifier: GPL-2.0-or-later
+/* SPDX-License-Identifier: GPL-3.0-or-later
  * RdctJPEG: scaled decode with libjpeg, encode again, write beside the target
  * and rename into place. Every call owns all of its state (reentrant). */
 #define _GNU_SOURCE

@@ -1,4 +1,4 @@
-/* SPDX-License-Identifier: GPL-2.0-or-later
+/* SPDX-License-Identifier: GPL-3.0-or-later
  * RdctJPEG: makes a reduced copy of a JPEG file (1/2, 1/4 or 1/8 of its size). */
 #ifndef RDCTJPEG_H
 #define RDCTJPEG_H

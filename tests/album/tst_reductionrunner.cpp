@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parallel reduction runner, driven by fake entry points.
+#include "album/reductionrunner.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <algorithm>
+#include <atomic>
+#include <future>
+#include <mutex>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Call
+{
+    std::string source, destination, text;
+    int denominator;
+};
+
+// What the fake entry points saw; reset by each test.
+struct Record
+{
+    std::mutex mutex;
+    std::vector<Call> calls; // in the order they were issued
+    std::atomic<int> running{0};
+    std::atomic<int> mostRunning{0};
+} record;
+
+int recordCall(const char *source, const char *destination, int denominator, const char *text)
+{
+    const int now = ++record.running;
+    int most = record.mostRunning;
+    while (now > most && !record.mostRunning.compare_exchange_weak(most, now)) {
+    }
+    {
+        std::lock_guard lock(record.mutex);
+        record.calls.push_back({source, destination, text, denominator});
+    }
+    --record.running;
+    return std::string(source).ends_with("/bad.jpg") ? 4 : 0;
+}
+
+void resetRecord()
+{
+    record.calls.clear();
+    record.running = 0;
+    record.mostRunning = 0;
+}
+
+std::promise<void> *secondDone = nullptr;
+
+// The first image is held until the caller has been told about the second.
+int holdFirst(const char *source, const char *, int, const char *)
+{
+    if (std::string(source).ends_with("/first.jpg"))
+        secondDone->get_future().wait();
+    return 0;
+}
+
+QStringList names(int count)
+{
+    QStringList list;
+    for (int i = 0; i < count; ++i)
+        list << QStringLiteral("img_%1.jpg").arg(i, 3, 10, QLatin1Char('0'));
+    return list;
+}
+
+} // namespace
+
+class TestReductionRunner : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { resetRecord(); }
+    void everyImageOnceInListOrder_data();
+    void everyImageOnceInListOrder();
+    void failureIsReportedForThatImageOnly();
+    void resultsArriveAsImagesComplete();
+    void callbackExceptionStopsTheRun();
+};
+
+void TestReductionRunner::everyImageOnceInListOrder_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("denominator");
+    QTest::addColumn<int>("workers");
+    for (int workers : {0, 1, 3}) {
+        const QByteArray w = " / workers " + QByteArray::number(workers);
+        QTest::newRow("none" + w) << QStringLiteral("/photos") << 0 << 4 << workers;
+        QTest::newRow("one" + w) << QStringLiteral("/photos") << 1 << 2 << workers;
+        QTest::newRow("many" + w) << QStringLiteral("/photos/trip") << 200 << 8 << workers;
+        QTest::newRow("folder with slash" + w) << QStringLiteral("/photos/trip/") << 5 << 4 << workers;
+        QTest::newRow("non-ASCII folder" + w) << QStringLiteral("/写真/été") << 7 << 2 << workers;
+    }
+}
+
+void TestReductionRunner::everyImageOnceInListOrder()
+{
+    QFETCH(QString, folder);
+    QFETCH(int, count);
+    QFETCH(int, denominator);
+    QFETCH(int, workers);
+    const ReductionJob job{folder, names(count), denominator, QByteArrayLiteral("RDCTJ:Q080")};
+    QList<int> reported;
+    runReductions(job, recordCall, [&](int index, int result) {
+        QCOMPARE(QThread::currentThread(), qApp->thread());
+        QCOMPARE(result, 0);
+        reported << index;
+    }, workers);
+
+    QCOMPARE(int(record.calls.size()), count);
+    QCOMPARE(reported.size(), count);
+    std::sort(reported.begin(), reported.end());
+    for (int i = 0; i < count; ++i)
+        QCOMPARE(reported[i], i);
+
+    // One worker calls in exactly the list order; with several, the order of
+    // the calls also depends on the scheduler.
+    const int threads = reductionWorkerCount(count, workers);
+    std::vector<bool> seen(size_t(count), false);
+    QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    for (int i = 0; i < count; ++i) {
+        const Call &call = record.calls[size_t(i)];
+        const QString source = QString::fromStdString(call.source);
+        QVERIFY2(source.startsWith(base), qPrintable(source));
+        const QString name = source.mid(base.size());
+        const int index = int(job.names.indexOf(name));
+        QVERIFY(index >= 0);
+        QVERIFY2(!seen[size_t(index)], qPrintable(name)); // each image exactly once
+        seen[size_t(index)] = true;
+        if (threads == 1)
+            QCOMPARE(index, i);
+        QCOMPARE(QString::fromStdString(call.destination), base + QStringLiteral("s_") + name);
+        QCOMPARE(call.denominator, denominator);
+        QCOMPARE(call.text, std::string("RDCTJ:Q080"));
+    }
+    // Never more images in work than workers.
+    QVERIFY(record.mostRunning <= threads);
+    QCOMPARE(threads, std::max(1, std::min(count, workers ? workers : QThread::idealThreadCount())));
+}
+
+void TestReductionRunner::failureIsReportedForThatImageOnly()
+{
+    QStringList list = names(9);
+    list.insert(4, QStringLiteral("bad.jpg"));
+    QMap<int, int> results;
+    runReductions({QStringLiteral("/p"), list, 2, "RDCTJ:Q080"}, recordCall,
+                  [&](int index, int result) { results.insert(index, result); });
+    QCOMPARE(results.size(), list.size());
+    for (auto it = results.cbegin(); it != results.cend(); ++it)
+        QCOMPARE(it.value(), it.key() == 4 ? 4 : 0);
+}
+
+void TestReductionRunner::resultsArriveAsImagesComplete()
+{
+    if (reductionWorkerCount(2) < 2)
+        QSKIP("one worker: images complete in list order anyway");
+    std::promise<void> done;
+    secondDone = &done;
+    QList<int> order;
+    runReductions({QStringLiteral("/p"), {QStringLiteral("first.jpg"), QStringLiteral("second.jpg")}, 2,
+                   "RDCTJ:Q080"},
+                  holdFirst, [&](int index, int) {
+                      order << index;
+                      if (index == 1)
+                          done.set_value(); // the first image can finish now
+                  });
+    secondDone = nullptr;
+    QCOMPARE(order, (QList<int>{1, 0}));
+}
+
+void TestReductionRunner::callbackExceptionStopsTheRun()
+{
+    int delivered = 0;
+    bool thrown = false;
+    try {
+        runReductions({QStringLiteral("/p"), names(50), 2, "RDCTJ:Q080"}, recordCall, [&](int, int) {
+            ++delivered;
+            throw std::runtime_error("window gone");
+        });
+    } catch (const std::runtime_error &) {
+        thrown = true;
+    }
+    QVERIFY(thrown);
+    QCOMPARE(delivered, 1);
+    // Workers were joined before the exception left: nothing runs any more.
+    QCOMPARE(record.running.load(), 0);
+    QVERIFY(record.calls.size() <= 50);
+}
+
+QTEST_GUILESS_MAIN(TestReductionRunner)
+#include "tst_reductionrunner.moc"
