@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/designvalues.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+class tst_ColorSet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void noStoredModeLeavesFieldsAndStoresOnlySizes();
+    void presetModes_data();
+    void presetModes();
+    void userSetLoadsStoredKeysAndKeepsFieldsForAbsentOnes();
+    void userSetSaveWritesTheNineKeysOfThatSet();
+    void secondColourOfLabelNeverChanges();
+    void previewKeepsPreviousColourForBadText();
+    void freshDialogValues_data();
+    void freshDialogValues();
+};
+
+static QString colorSetKey(const char *key)
+{
+    return QString::fromLatin1(key);
+}
+
+void tst_ColorSet::noStoredModeLeavesFieldsAndStoresOnlySizes()
+{
+    TestHome home;
+    SettingsStore store;
+    DesignValues values;
+    values.TXTAlbumTitle = QStringLiteral("Edited");
+    QCOMPARE(LoadColorSet(values, store), ColorButtons::Unchanged);
+    QCOMPARE(values.TXTAlbumTitle, QStringLiteral("Edited"));
+    QCOMPARE(values.TXTIMGWidth, QStringLiteral("135"));
+    SaveColorSet(values, store);
+    QCOMPARE(store.read(Keys::IMGWidth, QString()), QStringLiteral("135"));
+    QCOMPARE(store.read(Keys::IMGHeight, QString()), QStringLiteral("100"));
+    QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), colorSetKey("1AlbumTitle"), QStringLiteral("none")),
+             QStringLiteral("none"));
+}
+
+void tst_ColorSet::presetModes_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("3") << "3";
+    QTest::newRow("0 acts as 3") << "0";
+}
+
+void tst_ColorSet::presetModes()
+{
+    QFETCH(QString, mode);
+    TestHome home;
+    SettingsStore store;
+    store.write(Keys::ColorMode, mode);
+    store.write(Keys::IMGWidth, QStringLiteral("180"));
+    DesignValues values;
+    QCOMPARE(LoadColorSet(values, store), ColorButtons::Hide);
+    DesignValues expected = DesignValues::preset();
+    expected.TXTIMGWidth = QStringLiteral("180");
+    QCOMPARE(values, expected);
+    QCOMPARE(values.TXTAlbumFooter, QStringLiteral("Designed by Tarvex"));
+    // Edits made under the preset are never stored.
+    values.TXTAlbumTitle = QStringLiteral("Lost");
+    SaveColorSet(values, store);
+    QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), colorSetKey("3AlbumTitle"), QStringLiteral("none")),
+             QStringLiteral("none"));
+}
+
+void tst_ColorSet::userSetLoadsStoredKeysAndKeepsFieldsForAbsentOnes()
+{
+    TestHome home;
+    SettingsStore store;
+    store.write(Keys::ColorMode, QStringLiteral("2"));
+    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("2BGVLinkColor"), QStringLiteral("#123456"));
+    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("2AlbumTitle"), QStringLiteral("家族の写真"));
+    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
+    DesignValues values;
+    values.TXTAlbumFooter = QStringLiteral("kept");
+    QCOMPARE(LoadColorSet(values, store), ColorButtons::Show);
+    QCOMPARE(values.TXTBGVLinkColor, QStringLiteral("#123456"));
+    QCOMPARE(values.TXTAlbumTitle, QStringLiteral("家族の写真"));
+    QCOMPARE(values.TXTAlbumFooter, QStringLiteral("kept"));
+    QCOMPARE(values.TXTBGColor, QStringLiteral("#FFFFFF"));
+}
+
+void tst_ColorSet::userSetSaveWritesTheNineKeysOfThatSet()
+{
+    TestHome home;
+    SettingsStore store;
+    store.write(Keys::ColorMode, QStringLiteral("1"));
+    DesignValues values = DesignValues::preset();
+    values.TitleColor = QStringLiteral("#ABCDEF");
+    SaveColorSet(values, store);
+    const QStringList expected = {"PhotoGallery", "Designed by Tarvex", "#FEFFE6", "#E7FEF5", "#ABCDEF",
+                                  "#4682B4",      "#FF7F50",            "#707070", "#55FFAA"};
+    const QStringList suffixes = {"AlbumTitle",   "AlbumFooter", "BGColor",    "BGColorSub",   "BGTXTColor",
+                                  "BGLinkColor", "BGVLinkColor", "LabelColor", "LabelTXTColor"};
+    for (int i = 0; i < suffixes.size(); ++i)
+        QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), QLatin1Char('1') + suffixes[i], QString()), expected[i]);
+    DesignValues reloaded;
+    LoadColorSet(reloaded, store);
+    QCOMPARE(reloaded, values);
+}
+
+void tst_ColorSet::secondColourOfLabelNeverChanges()
+{
+    TestHome home;
+    SettingsStore store;
+    for (const char *mode : {"1", "2", "3"}) {
+        store.write(Keys::ColorMode, QString::fromLatin1(mode));
+        DesignValues values;
+        LoadColorSet(values, store);
+        QCOMPARE(values.TXTLabelTXTColorSub, QStringLiteral("#FFFFFF"));
+    }
+}
+
+void tst_ColorSet::previewKeepsPreviousColourForBadText()
+{
+    DesignValues values;
+    values.TXTBGColor = QStringLiteral("bad");
+    values.TXTBGColorSub = QStringLiteral("#102030");
+    values.TitleColor = QStringLiteral("#zz");
+    const PreviewColors colors = previewColors(values);
+    QCOMPARE(colors.pageBackground, ColorValue(0));  // black before any good conversion
+    QCOMPARE(colors.cellBackground, HtmlToColor(QStringLiteral("#102030")));
+    QCOMPARE(colors.pageText, colors.cellBackground); // the previous conversion stays in force
+}
+
+void tst_ColorSet::freshDialogValues_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("storedWidth");
+    QTest::newRow("nothing stored") << QString() << QString() << "PhotoGallery" << "135";
+    QTest::newRow("set 1") << "1" << "180" << "Set one" << "180";
+    QTest::newRow("preset") << "3" << "200" << "PhotoGallery" << QString();
+    QTest::newRow("width out of range kept") << "1" << "300" << "Set one" << "300";
+}
+
+void tst_ColorSet::freshDialogValues()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, width);
+    QFETCH(QString, title);
+    QFETCH(QString, storedWidth);
+    TestHome home;
+    SettingsStore store;
+    if (!mode.isEmpty())
+        store.write(Keys::ColorMode, mode);
+    if (!width.isEmpty())
+        store.write(Keys::IMGWidth, width);
+    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
+    const DesignValues values = loadDesignValues(store);
+    QCOMPARE(values.TXTAlbumTitle, title);
+    QCOMPARE(values.TXTIMGWidth, width.isEmpty() ? QStringLiteral("135") : width);
+    // The width bar moves from 200 to the loaded width and stores it; at 200
+    // (or clamped to 200) it does not move and stores nothing new.
+    QCOMPARE(store.read(Keys::IMGWidth, QString()), storedWidth.isEmpty() ? width : storedWidth);
+}
+
+QTEST_GUILESS_MAIN(tst_ColorSet)
+#include "tst_colorset.moc"
