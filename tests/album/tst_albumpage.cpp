@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumpage.h"
+#include "album/htmltext.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+// The page writer against pages checked line by line by hand. Regenerate a
+// golden file with VELMO_WRITE_GOLDEN=1 only after reading the difference.
+class tst_AlbumPage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sevenImagesSixPerPageTwoPerRow();
+    void oneImageAlone();
+    void adjustOffAndTargetOn();
+    void hostileNamesAndJapaneseTitle();
+    void namesFormsPassOrdinaryNamesUnchanged_data();
+    void namesFormsPassOrdinaryNamesUnchanged();
+    void numberAndDateForms();
+    void everyLineEndsInCrLf();
+};
+
+namespace {
+
+AlbumSlot slot(const QString &name, int index)
+{
+    AlbumSlot s;
+    s.name = name;
+    s.source = name;
+    s.height = QStringLiteral("100");
+    s.width = QStringLiteral("133");
+    s.size = 1000 + index;
+    s.modified = QDateTime(QDate(2026, 11, 3), QTime(14, 5, 9));
+    return s;
+}
+
+QList<AlbumRow> rowsOf(const QStringList &names, int perRow)
+{
+    QList<AlbumRow> rows;
+    for (int i = 0; i < names.size(); ++i) {
+        if (i % perRow == 0)
+            rows.append(AlbumRow());
+        rows.last().append(slot(names[i], i));
+    }
+    return rows;
+}
+
+AlbumPageInfo info(int page, int total, bool more)
+{
+    AlbumPageInfo i;
+    i.page = page;
+    i.total = total;
+    i.morePages = more;
+    i.updated = QDate(2026, 12, 7);
+    return i;
+}
+
+void compareGolden(const QByteArray &bytes, const QString &name)
+{
+    const QString path = QStringLiteral(VELMO_GOLDEN_DIR "/") + name;
+    if (qEnvironmentVariableIsSet("VELMO_WRITE_GOLDEN"))
+        QVERIFY(Fixture::writeFile(path, bytes));
+    QCOMPARE(bytes, Fixture::readFile(path));
+}
+
+} // namespace
+
+void tst_AlbumPage::sevenImagesSixPerPageTwoPerRow()
+{
+    const QStringList names = {"DSC0001.JPG", "DSC0002.JPG", "DSC0003.JPG", "DSC0004.JPG",
+                               "DSC0005.JPG", "DSC0006.JPG", "DSC0007.JPG"};
+    const DesignValues design;
+    compareGolden(AlbumPage::page(design, info(1, 2, true), rowsOf(names.mid(0, 6), 2)),
+                  QStringLiteral("seven-page1.html"));
+    compareGolden(AlbumPage::page(design, info(2, 2, false), rowsOf(names.mid(6), 2)),
+                  QStringLiteral("seven-page2.html"));
+}
+
+void tst_AlbumPage::oneImageAlone()
+{
+    const QByteArray page = AlbumPage::page(DesignValues(), info(1, 1, false), rowsOf({"a.jpg"}, 2));
+    QVERIFY(!page.contains("BACK"));
+    QVERIFY(!page.contains("NEXT"));
+    QCOMPARE(page.count("<!" + QByteArray(49, '-') + ">\r\n"), 1);
+    QVERIFY(page.endsWith("<font size=5>Velmo for Windows95</font><br>\r\n        | </P>\r\n</P>\r\n"
+                          "</BODY>\r\n</HTML>\r\n"));
+}
+
+void tst_AlbumPage::adjustOffAndTargetOn()
+{
+    AlbumPageInfo i = info(2, 3, true);
+    i.targetBlank = true;
+    AlbumRow row = {slot("a.jpg", 0), slot("b.jpg", 1)};
+    for (AlbumSlot &s : row) {
+        s.height = QStringLiteral("100");
+        s.width = QStringLiteral("135");
+        s.source = QStringLiteral("s_") + s.name;
+    }
+    const QByteArray page = AlbumPage::page(DesignValues(), i, {row});
+    QCOMPARE(page.count("<IMG src=\"s_a.jpg\" height=\"100\" Width = \"135\" border=0>"), 1);
+    QCOMPARE(page.count("<a href=\"a.jpg\" target=\"_blank\">"), 2);
+    QCOMPARE(page.count("<a href=\"b.jpg\" target=\"_blank\">b.jpg</a>"), 1);
+    // Page navigation never opens a new window.
+    QCOMPARE(page.count("| <A HREF=\"Album001.html\">BACK</A>\r\n"), 2);
+    QCOMPARE(page.count("| <A HREF=\"Album003.html\">NEXT</A>\r\n"), 2);
+    QCOMPARE(page.count("target"), 4);
+}
+
+void tst_AlbumPage::hostileNamesAndJapaneseTitle()
+{
+    DesignValues design;
+    design.TXTAlbumTitle = QStringLiteral("<b>家族</b> & 旅行");
+    const QStringList names = {"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "写真 (1).jpg"};
+    compareGolden(AlbumPage::page(design, info(1, 1, false), rowsOf(names, 3)), QStringLiteral("hostile.html"));
+}
+
+void tst_AlbumPage::namesFormsPassOrdinaryNamesUnchanged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("plain") << "DSC0001.JPG";
+    QTest::newRow("blanks and brackets") << "My photo (2)_a-b.jpeg";
+    QTest::newRow("japanese") << "夏休み　写真.jpg";
+}
+
+void tst_AlbumPage::namesFormsPassOrdinaryNamesUnchanged()
+{
+    QFETCH(QString, name);
+    QCOMPARE(HtmlText::urlAttribute(name), name);
+    QCOMPARE(HtmlText::text(name), name);
+    QCOMPARE(HtmlText::markerKey(name), name);
+    QCOMPARE(HtmlText::startMarker(name), QStringLiteral("<!S") + name + QLatin1Char('>'));
+}
+
+void tst_AlbumPage::numberAndDateForms()
+{
+    QCOMPARE(HtmlText::wholeNumber(133.33), QStringLiteral("133"));
+    QCOMPARE(HtmlText::wholeNumber(74.5), QStringLiteral("75"));
+    QCOMPARE(HtmlText::wholeNumber(0.49), QString());
+    QCOMPARE(HtmlText::wholeNumber(0.5), QStringLiteral("1"));
+    QCOMPARE(HtmlText::threeDigits(7), QStringLiteral("007"));
+    QCOMPARE(HtmlText::threeDigits(1234), QStringLiteral("1234"));
+    QCOMPARE(HtmlText::fileDate(QDateTime(QDate(1999, 2, 8), QTime(5, 0, 46, 730))),
+             QStringLiteral("1999/02/08 5:00:46"));
+    QCOMPARE(HtmlText::fileDate(QDateTime(QDate(1999, 12, 5), QTime(0, 0))), QStringLiteral("1999/12/05"));
+    QCOMPARE(HtmlText::updateDate(QDate(1999, 12, 5)), QStringLiteral("1999/12/05"));
+}
+
+void tst_AlbumPage::everyLineEndsInCrLf()
+{
+    const QByteArray page = AlbumPage::page(DesignValues(), info(1, 1, false), rowsOf({"a.jpg", "b.jpg"}, 1));
+    QVERIFY(page.endsWith("\r\n"));
+    QCOMPARE(page.count('\n'), page.count("\r\n"));
+    QCOMPARE(page.count('\r'), page.count("\r\n"));
+}
+
+QTEST_GUILESS_MAIN(tst_AlbumPage)
+#include "tst_albumpage.moc"
