@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "album/fittobox.h"
+#include "platform/services.h"
+
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QWidget>
+
+class Forms;
+class SettingsStore;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+
+// Velmo's main window: the drive, folder and file lists and command buttons on
+// the right, the picture viewer on the left, and hidden controls that hold the
+// option values mirrored from the options dialog. Controls are public, as the
+// handlers of the window's other files and the dialogs work on them.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Form1(Forms &forms, SettingsStore &store, Services services);
+    ~Form1() override;
+
+    // Start-up: position, folder, switches, options dialog, captions.
+    void Form_Load();
+
+    // --- Visible controls ---
+    QLabel *image1;             // the viewer
+    QCheckBox *Check4;          // "OriginalScale": fit to the viewer box or stretch
+    QLineEdit *Text6;           // shown picture's size in pixels
+    QLineEdit *Text5;           // shown file's path, or its image tag in clipboard mode
+    QLabel *Label3;             // status line
+    QFrame *HScrollBar;         // progress bar of the long commands
+    QLabel *Label2;             // maker's notice
+    QLabel *lbl_タイトル;       // program name and version; about message on a press
+    QComboBox *Drive1;          // mounted volumes
+    QListWidget *Dir1;          // path from the root down, then subfolders
+    QListWidget *File1;         // files of File1's folder matching the pattern
+    QPushButton *cmdJPGDEL;
+    QCheckBox *Check2;          // "TXT" filter
+    QCheckBox *Check3;          // "HTML" filter
+    QCheckBox *Check1;          // "ALB" filter
+    QPushButton *cmdAlbum;
+    QPushButton *cmdDesign;
+    QCheckBox *Check5;          // "Adjust": album thumbnails sized by the box
+    QPushButton *cmdMSIE;
+    QPushButton *cmdOption;
+    QPushButton *cmdNOTE;
+    QPushButton *cmdFTP;
+    QPushButton *cmdSlideShow;
+    QPushButton *cmdSlideStop;
+    QPushButton *cmdOMAKE;
+    QLabel *Label1;             // slide interval text
+    QSlider *Slider1;           // slide interval, 1 to 20
+    QPushButton *cmd_quit;
+
+    // --- Hidden value controls ---
+    QCheckBox *CheckWarning;     // ask before deleting a JPEG file
+    QCheckBox *CheckWarningHtml; // ask before deleting old album pages
+    QCheckBox *CheckWarningJPG;  // delete old thumbnails before an album build
+    QCheckBox *CheckTARGET;      // album links open a new browser window
+    QLineEdit *TXTApage;         // images per album page
+    QLineEdit *TXTAlbumLine;     // images per album row
+    QLineEdit *TXTJPEGReduction; // reduction denominator
+    QPushButton *cmdRdctJPEG;    // runs the reduction command
+
+    // Natural size, in twips, of the last picture loaded into the size probe;
+    // ViewClear keeps it.
+    QSize Image2;
+
+    // --- Window state ---
+    QString m_currentFile;         // full path the viewer or a file action works on
+    QString m_fileKind;            // last three characters of a name, "PEG" read as "JPG"
+    int m_photosPerPage = 0;       // images per album page, from the store at start-up
+    int m_slideInterval = 0;       // seconds per slide
+    bool m_slideShowFlag = false;  // a slide show is running; clearing it stops the show
+    bool m_commentToolPresent = false; // Quillet found at its install place
+    bool m_closing = false;        // the window is closing: a running slide show must return at once
+    FitState m_fit;                // sizing state shared by the viewer and the slide show
+
+    // --- Shared procedures ---
+    void ViewClear();   // empties the viewer, the probe's picture and the text lines
+    void JPGView();     // shows m_currentFile at image1's present size (throws Failure)
+    void SizeViewer();  // sizes image1 for Image2's natural size by Check4's mode
+    void PathCheck();   // m_currentFile = File1's folder + selected name
+    void JPEGXJPG();    // m_fileKind "PEG" becomes "JPG"
+    void files_plus();  // JPEG pattern back when no filter box is checked; removes the picture
+    // Loads a picture's natural size into Image2. Throws Failure 53 (no such
+    // file), 481 (not a JPEG picture) or 50003 (picture data unreadable).
+    void loadImage2(const QString &path);
+    // Sets image1's size in twips and whether it stretches its picture.
+    void setImage1Size(double widthTwips, double heightTwips);
+    QSizeF image1Twips() const { return m_image1Twips; }
+
+    // --- File list ---
+    QString file1Path() const { return m_file1Path; }       // File1's folder
+    QString file1FileName() const;                          // selected name, or empty
+    QString file1Pattern() const { return m_file1Pattern; } // ";"-separated name patterns
+    void refreshFile1();                                    // lists File1's folder again
+    // Moves the folder list (and with it the file list) to a folder; throws Failure 76.
+    void setDir1Path(const QString &folder);
+    QString dir1Path() const { return m_dir1Path; }
+
+    // --- Collaborators ---
+    Forms &forms() { return m_forms; }             // options() and design() dialogs
+    SettingsStore &store() { return m_store; }
+    Services services() { return m_services; }
+
+    // --- Event procedures ---
+    void cmd_quit_Click();
+    void Form_QueryUnload();
+    void lbl_タイトル_MouseDown(Qt::KeyboardModifiers shift);
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void File1_LostFocus();
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Check5_Click();
+    void cmdAlbum_Click();
+    void cmdOMAKE_Click();
+    void cmdRdctJPEG_Click();
+
+    // Slide show (form1_slideshow.cpp)
+    void cmdSlideShow_Click();
+    void cmdSlideStop_Click();
+    void Slider1_Change();
+    void Slider1_GotFocus();
+    void Slider1_LostFocus();
+
+    // File actions (form1_fileactions.cpp)
+    void cmdJPGDEL_Click();
+    void cmdMSIE_Click();
+    void cmdNOTE_Click();
+    void cmdFTP_Click();
+    void cmdOption_Click();
+    void cmdDesign_Click();
+    void File1_DblClick();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createHiddenControls();
+    void connectControls();
+    void runLoadSteps();
+    void placeWindow(double topTwips, double leftTwips);
+    void fillDrive1();
+    void selectDrive1For(const QString &folder);
+    void setFile1Path(const QString &folder);
+    void setFile1Pattern(const QString &pattern);
+    void filterBoxClicked(QCheckBox *box, const char *pattern);
+    void saveWindowPlace();
+
+    Forms &m_forms;
+    SettingsStore &m_store;
+    Services m_services;
+    QString m_dir1Path;
+    QString m_file1Path;
+    QString m_file1Pattern;
+    QSizeF m_image1Twips;
+    bool m_image1Stretch = false;
+};
