@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what Velmo needs to build, run and test on Debian 12.
+set -euo pipefail
+packages=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev            # Qt 6 Core, Gui, Widgets, Test
+  libjpeg62-turbo-dev               # the reduction library
+  fonts-ipafont-gothic fonts-comic-neue
+)
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${packages[@]}"
