@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/reductioncommand.h"
 #include "design/designvalues.h"
 
 #include <QString>
@@ -20,6 +21,9 @@ struct AlbumControls
     QString TXTAlbumLine = QStringLiteral("2");
     QString TXTApage = QStringLiteral("6");
     QString TXTJPEGReduction = QStringLiteral("2");
+    // The window's photos per page; the build reads "PhotoPiece" into it and
+    // keeps it when the stored text is not a number.
+    int photosPerPage = 6;
     bool CheckWarningHtml = false;  // ask before deleting old pages
     bool CheckWarningJPG = false;   // delete old thumbnails first
     bool CheckTARGET = false;       // links open a new window
@@ -38,6 +42,8 @@ struct AlbumBuildResult
 
 // The album build of the main window's Album button, shared with velmo-album.
 // copyDesignValues yields the twelve design fields at the moment the build
-// copies them (loading the design dialog if the window has none).
+// copies them (loading the design dialog if the window has none). reduction
+// gives the reduction library's entry point in thumbnail mode.
 AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, BuildView &view, const Clock &clock,
-                                const std::function<DesignValues()> &copyDesignValues);
+                                const std::function<DesignValues()> &copyDesignValues,
+                                const ReductionEntry &reduction = installedReductionLibrary());

@@ -1,0 +1,239 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumbuild.h"
+
+#include "album/albumpage.h"
+#include "album/albumtexts.h"
+#include "album/buildview.h"
+#include "album/pagecomments.h"
+#include "album/thumbnailsize.h"
+#include "platform/clock.h"
+#include "platform/failure.h"
+#include "platform/listing.h"
+#include "platform/paths.h"
+#include "settings/settingsstore.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <array>
+
+namespace {
+
+const QString ThumbnailPrefix = QStringLiteral("s_");
+const QString OldPagesPattern = QStringLiteral("Album*.html");
+// Photos per page when the setting is 0 (no limit).
+constexpr int UnlimitedPhotosPerPage = 999;
+
+// Images per table row: 1, 2 or 3; anything else, a text that is not a
+// number included, acts as 1.
+int rowWidthOf(const QString &setting)
+{
+    bool ok = false;
+    const int width = setting.trimmed().toInt(&ok);
+    return ok && width >= 1 && width <= 3 ? width : 1;
+}
+
+// A number of photos per page; 0 means no limit. A negative number would
+// never fill a page, so it counts as no limit too. Not a number: previous.
+int photosPerPageOf(const QString &setting, int previous)
+{
+    bool ok = false;
+    const int photos = setting.trimmed().toInt(&ok);
+    if (!ok)
+        return previous;
+    return photos > 0 ? photos : UnlimitedPhotosPerPage;
+}
+
+void deleteOldPages(const QString &folder)
+{
+    for (const QString &name : Listing::files(folder, {OldPagesPattern}))
+        QFile::remove(Paths::join(folder, name));
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+// Writes the pages of one build: the page loop and the row procedure.
+class PageWriter
+{
+public:
+    struct Layout
+    {
+        int rowWidth = 1;
+        int photosPerPage = 6;
+        bool thumbnailMode = false;
+    };
+
+    PageWriter(const ImageList &images, const AlbumControls &controls, const DesignValues &design, Layout layout,
+               BuildView &view, const Clock &clock, const PageComments &comments)
+        : m_images(images), m_controls(controls), m_design(design), m_layout(layout), m_view(view),
+          m_clock(clock), m_comments(comments)
+    {
+    }
+
+    // Writes every page; fills the page count, unwritten pages and carried
+    // comments of result.
+    void run(AlbumBuildResult &result)
+    {
+        m_result = &result;
+        for (int page = 1;; ++page) {
+            writePage(page);
+            if (m_images.count() <= page * m_layout.photosPerPage) {
+                result.pageCount = page;
+                return;
+            }
+        }
+    }
+
+private:
+    void writePage(int page)
+    {
+        m_onPage = 0;
+        QList<AlbumRow> rows;
+        for (bool pageEnds = false; !pageEnds;) {
+            AlbumRow row = nextRow(pageEnds);
+            if (!row.isEmpty())
+                rows.append(row);
+        }
+        const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
+                                 m_controls.CheckTARGET, m_clock.now().date()};
+        const QString name = AlbumPage::fileName(page);
+        if (!writeFile(Paths::join(m_images.folder, name), AlbumPage::page(m_design, info, rows)))
+            m_result->unwrittenPages.append(name);
+    }
+
+    int totalPages() const
+    {
+        return (m_images.count() + m_layout.photosPerPage - 1) / m_layout.photosPerPage;
+    }
+
+    bool pageFull() const { return m_onPage == m_layout.photosPerPage; }
+
+    // Takes the next image into the slot; false when the images are exhausted.
+    bool take(int slot)
+    {
+        if (m_next >= m_images.count())
+            return false;
+        gather(m_slots[slot], m_images.names.at(m_next++));
+        return true;
+    }
+
+    // The row procedure: up to rowWidth slots, stopping at a full page or the
+    // last image. pageEnds is set when the page can take no further row.
+    AlbumRow nextRow(bool &pageEnds)
+    {
+        AlbumRow row;
+        bool ended = !take(0);
+        if (!ended) {
+            row.append(m_slots[0]);
+            for (int slot = 1; slot < m_layout.rowWidth && !ended; ++slot) {
+                ended = pageFull() || !take(slot);
+                if (!ended)
+                    row.append(m_slots[slot]);
+            }
+        }
+        pageEnds = ended || pageFull();
+        return row;
+    }
+
+    // Fills a slot for image name. A fact that cannot be read leaves what the
+    // slot held before.
+    void gather(AlbumSlot &slot, const QString &name)
+    {
+        const QString path = Paths::join(m_images.folder, name);
+        if (m_controls.Check5) {
+            try {
+                const ThumbnailSize size = MeasureThumbnail(path, m_design, m_fit);
+                slot.height = size.height;
+                slot.width = size.width;
+            } catch (const Failure &) {
+            }
+        } else {
+            slot.height = QStringLiteral("100");
+            slot.width = QStringLiteral("135");
+        }
+        slot.name = name;
+        slot.source = thumbnailSource(name);
+        const QFileInfo file(path);
+        if (file.exists()) {
+            slot.size = file.size();
+            slot.modified = file.lastModified();
+        }
+        slot.comment = m_comments.comment(name);
+        if (!slot.comment.isEmpty())
+            ++m_result->carriedComments;
+        m_view.setProgressWidth(m_view.progressWidth() + 8000.0 / m_images.count());
+        ++m_onPage;
+    }
+
+    // In thumbnail mode the reduced copy, unless its reduction failed: then
+    // the full image, so that the page never shows a missing picture.
+    QString thumbnailSource(const QString &name) const
+    {
+        if (!m_layout.thumbnailMode)
+            return name;
+        const QString thumbnail = ThumbnailPrefix + name;
+        return QFileInfo(Paths::join(m_images.folder, thumbnail)).isFile() ? thumbnail : name;
+    }
+
+    const ImageList &m_images;
+    const AlbumControls &m_controls;
+    const DesignValues &m_design;
+    const Layout m_layout;
+    BuildView &m_view;
+    const Clock &m_clock;
+    const PageComments &m_comments;
+    AlbumBuildResult *m_result = nullptr;
+    std::array<AlbumSlot, 3> m_slots;
+    FitState m_fit;
+    int m_next = 0;
+    int m_onPage = 0;
+};
+
+} // namespace
+
+AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, BuildView &view, const Clock &clock,
+                                const std::function<DesignValues()> &copyDesignValues,
+                                const ReductionEntry &reduction)
+{
+    view.clearViewer();
+    controls.TXTAlbumLine = store.read(Keys::AlbumLine, controls.TXTAlbumLine);
+    PageWriter::Layout layout;
+    layout.rowWidth = rowWidthOf(controls.TXTAlbumLine);
+    controls.photosPerPage = photosPerPageOf(store.read(Keys::PhotoPiece, controls.TXTApage), controls.photosPerPage);
+    layout.photosPerPage = controls.photosPerPage;
+    view.setAlbumFilter(false);
+    const DesignValues design = copyDesignValues();
+    controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
+
+    AlbumBuildResult result;
+    layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary())
+                           && controls.TXTJPEGReduction != QLatin1String("1");
+    result.thumbnailMode = layout.thumbnailMode;
+    const ImageList images = layout.thumbnailMode ? cmdRdctJPEG_Click(controls, store, view, reduction)
+                                                  : PrepareFolder(controls.folder, controls.CheckWarningJPG, view);
+    result.imageCount = images.count();
+
+    if (images.count() > 0) {
+        view.showProgress(true);
+        view.setProgressWidth(0);
+        view.setStatus(AlbumText::BuildingPages);
+        // Comments are taken before the old pages are deleted or overwritten.
+        const PageComments comments = PageComments::read(images.folder);
+        if (!controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages))
+            deleteOldPages(images.folder);
+        view.refreshFileList();
+
+        PageWriter(images, controls, design, layout, view, clock, comments).run(result);
+        view.setStatus(result.unwrittenPages.isEmpty() ? AlbumText::pagesWritten(result.imageCount, result.pageCount)
+                                                       : AlbumText::pagesNotWritten(result.unwrittenPages));
+        view.setAlbumFilter(true);
+    }
+    view.showProgress(false);
+    view.setBusy(false);
+    return result;
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// The status lines and messages of the album build, the preparation pass and
+// the reduction command, exactly as the window shows them.
+namespace AlbumText {
+inline const QString PrepareStart = QStringLiteral("前処理開始．．．．");
+inline const QString PrepareEnd = QStringLiteral("前処理終了");
+inline const QString BuildingPages = QStringLiteral("アルバムＨＴＭＬ作成中．．．．");
+inline const QString DeleteOldPages = QStringLiteral("ディレクトリ内の Albumファイルを削除後処理します。");
+inline const QString ReductionStart = QStringLiteral("画像縮少処理開始．．．");
+inline const QString ReductionEnd = QStringLiteral("画像縮少処理終了");
+
+inline const QString LibraryNotLoadable = QStringLiteral("RdoctJPEG.dllファイルが見つかりません");
+inline const QString TargetNotFound = QStringLiteral("対象ファイルが見つかりません");
+// Followed by the failure number; ends in an ideographic space.
+inline const QString ReportErrorNumber = QStringLiteral("エラー番号を報告下さい。エラー番号　");
+
+// "25 枚の画像で 5 種類のｻﾑﾈｲﾙHTMLを作成しました。"
+QString pagesWritten(int imageCount, int pageCount);
+// "1 個のﾍﾟｰｼﾞを書き込めませんでした: Album002.html"
+QString pagesNotWritten(const QStringList &pages);
+} // namespace AlbumText

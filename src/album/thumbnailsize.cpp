@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/thumbnailsize.h"
+
+#include "album/htmltext.h"
+#include "platform/failure.h"
+
+#include <QImageIOHandler>
+#include <QImageReader>
+
+namespace {
+
+int boxSide(const QString &field)
+{
+    bool ok = false;
+    const int value = field.trimmed().toInt(&ok);
+    if (!ok)
+        throw Failure(FailureCode::TypeMismatch, field);
+    return value;
+}
+
+} // namespace
+
+QSize pictureSize(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QSize size = reader.size();
+    if (size.isValid() && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
+        size.transpose();
+    return size;
+}
+
+ThumbnailSize MeasureThumbnail(const QString &path, const DesignValues &design, FitState &state)
+{
+    const QSize pixels = pictureSize(path);
+    if (pixels.isValid()) {
+        state.naturalWidth = pixels.width() * TwipsPerPixel;
+        state.naturalHeight = pixels.height() * TwipsPerPixel;
+    }
+    state.boxWidth = boxSide(design.TXTIMGWidth);
+    state.boxHeight = boxSide(design.TXTIMGHeight);
+
+    // The box is in page pixels while the natural size is in twips, so a
+    // picture that fits the box in pixels is shown at its own pixel size.
+    const int ownWidth = state.naturalWidth / TwipsPerPixel;
+    const int ownHeight = state.naturalHeight / TwipsPerPixel;
+    if (ownWidth <= state.boxWidth && ownHeight <= state.boxHeight) {
+        if (ownWidth == 0 || ownHeight == 0)
+            throw Failure(FailureCode::DivisionByZero, path);
+        return {QString::number(ownHeight), QString::number(ownWidth)};
+    }
+    // Larger than the box in pixels means larger in twips too, so this fit
+    // always scales: its sizes are fit ratio × natural size.
+    const FitResult fitted = FitToBox(state);
+    return {HtmlText::wholeNumber(fitted.height), HtmlText::wholeNumber(fitted.width)};
+}

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "album/fittobox.h"
+#include "design/designvalues.h"
+
+#include <QSize>
+#include <QString>
+
+// One logical pixel is 15 twips.
+inline constexpr int TwipsPerPixel = 15;
+
+// The thumbnail height and width texts of one album image.
+struct ThumbnailSize
+{
+    QString height;
+    QString width;
+};
+
+// The picture's pixel size as a viewer shows it, read from the file's header
+// only (nothing is decoded): the format is taken from the content, not the
+// name, and a quarter-turn orientation swaps width and height. An invalid
+// size when the file holds no readable picture.
+QSize pictureSize(const QString &path);
+
+// Sizes the thumbnail of the picture at path for the design's thumbnail box.
+// The natural size goes into state in twips; a picture that cannot be read
+// leaves the previous natural size in force. A picture larger than the box
+// is fitted by FitToBox; one whose pixel size already fits the box keeps that
+// size (it is never enlarged, and the fit ratio of another picture never
+// applies to it). Throws Failure: TypeMismatch when a box side is not a whole
+// number, DivisionByZero for a natural size of 0.
+ThumbnailSize MeasureThumbnail(const QString &path, const DesignValues &design, FitState &state);

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "album/buildview.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+// A BuildView that records what a long command did to the window and answers
+// the old-pages question from a script (Yes when the script is empty).
+class RecordingView : public BuildView
+{
+public:
+    struct Message
+    {
+        QString text;
+        MessageBoxes::Icon icon;
+    };
+
+    void clearViewer() override { ++clears; }
+    void showProgress(bool visible) override { progressVisible = visible; }
+    void setProgressWidth(double twips) override { width = twips; }
+    double progressWidth() const override { return width; }
+    void setStatus(const QString &text) override { statuses.append(text); }
+    QString status() const override { return statuses.value(statuses.size() - 1); }
+    void setAlbumFilter(bool checked) override { albumFilter = checked; }
+    void refreshFileList() override { ++refreshes; }
+    void setBusy(bool isBusy) override { busy = isBusy; }
+    bool askDeleteOldPages(const QString &question) override
+    {
+        questions.append(question);
+        return answers.isEmpty() || answers.dequeue();
+    }
+    void showMessage(const QString &text, MessageBoxes::Icon icon) override { messages.append({text, icon}); }
+
+    int clears = 0;
+    bool progressVisible = false;
+    double width = 0;
+    QStringList statuses;
+    bool albumFilter = false;
+    int refreshes = 0;
+    bool busy = false;
+    QStringList questions;
+    QQueue<bool> answers;
+    QList<Message> messages;
+};

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumtexts.h"
+#include "album/preparation.h"
+#include "recordingview.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sys/stat.h>
+
+class tst_Preparation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nameRules_data();
+    void nameRules();
+    void imagesThumbnailsAndOthers_data();
+    void imagesThumbnailsAndOthers();
+    void albumOrderIgnoresCase();
+    void emptyFolder();
+    void onlyRegularFilesAreListed();
+};
+
+void tst_Preparation::nameRules_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("jpeg");
+    QTest::addColumn<bool>("thumbnail");
+
+    QTest::newRow("jpg") << "a.jpg" << true << false;
+    QTest::newRow("JPEG") << "B.JPEG" << true << false;
+    QTest::newRow("mpeg passes the test") << "c.mpeg" << true << false;
+    QTest::newRow("no dot") << "photojpg" << true << false;
+    QTest::newRow("text") << "notes.txt" << false << false;
+    QTest::newRow("jpe is not enough") << "a.jpe" << false << false;
+    QTest::newRow("shorter than three") << "pg" << false << false;
+    QTest::newRow("thumbnail") << "s_a.jpg" << true << true;
+    QTest::newRow("capital S is an image") << "S_a.jpg" << true << false;
+    QTest::newRow("s_ text file") << "s_notes.txt" << false << false;
+}
+
+void tst_Preparation::nameRules()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, jpeg);
+    QFETCH(bool, thumbnail);
+    QCOMPARE(isJpegName(name), jpeg);
+    QCOMPARE(isThumbnailName(name), thumbnail);
+}
+
+void tst_Preparation::imagesThumbnailsAndOthers_data()
+{
+    QTest::addColumn<bool>("deleteThumbnails");
+    QTest::newRow("thumbnails kept") << false;
+    QTest::newRow("thumbnails deleted") << true;
+}
+
+void tst_Preparation::imagesThumbnailsAndOthers()
+{
+    QFETCH(bool, deleteThumbnails);
+    TestHome home;
+    const QString folder = home.folder();
+    for (const char *name : {"a.jpg", "B.JPEG", "s_a.jpg", "notes.txt", "c.mpeg", "S_d.jpg", "s_e.txt"})
+        QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
+
+    RecordingView view;
+    const ImageList images = PrepareFolder(folder, deleteThumbnails, view);
+
+    QCOMPARE(images.folder, folder);
+    QCOMPARE(images.names, QStringList({"a.jpg", "B.JPEG", "c.mpeg", "S_d.jpg"}));
+    QCOMPARE(QFile::exists(folder + "/s_a.jpg"), !deleteThumbnails);
+    QVERIFY(QFile::exists(folder + "/s_e.txt"));
+    QVERIFY(QFile::exists(folder + "/notes.txt"));
+    QCOMPARE(view.width, 4.0); // one unit per image
+    QVERIFY(view.progressVisible);
+    QVERIFY(view.busy); // the caller puts the pointer back
+}
+
+void tst_Preparation::albumOrderIgnoresCase()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    // Listed in name order: "A.jpg" < "Alpha.jpg" < "a.jpg" < "beta.jpg" < "zeta.jpg".
+    for (const char *name : {"zeta.jpg", "Alpha.jpg", "beta.jpg", "a.jpg", "A.jpg"})
+        QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
+
+    RecordingView view;
+    const ImageList images = PrepareFolder(folder, false, view);
+    // Names equal but for case keep the listing's order.
+    QCOMPARE(images.names, QStringList({"A.jpg", "a.jpg", "Alpha.jpg", "beta.jpg", "zeta.jpg"}));
+    QCOMPARE(images.path(2), folder + "/Alpha.jpg");
+}
+
+void tst_Preparation::emptyFolder()
+{
+    TestHome home;
+    RecordingView view;
+    const ImageList images = PrepareFolder(home.folder(), true, view);
+    QCOMPARE(images.count(), 0);
+    QCOMPARE(view.statuses, QStringList({AlbumText::PrepareStart, AlbumText::PrepareEnd}));
+}
+
+void tst_Preparation::onlyRegularFilesAreListed()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    QVERIFY(QDir(folder).mkdir("x.jpg"));
+    QCOMPARE(mkfifo(QFile::encodeName(folder + "/pipe.jpg").constData(), 0644), 0);
+    QVERIFY(Fixture::writeFile(folder + "/real.jpg", "x"));
+
+    RecordingView view;
+    QCOMPARE(PrepareFolder(folder, false, view).names, QStringList({"real.jpg"}));
+}
+
+QTEST_GUILESS_MAIN(tst_Preparation)
+#include "tst_preparation.moc"
