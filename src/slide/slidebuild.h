@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "design/designvalues.h"
+
+#include <QString>
+#include <functional>
+
+class BuildView;
+class Clock;
+
+// What one run of the slide page command did.
+struct SlideBuildResult
+{
+    int imageCount = 0;
+    int failureCode = 0; // 0 when Slide.html was written
+};
+
+// The slide page command of the main window's "S" button: lists the folder's
+// images (deleting old thumbnails when asked) and replaces the folder's
+// Slide.html as a whole; a failed write leaves the earlier page untouched.
+// A failure is shown as the numbered report message, except for a folder
+// that has gone away, which ends the command silently.
+SlideBuildResult cmdOMAKE_Click(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
+                                const std::function<DesignValues()> &copyDesignValues);
