@@ -109,7 +109,7 @@ void TestReductionRunner::everyImageOnceInListOrder()
     const ReductionJob job{folder, names(count), denominator, QByteArrayLiteral("RDCTJ:Q080")};
     QList<int> reported;
     runReductions(job, recordCall, [&](int index, int result) {
-        QCOMPARE(QThread::currentThread(), qApp->thread());
+        QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
         QCOMPARE(result, 0);
         reported << index;
     }, workers);
