@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/albumpagefile.h"
+
+#include "platform/failure.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace AlbumPageFile {
+
+bool isAlbumPageName(const QString &name)
+{
+    return name.startsWith(QLatin1String("Album")) && name.right(4).toUpper() == QLatin1String("HTML");
+}
+
+QByteArray read(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        throw Failure(FailureCode::PathFileAccess, path);
+    return file.readAll();
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Failure(FailureCode::PathFileAccess, path);
+}
+
+} // namespace AlbumPageFile

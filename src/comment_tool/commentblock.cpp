@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/commentblock.h"
+
+#include "album/htmltext.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <optional>
+
+namespace {
+
+constexpr char ShiftJisName[] = "Shift_JIS";
+
+QString decode(const QByteArray &bytes, PageEncoding encoding)
+{
+    QStringDecoder decoder = encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8)
+                                                            : QStringDecoder(ShiftJisName);
+    return decoder.decode(bytes);
+}
+
+// The text in the page's encoding; nothing when a character has no place in it.
+std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding)
+{
+    if (encoding == PageEncoding::Utf8)
+        return text.toUtf8();
+    QStringEncoder encoder(ShiftJisName);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+// The comment in the page's encoding. A character that Shift_JIS cannot hold
+// is written as a numeric character reference, so the browser still shows it
+// rather than a question mark.
+QByteArray encodeComment(const QString &text, PageEncoding encoding)
+{
+    if (const std::optional<QByteArray> whole = encodeExactly(text, encoding))
+        return *whole;
+    QByteArray bytes;
+    for (const char32_t code : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&code, 1);
+        const std::optional<QByteArray> encoded = encodeExactly(character, encoding);
+        bytes += encoded ? *encoded : QByteArray("&#") + QByteArray::number(quint32(code)) + ';';
+    }
+    return bytes;
+}
+
+} // namespace
+
+PageEncoding detectPageEncoding(const QByteArray &page)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    utf8.decode(page);
+    return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
+}
+
+CommentBlock::CommentBlock(QByteArray page, const QString &imageName)
+    : m_page(std::move(page))
+    , m_encoding(detectPageEncoding(m_page))
+{
+    const std::optional<QByteArray> start = encodeExactly(HtmlText::startMarker(imageName), m_encoding);
+    const std::optional<QByteArray> end = encodeExactly(HtmlText::endMarker(imageName), m_encoding);
+    if (!start || !end)
+        return; // a name the page's encoding cannot hold is not in the page
+    const qsizetype startAt = m_page.indexOf(*start);
+    if (startAt < 0)
+        return;
+    m_begin = startAt + start->size();
+    m_end = m_page.indexOf(*end);
+    m_state = m_end >= m_begin ? State::Present : State::Broken;
+}
+
+QString CommentBlock::comment() const
+{
+    if (m_state != State::Present)
+        return {};
+    QString text = decode(m_page.mid(m_begin, m_end - m_begin), m_encoding);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+QByteArray CommentBlock::withComment(const QString &comment) const
+{
+    Q_ASSERT(m_state == State::Present);
+    QString text = comment;
+    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return m_page.left(m_begin) + encodeComment(text, m_encoding) + m_page.mid(m_end);
+}

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/filedatetime.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QDateTime localTime(const struct statx_timestamp &stamp)
+{
+    // tv_sec is the whole second below the instant, so the fraction drops off.
+    return QDateTime::fromSecsSinceEpoch(stamp.tv_sec, Qt::LocalTime);
+}
+
+// Closes the descriptor on every way out.
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {
+    }
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+FileDateTimes GetFileDateTime(const QString &filename)
+{
+    const QDateTime zero = zeroFileTime();
+    FileDateTimes times{zero, zero, zero};
+    // Opened for reading as the times are read off the open file; O_NONBLOCK
+    // keeps a FIFO of that name from waiting for a writer.
+    const Descriptor file(::open(QFile::encodeName(filename).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct statx facts = {};
+    if (file.fd() < 0
+        || ::statx(file.fd(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
+        return times;
+    if (facts.stx_mask & STATX_BTIME)
+        times.creation = localTime(facts.stx_btime);
+    if (facts.stx_mask & STATX_ATIME)
+        times.lastAccess = localTime(facts.stx_atime);
+    if (facts.stx_mask & STATX_MTIME)
+        times.lastWrite = localTime(facts.stx_mtime);
+    return times;
+}
+
+QDateTime zeroFileTime()
+{
+    // The zone's history before standard time (local mean time) would give
+    // odd minutes and seconds; the present offset gives the familiar value.
+    const int offset = QDateTime::currentDateTime().offsetFromUtc();
+    return QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC).toOffsetFromUtc(offset);
+}
+
+QString fileDateTimeText(const QDateTime &value)
+{
+    return value.toString(QStringLiteral("yy/MM/dd HH:mm:ss"));
+}

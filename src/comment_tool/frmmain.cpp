@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/frmmain.h"
+
+#include "comment_tool/albumpagefile.h"
+#include "comment_tool/commentblock.h"
+#include "comment_tool/droplocation.h"
+#include "comment_tool/filedatetime.h"
+#include "comment_tool/previewpicture.h"
+#include "comment_tool/quilleticon.h"
+#include "comment_tool/quillettext.h"
+#include "platform/failure.h"
+#include "platform/launcher.h"
+#include "platform/listing.h"
+#include "platform/messageboxes.h"
+#include "platform/paths.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+// Positions and sizes are laid out in twips, 15 to a pixel.
+constexpr double TwipsPerPixel = 15;
+
+int pixels(double twips)
+{
+    return qRound(twips / TwipsPerPixel);
+}
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+constexpr int ClientWidth = 5244;
+constexpr int ClientHeight = 2880;
+// The tool opens this far right of and below Velmo's stored position.
+constexpr int StartLeftOffset = 1000;
+constexpr int StartTopOffset = 3000;
+constexpr int CommentWidth = 3660;
+constexpr int CollapsedHeight = 300;
+constexpr int ExpandedHeight = 650;
+const QRect PreviewBox = twipsRect(288, 672, int(PreviewFit::BoxWidth), int(PreviewFit::BoxHeight));
+
+// IPAGothic and IPAPGothic stand for the fixed-pitch and the proportional
+// Japanese system fonts the window was drawn with.
+const QString FixedFont = QStringLiteral("IPAGothic");
+const QString ProportionalFont = QStringLiteral("IPAPGothic");
+constexpr int FontPoints = 9;
+
+enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
+
+QFont proportionalFont(int style = Plain)
+{
+    QFont font(ProportionalFont, FontPoints);
+    font.setBold(style & Bold);
+    font.setItalic(style & Italic);
+    font.setUnderline(style & Underline);
+    return font;
+}
+
+QFont fixedFont(int style = Plain)
+{
+    QFont font = proportionalFont(style);
+    font.setFamily(FixedFont);
+    return font;
+}
+
+template<typename Control>
+Control *place(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+void paint(QWidget *control, const QColor &text, const QColor &back = QColor())
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, text);
+    if (back.isValid()) {
+        palette.setColor(QPalette::Window, back);
+        control->setAutoFillBackground(true);
+    }
+    control->setPalette(palette);
+}
+
+QFrame *filledRectangle(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill)
+{
+    auto *shape = place<QFrame>(parent, name, geometry);
+    paint(shape, fill, fill);
+    return shape;
+}
+
+QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text, const QFont &font)
+{
+    auto *control = place<QLabel>(parent, name, geometry);
+    control->setText(text);
+    control->setFont(font);
+    return control;
+}
+
+const QColor TitleStrip(0x40, 0x40, 0x40);
+const QColor InfoPanel(0xC0, 0xFF, 0xFF);
+const QColor InfoText(0x00, 0x00, 0x80);
+const QColor LinkText(0xC0, 0x00, 0x00);
+
+// The drop's data outlives the drag: the handler runs after it has ended.
+std::shared_ptr<QMimeData> copyOf(const QMimeData &data)
+{
+    auto copy = std::make_shared<QMimeData>();
+    for (const QString &format : data.formats())
+        copy->setData(format, data.data(format));
+    return copy;
+}
+
+} // namespace
+
+frmMain::frmMain(Services services, SettingsStore &store, QWidget *parent)
+    : QWidget(parent)
+    , m_services(services)
+    , m_store(store)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    setFont(fixedFont());
+    setWindowIcon(quilletIcon());
+    setAcceptDrops(true);
+    createControls();
+    setToolTips();
+    connectEvents();
+    Form_Load();
+}
+
+void frmMain::createControls()
+{
+    // Created bottom to top: the panels lie behind everything, the hint over
+    // the preview.
+    Shape3 = filledRectangle(this, "Shape3", twipsRect(96, 96, 3948, 2124), QColor(0xFF, 0xFF, 0xC0));
+    Shape1 = filledRectangle(this, "Shape1", twipsRect(192, 192, 3756, 396), TitleStrip);
+    Shape2 = filledRectangle(this, "Shape2", twipsRect(192, 576, 3756, 1548), InfoPanel);
+
+    lblfilename1 = label(this, "lblfilename1", twipsRect(288, 288, 3564, 204), QStringLiteral("CommenVelmo"),
+                         proportionalFont(Bold | Italic));
+    paint(lblfilename1, QColor(0x80, 0xFF, 0x80), TitleStrip);
+
+    Image1 = place<QLabel>(this, "Image1", PreviewBox);
+    Image1->setScaledContents(true);
+
+    lblDMsg = label(this, "lblDMsg", twipsRect(480, 1248, 1452, 204), QStringLiteral("ここにドロップ下さい"),
+                    proportionalFont());
+    lblDMsg->setAlignment(Qt::AlignCenter);
+    lblDMsg->setAutoFillBackground(true);
+
+    lblfilename2 = label(this, "lblfilename2", twipsRect(2208, 672, 1548, 204), QString(), fixedFont(Bold | Underline));
+    lblSize = label(this, "lblSize", twipsRect(2208, 960, 1548, 204), QStringLiteral("Size"), fixedFont(Italic));
+    lblFileSize = label(this, "lblFileSize", twipsRect(2208, 1248, 1548, 204), QString(), fixedFont());
+    lblDate = label(this, "lblDate", twipsRect(2208, 1536, 1548, 204), QStringLiteral("Date"), fixedFont(Italic));
+    lblLastWrite = label(this, "lblLastWrite", twipsRect(2208, 1824, 1548, 204), QString(), fixedFont());
+    for (QLabel *info : {lblfilename2, lblSize, lblFileSize, lblDate, lblLastWrite})
+        paint(info, InfoText, InfoPanel);
+
+    txtComment = place<QPlainTextEdit>(this, "txtComment", twipsRect(96, 2208, CommentWidth, CollapsedHeight));
+    txtComment->setTabChangesFocus(true);
+    cmdSizeUP = place<QCheckBox>(this, "cmdSizeUP", twipsRect(3828, 2256, 204, 204));
+    lblMes = label(this, "lblMes", twipsRect(96, 2496, 3948, 300), QString(), fixedFont());
+    paint(lblMes, QColor(0x00, 0x00, 0xC0));
+    // The enlarged comment field covers the message line.
+    txtComment->raise();
+
+    Picture1 = place<QLabel>(this, "Picture1", twipsRect(4128, 192, 396, 396));
+    Picture1->setPixmap(windowIcon().pixmap(Picture1->size()));
+    Picture1->setAlignment(Qt::AlignCenter);
+    paint(Picture1, Qt::black, QColor(0xC0, 0xC0, 0xC0));
+
+    lblName = label(this, "lblName", twipsRect(4512, 192, 684, 204), QStringLiteral("Tarvex"),
+                    proportionalFont(Bold | Italic));
+    lblTitle1 = label(this, "lblTitle1", twipsRect(4512, 384, 684, 204), QStringLiteral("omment"),
+                      proportionalFont(Bold | Italic));
+    lblTitle = label(this, "lblTitle", twipsRect(4128, 576, 1140, 204), QStringLiteral("Velmo Ver0.1"),
+                     proportionalFont(Italic));
+    lblTitle->setAlignment(Qt::AlignCenter);
+    for (QLabel *link : {lblName, lblTitle1, lblTitle})
+        paint(link, LinkText);
+    for (QLabel *link : {lblName, lblTitle1, Picture1})
+        link->setCursor(Qt::PointingHandCursor);
+
+    cmdVelmo = place<QPushButton>(this, "cmdVelmo", twipsRect(4128, 864, 1068, 300));
+    cmdVelmo->setText(QStringLiteral("Velmo"));
+    cmdEnter = place<QPushButton>(this, "cmdEnter", twipsRect(4128, 1632, 1068, 876));
+    cmdEnter->setText(QStringLiteral("書込み"));
+    cmdEnter->setFont(proportionalFont());
+    cmdQuit = place<QPushButton>(this, "cmdQuit", twipsRect(4128, 2496, 1068, 300));
+    cmdQuit->setText(QStringLiteral("終了"));
+    cmdQuit->setFont(proportionalFont());
+
+    // Holds a dropped picture's natural size for the fit.
+    Image2 = place<QLabel>(this, "Image2", twipsRect(4128, 1248, 588, 300));
+    Image2->hide();
+}
+
+void frmMain::setToolTips()
+{
+    const QString dropHere = QStringLiteral("このエリアに画像をドロップ下さい。");
+    const QString downloadLink = QStringLiteral("ヴェルモの最新ダウンロードエリアへのリンクです。");
+    Image1->setToolTip(dropHere);
+    lblDMsg->setToolTip(dropHere);
+    txtComment->setToolTip(QStringLiteral("コメントを入力下さい。"));
+    cmdSizeUP->setToolTip(QStringLiteral("コメントの入力ボックスの幅を広げます。"));
+    Picture1->setToolTip(QStringLiteral("作者宛メールが起動します。"));
+    lblName->setToolTip(downloadLink);
+    lblTitle1->setToolTip(downloadLink);
+    lblTitle->setToolTip(QStringLiteral("バージョン情報です。"));
+    cmdVelmo->setToolTip(QStringLiteral("コメントヴェルモを閉じてヴェルモを起動します。"));
+    cmdEnter->setToolTip(QStringLiteral("コメントをアルバムファイルに書き込みます。"));
+    cmdQuit->setToolTip(QStringLiteral("コメントヴェルモを終了します。"));
+}
+
+void frmMain::connectEvents()
+{
+    // toggled fires only on a change, from a click or from code alike.
+    connect(cmdSizeUP, &QCheckBox::toggled, this, &frmMain::cmdSizeUP_Click);
+    connect(cmdEnter, &QPushButton::clicked, this, &frmMain::cmdEnter_Click);
+    connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
+    connect(cmdVelmo, &QPushButton::clicked, this, &frmMain::cmdVelmo_Click);
+    for (QLabel *clickable : {lblTitle, lblName, lblTitle1, Picture1})
+        clickable->installEventFilter(this);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonDblClick)
+        return QWidget::eventFilter(watched, event);
+    if (watched == lblTitle)
+        lblTitle_DblClick();
+    else if (watched == lblName)
+        lblName_DblClick();
+    else if (watched == lblTitle1)
+        lblTitle1_DblClick();
+    else if (watched == Picture1)
+        Picture1_DblClick();
+    return true;
+}
+
+void frmMain::Form_Load()
+{
+    const double top = m_store.read(Keys::Top).toDouble() + StartTopOffset;
+    const double left = m_store.read(Keys::Left).toDouble() + StartLeftOffset;
+    move(pixels(left), pixels(top));
+    lblTitle->setText(QuilletText::versionCaption());
+    setWindowTitle(QuilletText::windowBanner());
+}
+
+bool frmMain::acceptsDrop(const QPoint &position, const QMimeData *offered) const
+{
+    return PreviewBox.contains(position) && (offered->hasUrls() || offered->hasText());
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptsDrop(event->position().toPoint(), event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (acceptsDrop(event->position().toPoint(), event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void frmMain::dropEvent(QDropEvent *event)
+{
+    if (!acceptsDrop(event->position().toPoint(), event->mimeData()))
+        return;
+    event->acceptProposedAction();
+    // The drag source waits until the drop returns; the handler may show a
+    // message box, so it runs after the drop has ended.
+    const std::shared_ptr<QMimeData> copy = copyOf(*event->mimeData());
+    QMetaObject::invokeMethod(this, [this, copy] { Image1_OLEDragDrop(copy.get()); }, Qt::QueuedConnection);
+}
+
+void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
+{
+    lblMes->clear();
+    raise();
+    activateWindow();
+    lblDMsg->hide();
+    collapseComment();
+    try {
+        const std::optional<DropLocation> dropped = DropText::locate(DropText::fromMimeData(*Data));
+        if (!dropped)
+            return;
+        showImage(*dropped);
+        const QStringList folderFiles = Listing::files(dropped->folder);
+        if (!loadComment(*dropped, folderFiles) && dropped->isThumbnail()) {
+            showImage(dropped->photo());
+            loadComment(dropped->photo(), folderFiles);
+        }
+    } catch (const Failure &failure) {
+        m_services.messages.show(QuilletText::dropFailure(failure.code()));
+        if (QuilletText::dropFailureCloses(failure.code()))
+            cmdQuit_Click();
+    }
+}
+
+void frmMain::showImage(const DropLocation &location)
+{
+    m_imagePath = location.path();
+    m_imageName = location.name;
+    Image1->hide();
+    PreviewPicture picture(m_imagePath);
+    Image2->resize(picture.naturalSize());
+    JPEGSizeSet();
+    Image1->setPixmap(QPixmap::fromImage(picture.decode(Image1->size())));
+    Image1->show();
+
+    lblFileSize->setText(QString::number(QFileInfo(m_imagePath).size()));
+    lblfilename1->setText(m_imageName);
+    lblfilename2->setText(m_imageName);
+    lblLastWrite->setText(fileDateTimeText(GetFileDateTime(m_imagePath).lastWrite));
+}
+
+void frmMain::JPEGSizeSet()
+{
+    const QSizeF shown = PreviewFit::shownSize(QSizeF(Image2->size()) * TwipsPerPixel);
+    Image1->resize(qMax(1, pixels(shown.width())), qMax(1, pixels(shown.height())));
+}
+
+// Loads the comment of every page that holds the image's block, rewriting
+// each at once; the last becomes the target page. True when one was found.
+bool frmMain::loadComment(const DropLocation &location, const QStringList &folderFiles)
+{
+    bool found = false;
+    for (const QString &pageName : folderFiles) {
+        if (!AlbumPageFile::isAlbumPageName(pageName))
+            continue;
+        const QString page = Paths::join(location.folder, pageName);
+        const CommentBlock block(AlbumPageFile::read(page), location.name);
+        if (block.state() == CommentBlock::State::Absent)
+            continue;
+        lblMes->setText(QuilletText::foundPage(pageName));
+        if (block.state() == CommentBlock::State::Broken)
+            throw Failure(FailureCode::InvalidCall, page);
+        txtComment->setPlainText(block.comment());
+        m_targetPage = page;
+        found = true;
+        AlbumPageFile::write(page, block.withComment(txtComment->toPlainText()));
+    }
+    return found;
+}
+
+void frmMain::cmdEnter_Click()
+{
+    collapseComment();
+    try {
+        const CommentBlock block(AlbumPageFile::read(m_targetPage), m_imageName);
+        // Splicing without both markers in order would damage the page.
+        if (block.state() != CommentBlock::State::Present)
+            throw Failure(FailureCode::MarkersMissing, m_targetPage);
+        AlbumPageFile::write(m_targetPage, block.withComment(txtComment->toPlainText()));
+        m_services.shell.open(QUrl::fromLocalFile(QFileInfo(m_targetPage).absoluteFilePath()));
+    } catch (const Failure &failure) {
+        m_services.messages.show(QuilletText::writeFailure(failure.code()));
+    }
+}
+
+void frmMain::collapseComment()
+{
+    txtComment->resize(pixels(CommentWidth), pixels(CollapsedHeight));
+    cmdSizeUP->setChecked(false);
+}
+
+void frmMain::cmdSizeUP_Click()
+{
+    txtComment->resize(pixels(CommentWidth), pixels(cmdSizeUP->isChecked() ? ExpandedHeight : CollapsedHeight));
+}
+
+void frmMain::cmdQuit_Click()
+{
+    close();
+}
+
+void frmMain::cmdVelmo_Click()
+{
+    try {
+        m_services.launcher.start(Paths::mainProgram());
+    } catch (const Failure &failure) {
+        m_services.messages.show(QuilletText::startFailure(failure.code()));
+        return;
+    }
+    cmdQuit_Click();
+}
+
+void frmMain::lblTitle_DblClick()
+{
+    m_services.messages.show(QuilletText::aboutText());
+}
+
+void frmMain::lblName_DblClick()
+{
+    OpenDownloadPage();
+}
+
+void frmMain::lblTitle1_DblClick()
+{
+    OpenDownloadPage();
+}
+
+void frmMain::Picture1_DblClick()
+{
+    OpenMailLink();
+}
+
+void frmMain::OpenDownloadPage()
+{
+    m_services.shell.open(QuilletText::downloadPage());
+}
+
+void frmMain::OpenMailLink()
+{
+    m_services.shell.open(QuilletText::mailLink());
+}

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/services.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QMimeData;
+class QPlainTextEdit;
+class QPushButton;
+class SettingsStore;
+struct DropLocation;
+
+// Quillet's window. An image dropped from an album page in the browser leads
+// to the page whose comment block carries the image's name; the comment is
+// edited here and written back into the page.
+class frmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmMain(Services services, SettingsStore &store, QWidget *parent = nullptr);
+
+    // Event procedures.
+    void Form_Load();
+    void Image1_OLEDragDrop(const QMimeData *Data);
+    void cmdEnter_Click();
+    void cmdSizeUP_Click();
+    void cmdQuit_Click();
+    void cmdVelmo_Click();
+    void lblTitle_DblClick();
+    void lblName_DblClick();
+    void lblTitle1_DblClick();
+    void Picture1_DblClick();
+
+    // The tool state the drops leave.
+    QString imagePath() const { return m_imagePath; }
+    QString imageName() const { return m_imageName; }
+    QString targetPage() const { return m_targetPage; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createControls();
+    void setToolTips();
+    void connectEvents();
+    void collapseComment();
+    bool acceptsDrop(const QPoint &position, const QMimeData *offered) const;
+    void showImage(const DropLocation &location);
+    void JPEGSizeSet();
+    bool loadComment(const DropLocation &location, const QStringList &folderFiles);
+    void OpenDownloadPage();
+    void OpenMailLink();
+
+    Services m_services;
+    SettingsStore &m_store;
+
+    QString m_imagePath;
+    QString m_imageName;
+    QString m_targetPage;
+
+    QFrame *Shape3 = nullptr;
+    QFrame *Shape1 = nullptr;
+    QFrame *Shape2 = nullptr;
+    QLabel *lblfilename1 = nullptr;
+    QLabel *Image1 = nullptr;
+    QLabel *lblDMsg = nullptr;
+    QLabel *lblfilename2 = nullptr;
+    QLabel *lblSize = nullptr;
+    QLabel *lblFileSize = nullptr;
+    QLabel *lblDate = nullptr;
+    QLabel *lblLastWrite = nullptr;
+    QPlainTextEdit *txtComment = nullptr;
+    QCheckBox *cmdSizeUP = nullptr;
+    QLabel *lblMes = nullptr;
+    QLabel *Picture1 = nullptr;
+    QLabel *lblName = nullptr;
+    QLabel *lblTitle1 = nullptr;
+    QLabel *lblTitle = nullptr;
+    QPushButton *cmdVelmo = nullptr;
+    QPushButton *cmdEnter = nullptr;
+    QPushButton *cmdQuit = nullptr;
+    QLabel *Image2 = nullptr;
+};

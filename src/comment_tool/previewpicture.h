@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QImage>
+#include <QImageReader>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+// A dropped picture for the preview. Album images are JPEG files; opening
+// fails with 76 when the folder is missing, 53 when the file is, 75 when it
+// cannot be read, and 481 when it is no JPEG picture.
+class PreviewPicture
+{
+public:
+    explicit PreviewPicture(const QString &path);
+
+    // The picture's size in pixels as shown, upright.
+    QSize naturalSize() const { return m_natural; }
+
+    // The picture decoded at the given upright size, and no larger; picture
+    // data that cannot be decoded fails with 50003.
+    QImage decode(const QSize &shown);
+
+private:
+    QImageReader m_reader;
+    QSize m_natural;
+    bool m_turned = false; // stored sideways, shown turned a quarter
+};
+
+// The preview's fit (JPEGSizeSet): a picture taller than the box is scaled to
+// its height, and then to its width if still too wide; a picture only too
+// wide is scaled to its width; a smaller one keeps its size. Sizes in twips.
+namespace PreviewFit {
+inline constexpr float BoxWidth = 1836;
+inline constexpr float BoxHeight = 1356;
+QSizeF shownSize(const QSizeF &natural);
+} // namespace PreviewFit
