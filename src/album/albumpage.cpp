@@ -2,22 +2,9 @@
 #include "album/albumpage.h"
 
 #include "album/htmltext.h"
+#include "album/pagelines.h"
 
 namespace {
-
-using HtmlText::Indent;
-
-// Builds page text line by line, each line ending in CR LF.
-class Lines
-{
-public:
-    void line(const QString &text) { m_bytes += text.toUtf8() + "\r\n"; }
-    void indented(const QString &text) { m_bytes += Indent + text.toUtf8() + "\r\n"; }
-    QByteArray bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
 
 QString quoted(const QString &value)
 {
@@ -29,7 +16,7 @@ QString pageLink(int page, const char *label)
     return QStringLiteral("| <A HREF=%1>%2</A>").arg(quoted(AlbumPage::fileName(page)), QLatin1String(label));
 }
 
-void navigation(Lines &out, const AlbumPageInfo &info)
+void navigation(PageLines &out, const AlbumPageInfo &info)
 {
     if (info.page > 1)
         out.indented(pageLink(info.page - 1, "BACK"));
@@ -46,7 +33,7 @@ QString imageLink(const AlbumSlot &slot, bool targetBlank)
     return link + QLatin1Char('>');
 }
 
-void labelCell(Lines &out, const DesignValues &design, const AlbumSlot &slot)
+void labelCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot)
 {
     out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>")
                      .arg(quoted(design.TXTLabelColor)));
@@ -59,7 +46,7 @@ void labelCell(Lines &out, const DesignValues &design, const AlbumSlot &slot)
     out.line(QString());
 }
 
-void imageCell(Lines &out, const DesignValues &design, const AlbumSlot &slot, bool targetBlank)
+void imageCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot, bool targetBlank)
 {
     out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=280><tr><td align=\"center\">")
                      .arg(quoted(design.TXTBGColorSub)));
@@ -89,12 +76,11 @@ QString fileName(int page)
 
 QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
 {
-    Lines out;
+    PageLines out;
     out.line(QStringLiteral("<!Velmo Ver2.5 HtmlFormat,Designed by Kelvane >"));
     out.line(QStringLiteral("<HTML>"));
     out.line(QStringLiteral("<HEAD>"));
-    out.line(QStringLiteral("<META name=\"keywords\" lang=\"ja\" content=\"ヴェルモ,Velmo,Tarvex,Kelvane\">"));
-    out.line(QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=UTF-8\">"));
+    out.metaLines();
     out.indented(QStringLiteral("<TITLE>") + design.TXTAlbumTitle + QStringLiteral("</TITLE>"));
     out.line(QStringLiteral("</HEAD>"));
     out.indented(QStringLiteral("<BODY BGCOLOR=%1 text=%2 link=%3 vlink=%4>")
@@ -114,7 +100,7 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
 
 QByteArray rowTable(const DesignValues &design, const AlbumRow &row, bool targetBlank)
 {
-    Lines out;
+    PageLines out;
     if (row.isEmpty())
         return {};
     out.line(QStringLiteral("<!") + QString(49, QLatin1Char('-')) + QStringLiteral(">"));
@@ -133,7 +119,7 @@ QByteArray rowTable(const DesignValues &design, const AlbumRow &row, bool target
 
 QByteArray foot(const DesignValues &design, const AlbumPageInfo &info)
 {
-    Lines out;
+    PageLines out;
     out.line(QStringLiteral("<font size=5>") + design.TXTAlbumFooter + QStringLiteral("</font><br>"));
     navigation(out, info);
     out.line(QStringLiteral("</P>"));

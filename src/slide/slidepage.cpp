@@ -2,20 +2,9 @@
 #include "slide/slidepage.h"
 
 #include "album/htmltext.h"
+#include "album/pagelines.h"
 
 namespace {
-
-// Builds page text line by line, each line ending in CR LF.
-class Lines
-{
-public:
-    void line(const QString &text) { m_bytes += text.toUtf8() + "\r\n"; }
-    void indented(const QString &text) { m_bytes += HtmlText::Indent + text.toUtf8() + "\r\n"; }
-    QByteArray bytes() const { return m_bytes; }
-
-private:
-    QByteArray m_bytes;
-};
 
 // The link cells stand six to a table row.
 constexpr int CellsPerRow = 6;
@@ -34,20 +23,19 @@ QString scriptEscape(QChar c)
     return c;
 }
 
-void head(Lines &out)
+void head(PageLines &out)
 {
     out.line(QStringLiteral("<!Velmo SlideAlbum HtmlFormat,Designed by Kelvane >"));
     out.line(QStringLiteral("<HTML>"));
     out.line(QStringLiteral("<HEAD>"));
-    out.line(QStringLiteral("<META name=\"keywords\" lang=\"ja\" content=\"ヴェルモ,Velmo,Tarvex,Kelvane\">"));
-    out.line(QStringLiteral("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html;charset=UTF-8\">"));
+    out.metaLines();
     out.line(QStringLiteral("<TITLE>ZevovUdezu</TITLE>"));
     out.line(QStringLiteral("</HEAD>"));
     out.line(QStringLiteral("<BODY TEXT=\"#ffffff\" BGColor=\"#000000\" LINK=\"#00ff00\" VLINK =\"#ffff00\">"));
 }
 
 // Preloads every picture and swaps the large one on demand.
-void script(Lines &out, const QStringList &names)
+void script(PageLines &out, const QStringList &names)
 {
     out.line(QStringLiteral("<SCRIPT LANGUAGE=\"JavaScript\">"));
     out.line(QStringLiteral("//イメージの事前読み込み"));
@@ -72,7 +60,7 @@ void script(Lines &out, const QStringList &names)
     out.line(QStringLiteral("<BODY>"));
 }
 
-void linkCell(Lines &out, int index, const QString &name)
+void linkCell(PageLines &out, int index, const QString &name)
 {
     out.line(QStringLiteral("        <TD WIDTH=\"20%\" BGCOLOR=\"#A00000\"><CENTER>"));
     out.line(QStringLiteral("        <A HREF=\"javascript:function voi(){};voi()\" onMouseOver=\"changImg1(0,%1)\">")
@@ -87,7 +75,7 @@ void linkCell(Lines &out, int index, const QString &name)
     }
 }
 
-void linkTable(Lines &out, const QStringList &names)
+void linkTable(PageLines &out, const QStringList &names)
 {
     out.line(QStringLiteral("<TABLE WIDTH=\"50\" BORDER=\"0\" CELLSPACING=\"2\" CELLPADDING=\"2\">"));
     out.line(QStringLiteral("    <TR>"));
@@ -116,7 +104,7 @@ QString scriptUrl(const QString &name)
 
 QByteArray page(const DesignValues &design, const QStringList &names, const QDate &updated)
 {
-    Lines out;
+    PageLines out;
     head(out);
     script(out, names);
     out.indented(QStringLiteral("<P ALIGN=\"RIGHT\">"));
