@@ -1,0 +1,379 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumbuild.h"
+#include "album/albumpage.h"
+#include "album/albumtexts.h"
+#include "album/htmltext.h"
+#include "picturebytes.h"
+#include "platform/fakes.h"
+#include "recordingview.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringEncoder>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <utime.h>
+
+#include <ctime>
+
+namespace {
+
+// One temporary home with a photo folder, its store and a window.
+struct Album
+{
+    TestHome home;
+    QString folder = home.folder();
+    SettingsStore store{home.configFile()};
+    RecordingView view;
+    FakeClock clock;
+    AlbumControls controls{folder};
+    DesignValues design;
+
+    AlbumBuildResult build()
+    {
+        return cmdAlbum_Click(controls, store, view, clock, [this] { return design; });
+    }
+    QString path(const QString &name) const { return folder + '/' + name; }
+    QByteArray page(int number) const { return Fixture::readFile(path(AlbumPage::fileName(number))); }
+    QStringList pages() const { return QDir(folder).entryList({"Album*.html"}, QDir::Files, QDir::Name); }
+};
+
+// A small JPEG, written once and copied: making 1,500 of them stays quick.
+const QByteArray &smallJpeg()
+{
+    static const QByteArray bytes = [] {
+        TestHome home;
+        const QString path = home.folder() + "/small.jpg";
+        Fixture::makeJpeg(path, 8, 8);
+        return Fixture::readFile(path);
+    }();
+    return bytes;
+}
+
+void addImages(const QString &folder, int count, const QString &pattern = QStringLiteral("%1.jpg"))
+{
+    for (int i = 1; i <= count; ++i)
+        Fixture::writeFile(folder + '/' + pattern.arg(i, 2, 10, QLatin1Char('0')), smallJpeg());
+}
+
+// The image names of every page, rows split by "|", pages by "/":
+// "01 02|03/04" for a page of two rows and a page of one.
+QString layoutOf(const Album &album)
+{
+    static const QRegularExpression marker(QStringLiteral("<!S([^>]*)\\.jpg>"));
+    const QByteArray rowSeparator = "<!" + QByteArray(49, '-') + ">\r\n";
+    QStringList pages;
+    for (const QString &name : album.pages()) {
+        QStringList rows;
+        const QString page = QString::fromUtf8(Fixture::readFile(album.path(name)));
+        for (const QString &row : page.split(QString::fromUtf8(rowSeparator)).mid(1)) {
+            QStringList names;
+            for (const QRegularExpressionMatch &match : marker.globalMatch(row))
+                names.append(match.captured(1));
+            rows.append(names.join(' '));
+        }
+        pages.append(rows.join('|'));
+    }
+    return pages.join('/');
+}
+
+// What the comment tool leaves: the comment between the markers of the image.
+QByteArray withComment(const QByteArray &page, const QString &image, const QByteArray &comment)
+{
+    const QByteArray start = HtmlText::startMarker(image).toUtf8();
+    const qsizetype at = page.indexOf(start);
+    return at < 0 ? page : QByteArray(page).insert(at + start.size(), comment);
+}
+
+void setModified(const QString &path, const QDateTime &time)
+{
+    const utimbuf times{time_t(time.toSecsSinceEpoch()), time_t(time.toSecsSinceEpoch())};
+    utime(QFile::encodeName(path).constData(), &times);
+}
+
+} // namespace
+
+class tst_AlbumBuild : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void layout_data();
+    void layout();
+    void goldenPages();
+    void folderWithoutImages();
+    void oldPages_data();
+    void oldPages();
+    void manyImagesAreAllPlaced();
+    void commentsSurviveARebuild();
+    void unwritablePageIsNamed();
+    void badFilesDoNotStopTheBuild();
+    void fixedSizeWithoutAdjust();
+    void thumbnailModeFallsBackToFullImage();
+    void libraryNameIsCaseExact();
+};
+
+void tst_AlbumBuild::initTestCase()
+{
+    // Page dates are local time; the golden pages are in UTC.
+    qputenv("TZ", "UTC");
+    tzset();
+}
+
+void tst_AlbumBuild::layout_data()
+{
+    QTest::addColumn<int>("images");
+    QTest::addColumn<QString>("albumLine");
+    QTest::addColumn<QString>("photoPiece");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("pageCount");
+
+    QTest::newRow("7 by 2, 6 a page") << 7 << "2" << "6" << "01 02|03 04|05 06/07" << 2;
+    QTest::newRow("exactly 6") << 6 << "2" << "6" << "01 02|03 04|05 06" << 1;
+    QTest::newRow("5 by 2, 5 a page: full before slot 2") << 5 << "2" << "5" << "01 02|03 04|05" << 1;
+    QTest::newRow("row width 3 with 4") << 4 << "3" << "6" << "01 02 03|04" << 1;
+    QTest::newRow("row of 3 cut by a full page") << 5 << "3" << "4" << "01 02 03|04/05" << 2;
+    QTest::newRow("PhotoPiece 0: no limit") << 7 << "2" << "0" << "01 02|03 04|05 06|07" << 1;
+    QTest::newRow("negative PhotoPiece: no limit") << 3 << "2" << "-2" << "01 02|03" << 1;
+    QTest::newRow("PhotoPiece not a number keeps 6") << 7 << "3" << "many" << "01 02 03|04 05 06/07" << 2;
+    QTest::newRow("row width 5 acts as 1") << 3 << "5" << "6" << "01|02|03" << 1;
+    QTest::newRow("row width not a number acts as 1") << 2 << "two" << "6" << "01|02" << 1;
+}
+
+void tst_AlbumBuild::layout()
+{
+    QFETCH(int, images);
+    QFETCH(QString, albumLine);
+    QFETCH(QString, photoPiece);
+    QFETCH(int, pageCount);
+    Album album;
+    addImages(album.folder, images);
+    album.store.write(Keys::AlbumLine, albumLine);
+    album.store.write(Keys::PhotoPiece, photoPiece);
+
+    const AlbumBuildResult result = album.build();
+    QTEST(layoutOf(album), "expected");
+    QCOMPARE(result.pageCount, pageCount);
+    QCOMPARE(album.view.status(), AlbumText::pagesWritten(images, pageCount));
+    QCOMPARE(album.controls.TXTAlbumLine, albumLine);
+    QVERIFY(album.view.albumFilter);
+    QVERIFY(!album.view.progressVisible);
+    QVERIFY(!album.view.busy);
+    QVERIFY(qAbs(album.view.width - 8000) < 0.01);
+}
+
+void tst_AlbumBuild::goldenPages()
+{
+    Album album;
+    const QSize sizes[7] = {{640, 480}, {480, 640}, {100, 80}, {640, 480}, {1600, 100}, {480, 640}, {640, 480}};
+    const QDateTime taken(QDate(2024, 5, 3), QTime(14, 7, 9), Qt::UTC);
+    for (int i = 0; i < 7; ++i) {
+        const QString path = album.path(QStringLiteral("IMG_%1.JPG").arg(i + 1));
+        QVERIFY(Fixture::makeJpeg(path, sizes[i].width(), sizes[i].height()));
+        QFile file(path);
+        QVERIFY(file.resize(4096 + i)); // sizes that do not depend on the encoder
+        setModified(path, i == 6 ? QDateTime(QDate(2024, 5, 4), QTime(0, 0), Qt::UTC) : taken.addSecs(i));
+    }
+    album.design.TXTAlbumTitle = QStringLiteral("夏の旅 & 海");
+    album.controls.CheckTARGET = true;
+
+    album.build();
+    for (int page : {1, 2}) {
+        const QString golden = QStringLiteral(VELMO_ALBUM_GOLDEN_DIR "/seven_") + AlbumPage::fileName(page);
+        if (qEnvironmentVariableIsSet("VELMO_WRITE_GOLDEN"))
+            Fixture::writeFile(golden, album.page(page));
+        QCOMPARE(album.page(page), Fixture::readFile(golden));
+    }
+}
+
+void tst_AlbumBuild::folderWithoutImages()
+{
+    Album album;
+    album.controls.CheckWarningHtml = true;
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"), "old"));
+    QVERIFY(Fixture::writeFile(album.path("notes.txt"), "x"));
+
+    const AlbumBuildResult result = album.build();
+    QCOMPARE(result.imageCount, 0);
+    QCOMPARE(result.pageCount, 0);
+    QCOMPARE(album.page(1), QByteArray("old"));
+    QVERIFY(album.view.questions.isEmpty());
+    QVERIFY(!album.view.albumFilter);
+    QCOMPARE(album.view.status(), AlbumText::PrepareEnd);
+    QCOMPARE(album.view.clears, 1);
+}
+
+void tst_AlbumBuild::oldPages_data()
+{
+    QTest::addColumn<bool>("ask");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<QStringList>("pagesAfter");
+
+    const QStringList two = {"Album001.html", "Album002.html"};
+    QTest::newRow("No keeps higher pages")
+        << true << false << (two + QStringList{"Album003.html", "Album004.html", "Album005.html", "album006.HTML"});
+    QTest::newRow("Yes deletes them") << true << true << two;
+    QTest::newRow("not asked: deleted") << false << false << two;
+}
+
+void tst_AlbumBuild::oldPages()
+{
+    QFETCH(bool, ask);
+    QFETCH(bool, answer);
+    Album album;
+    addImages(album.folder, 30);
+    album.build();
+    QCOMPARE(album.pages().size(), 5);
+    QVERIFY(Fixture::writeFile(album.path("album006.HTML"), "older"));
+    for (int i = 11; i <= 30; ++i)
+        QVERIFY(QFile::remove(album.path(QStringLiteral("%1.jpg").arg(i))));
+
+    album.controls.CheckWarningHtml = ask;
+    album.view.answers.enqueue(answer);
+    album.build();
+    QCOMPARE(album.view.questions, ask ? QStringList{AlbumText::DeleteOldPages} : QStringList());
+    QTEST(QDir(album.folder).entryList({"*.html", "*.HTML"}, QDir::Files, QDir::Name), "pagesAfter");
+    QVERIFY(!album.page(2).contains("NEXT"));
+}
+
+void tst_AlbumBuild::manyImagesAreAllPlaced()
+{
+    Album album;
+    for (int i = 1; i <= 1500; ++i)
+        QVERIFY(Fixture::writeFile(album.path(QStringLiteral("p%1.jpg").arg(i, 4, 10, QLatin1Char('0'))), smallJpeg()));
+
+    const AlbumBuildResult result = album.build();
+    QCOMPARE(result.imageCount, 1500);
+    QCOMPARE(result.pageCount, 250);
+    QCOMPARE(album.pages().size(), 250);
+    QByteArray all;
+    for (int page = 1; page <= 250; ++page)
+        all += album.page(page);
+    for (int i = 1; i <= 1500; ++i)
+        QCOMPARE(all.count(HtmlText::startMarker(QStringLiteral("p%1.jpg").arg(i, 4, 10, QLatin1Char('0'))).toUtf8()), 1);
+    QVERIFY(album.page(250).contains("Pages 250/250<BR>"));
+    QCOMPARE(album.view.status(), AlbumText::pagesWritten(1500, 250));
+}
+
+void tst_AlbumBuild::commentsSurviveARebuild()
+{
+    Album album;
+    addImages(album.folder, 7, QStringLiteral("b%1.jpg"));
+    album.build();
+
+    const QByteArray japanese = "海辺で撮影。\r\n夕方の光";
+    const QByteArray markup = "<script>alert(\"x\")</script> 'quoted'";
+    const QByteArray older = "古いページの説明";
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"),
+                               withComment(withComment(album.page(1), "b01.jpg", japanese), "b02.jpg", markup)));
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b03.jpg", "gone")));
+    // A page left by an older build, in Shift_JIS.
+    const QByteArray page2 = withComment(album.page(2), "b07.jpg", older);
+    QStringEncoder shiftJis("Shift_JIS");
+    QVERIFY(Fixture::writeFile(album.path("Album002.html"), shiftJis(QString::fromUtf8(page2))));
+    QVERIFY(!shiftJis.hasError());
+
+    // New images sort first and push every old one to a later slot.
+    addImages(album.folder, 5, QStringLiteral("a%1.jpg"));
+    QVERIFY(QFile::remove(album.path("b03.jpg")));
+    const AlbumBuildResult result = album.build();
+
+    QCOMPARE(result.carriedComments, 3);
+    QByteArray all = album.page(1) + album.page(2);
+    for (const auto &[image, comment] : {std::pair{"b01.jpg", japanese}, {"b02.jpg", markup}, {"b07.jpg", older}}) {
+        const QByteArray block = HtmlText::startMarker(image).toUtf8() + comment + HtmlText::endMarker(image).toUtf8();
+        QCOMPARE(all.count(block), 1);
+    }
+    QVERIFY(!all.contains("gone"));
+    QVERIFY(album.page(2).contains(HtmlText::startMarker("b07.jpg").toUtf8() + older));
+}
+
+void tst_AlbumBuild::unwritablePageIsNamed()
+{
+    Album album;
+    addImages(album.folder, 13);
+    QVERIFY(QDir(album.folder).mkdir("Album002.html"));
+
+    const AlbumBuildResult result = album.build();
+    QCOMPARE(result.unwrittenPages, QStringList{"Album002.html"});
+    QCOMPARE(result.pageCount, 3);
+    QVERIFY(album.page(1).contains("Pages 001/003"));
+    QVERIFY(album.page(3).contains("Pages 003/003"));
+    QCOMPARE(album.view.status(), AlbumText::pagesNotWritten({"Album002.html"}));
+    QVERIFY(!album.view.status().contains("作成しました"));
+}
+
+void tst_AlbumBuild::badFilesDoNotStopTheBuild()
+{
+    Album album;
+    QVERIFY(Fixture::makeJpeg(album.path("a_good.jpg"), 480, 640));
+    QVERIFY(Fixture::writeFile(album.path("b_empty.jpg"), {}));
+    QVERIFY(Fixture::writeFile(album.path("c_text.jpg"), "hello"));
+    const QByteArray whole = Fixture::readFile(album.path("a_good.jpg"));
+    QVERIFY(Fixture::writeFile(album.path("d_cut.jpg"), whole.left(12)));
+    QVERIFY(Fixture::writeFile(album.path("e_corrupt.jpg"), QByteArray(300, '\xff')));
+    QVERIFY(Fixture::writeFile(album.path("f_huge.jpg"), PictureBytes::withClaimedSize(smallJpeg(), 65500, 65500)));
+    QVERIFY(QDir(album.folder).mkdir("x.jpg"));
+    QCOMPARE(mkfifo(QFile::encodeName(album.path("pipe.jpg")).constData(), 0644), 0);
+    album.store.write(Keys::AlbumLine, "1");
+
+    const AlbumBuildResult result = album.build();
+    QCOMPARE(result.imageCount, 6);
+    QCOMPARE(result.pageCount, 1);
+    const QByteArray page = album.page(1);
+    // The unreadable pictures take the size measured before them.
+    QCOMPARE(page.count("height=\"100\" Width = \"75\""), 5);
+    QCOMPARE(page.count("height=\"100\" Width = \"100\""), 1);
+    QVERIFY(page.contains("<i>Size<br> 0 <br></i>"));
+}
+
+void tst_AlbumBuild::fixedSizeWithoutAdjust()
+{
+    Album album;
+    addImages(album.folder, 3);
+    album.controls.Check5 = false;
+    album.store.write(Keys::AlbumLine, "3");
+    album.build();
+    QCOMPARE(album.page(1).count("height=\"100\" Width = \"135\""), 3);
+}
+
+// A reduction that writes the thumbnail, except for names with "broken".
+static int fakeReduce(const char *source, const char *destination, int, const char *)
+{
+    if (QByteArray(source).contains("broken"))
+        return 4;
+    return QFile::copy(QFile::decodeName(source), QFile::decodeName(destination)) ? 0 : 7;
+}
+
+void tst_AlbumBuild::thumbnailModeFallsBackToFullImage()
+{
+    Album album;
+    addImages(album.folder, 1, QStringLiteral("fine%1.jpg"));
+    addImages(album.folder, 1, QStringLiteral("broken%1.jpg"));
+    QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/RdctJPEG.so", "present"));
+
+    const AlbumBuildResult result =
+        cmdAlbum_Click(album.controls, album.store, album.view, album.clock,
+                       [&album] { return album.design; }, [] { return &fakeReduce; });
+    QVERIFY(result.thumbnailMode);
+    const QByteArray page = album.page(1);
+    QVERIFY(page.contains("<IMG src=\"s_fine01.jpg\""));
+    QVERIFY(page.contains("<IMG src=\"broken01.jpg\""));
+}
+
+void tst_AlbumBuild::libraryNameIsCaseExact()
+{
+    Album album;
+    addImages(album.folder, 1);
+    QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/rdctjpeg.so", "present"));
+    QVERIFY(!album.build().thumbnailMode);
+    QVERIFY(album.page(1).contains("<IMG src=\"01.jpg\""));
+}
+
+QTEST_GUILESS_MAIN(tst_AlbumBuild)
+#include "tst_albumbuild.moc"
