@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumbuild.h"
+#include "album/albumtexts.h"
+#include "album/reductioncommand.h"
+#include "platform/failure.h"
+#include "recordingview.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QTest>
+
+namespace {
+
+struct Call
+{
+    QString source;
+    QString destination;
+    int denominator;
+    QByteArray text;
+};
+
+QMutex callsMutex;
+QList<Call> calls;
+
+// Records every call; the runner calls it from its workers.
+int recordingReduce(const char *source, const char *destination, int denominator, const char *text)
+{
+    QMutexLocker lock(&callsMutex);
+    calls.append({QFile::decodeName(source), QFile::decodeName(destination), denominator, text});
+    return 0;
+}
+
+ReductionEntry recording()
+{
+    return [] { return &recordingReduce; };
+}
+
+ReductionEntry failingWith(int code)
+{
+    return [code]() -> ReduceFn { throw Failure(code); };
+}
+
+QStringList sources()
+{
+    QStringList names;
+    for (const Call &call : calls)
+        names.append(call.source);
+    names.sort(); // workers finish in any order; album order is the order handed out
+    return names;
+}
+
+} // namespace
+
+class tst_ReductionCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { calls.clear(); }
+    void reducesEveryImageOfTheFolder();
+    void noReductionWhenNotTwoFourOrEight_data();
+    void noReductionWhenNotTwoFourOrEight();
+    void failureMessages_data();
+    void failureMessages();
+    void installedLibraryFailures_data();
+    void installedLibraryFailures();
+    void folderWithoutImages();
+};
+
+void tst_ReductionCommand::reducesEveryImageOfTheFolder()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    for (const char *name : {"b.JPEG", "a.jpg", "s_a.jpg", "notes.txt"})
+        QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
+    SettingsStore store(home.configFile());
+    store.write(Keys::JPEGReduction, "4");
+    AlbumControls controls{folder};
+    RecordingView view;
+
+    const ImageList images = cmdRdctJPEG_Click(controls, store, view, recording());
+    QCOMPARE(images.names, QStringList({"a.jpg", "b.JPEG"}));
+    QCOMPARE(controls.TXTJPEGReduction, QString("4"));
+    QCOMPARE(calls.size(), 2);
+    QCOMPARE(sources(), QStringList({folder + "/a.jpg", folder + "/b.JPEG"}));
+    for (const Call &call : calls) {
+        const QString name = call.source.mid(folder.size() + 1);
+        QCOMPARE(call.destination, folder + "/s_" + name);
+        QCOMPARE(call.denominator, 4);
+        QCOMPARE(call.text, QByteArray(RDCTJPEG_LIBRARY_TEXT));
+    }
+    QCOMPARE(view.statuses.mid(2), QStringList({AlbumText::ReductionStart, AlbumText::ReductionEnd, QString()}));
+    QVERIFY(qAbs(view.width - 8000) < 0.01);
+    QVERIFY(!view.progressVisible);
+    QVERIFY(!view.busy);
+    QCOMPARE(view.refreshes, 3); // one per image and one at the end
+    QVERIFY(view.messages.isEmpty());
+}
+
+void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight_data()
+{
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<bool>("completes"); // false: the command ended on failure 13
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("3") << "3" << true;
+    QTest::newRow("not a number") << "half" << false;
+}
+
+void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight()
+{
+    QFETCH(QString, setting);
+    QFETCH(bool, completes);
+    TestHome home;
+    QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
+    SettingsStore store(home.configFile());
+    store.write(Keys::JPEGReduction, setting);
+    AlbumControls controls{home.folder()};
+    RecordingView view;
+
+    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, recording()).count(), 1);
+    QVERIFY(calls.isEmpty());
+    QVERIFY(view.messages.isEmpty());
+    QCOMPARE(view.status(), completes ? QString() : AlbumText::ReductionStart);
+    QCOMPARE(view.progressVisible, !completes);
+}
+
+void tst_ReductionCommand::failureMessages_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message"); // empty: no message
+    QTest::addColumn<int>("icon");
+    const int none = int(MessageBoxes::Icon::None);
+    const int exclamation = int(MessageBoxes::Icon::Exclamation);
+    QTest::newRow("5 silent") << 5 << QString() << none;
+    QTest::newRow("13 silent") << 13 << QString() << none;
+    QTest::newRow("48 library") << 48 << AlbumText::LibraryNotLoadable << exclamation;
+    QTest::newRow("52 target") << 52 << AlbumText::TargetNotFound << exclamation;
+    QTest::newRow("53 numbered") << 53 << QStringLiteral("エラー番号を報告下さい。エラー番号　53") << none;
+    QTest::newRow("453 numbered") << 453 << QStringLiteral("エラー番号を報告下さい。エラー番号　453") << none;
+}
+
+void tst_ReductionCommand::failureMessages()
+{
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QFETCH(int, icon);
+    TestHome home;
+    QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
+    SettingsStore store(home.configFile());
+    AlbumControls controls{home.folder()};
+    RecordingView view;
+
+    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(code)).names, QStringList{"a.jpg"});
+    QCOMPARE(view.messages.size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(view.messages[0].text, message);
+        QCOMPARE(int(view.messages[0].icon), icon);
+    }
+    // The command ended where it failed: the album build tidies up.
+    QCOMPARE(view.status(), AlbumText::ReductionStart);
+    QVERIFY(view.busy);
+}
+
+void tst_ReductionCommand::installedLibraryFailures_data()
+{
+    QTest::addColumn<QByteArray>("library"); // empty: no file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << QStringLiteral("エラー番号を報告下さい。エラー番号　53");
+    QTest::newRow("not a library") << QByteArray("not an ELF file") << AlbumText::LibraryNotLoadable;
+}
+
+void tst_ReductionCommand::installedLibraryFailures()
+{
+    QFETCH(QByteArray, library);
+    QFETCH(QString, message);
+    TestHome home;
+    QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
+    if (!library.isEmpty())
+        QVERIFY(Fixture::writeFile(home.folder("prefix/lib/velmo") + "/RdctJPEG.so", library));
+    SettingsStore store(home.configFile());
+    AlbumControls controls{home.folder()};
+    RecordingView view;
+
+    cmdRdctJPEG_Click(controls, store, view);
+    QCOMPARE(view.messages.size(), 1);
+    QCOMPARE(view.messages[0].text, message);
+}
+
+void tst_ReductionCommand::folderWithoutImages()
+{
+    TestHome home;
+    SettingsStore store(home.configFile());
+    store.write(Keys::JPEGReduction, "not a number"); // never read as a number without images
+    AlbumControls controls{home.folder()};
+    RecordingView view;
+
+    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(53)).count(), 0);
+    QVERIFY(view.messages.isEmpty());
+    QCOMPARE(view.status(), QString());
+}
+
+QTEST_GUILESS_MAIN(tst_ReductionCommand)
+#include "tst_reductioncommand.moc"
