@@ -5,14 +5,24 @@
 #include "platform/services.h"
 
 #include <QDialog>
+#include <array>
+#include <functional>
 #include <optional>
 
+class QFrame;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
 class SettingsStore;
 
 // The design dialog: pattern buttons, title and footer, colour buttons with a
 // live preview, and the thumbnail box size. Its fields are the live design
 // values; the album build and the slide page copy them.
+//
+// Every control carries its design name as object name, so tests and the
+// main window find them with findChild.
 class frmDesign : public QDialog
 {
     Q_OBJECT
@@ -39,5 +49,103 @@ signals:
     // size bar moved.
     void adjustCaptionChanged(const QString &caption);
 
-    // ... controls and event procedures are the dialog's own.
+protected:
+    // Escape presses OK, as the dialog's cancel button is OK itself.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void createControls();
+    void createLayout();
+    void connectControls();
+
+    void ColorPattern1_Click();
+    void ColorPattern2_Click();
+    void ColorPattern3_Click();
+    void selectColorMode(const QString &mode);
+    void cmdExit_Click();
+    void cmdTitle_Click();
+    void cmdColor_Click();
+    void cmdBGColor_Click();
+    void cmdFormColor_Click();
+    void cmdLabelColor_Click();
+    void cmdLinkColor_Click();
+    void cmdVLinkColor_Click();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void cmdIniRead_Click();
+    void cmdIniWrite_Click();
+
+    // The steps every colour button runs: the colour dialog starts on the
+    // element's colour, a pick repaints the preview, and the field always
+    // receives the dialog's colour in its normalised text.
+    void pickColor(QLineEdit *field, const QColor &start, const std::function<void(ColorValue)> &paint);
+
+    // The twelve design fields with the design value each one holds.
+    struct DesignField
+    {
+        QString DesignValues::*value;
+        QLineEdit *field;
+    };
+    std::array<DesignField, 12> designFields() const;
+    void setDesignValues(const DesignValues &values);
+
+    void LoadColorSet();
+    void SaveColorSet();
+    void paintPreview(const PreviewColors &colors);
+    void PaintPageBackground(ColorValue color);
+    void PaintCellBackground(ColorValue color);
+    void PaintPageText(ColorValue color);
+    void ShowColorButtons();
+    void HideColorButtons();
+    void setColorButtonsVisible(bool visible);
+    QString adjustCaption() const;
+
+    SettingsStore &m_store;
+    Services m_services;
+    // While Form_Load moves the size bars to the stored sizes, the fields keep
+    // the stored text even where the bar had to clamp it.
+    bool m_loadingSizes = false;
+
+    QRadioButton *ColorPattern1;
+    QRadioButton *ColorPattern2;
+    QRadioButton *ColorPattern3;
+    QLineEdit *TXTAlbumTitle;
+    QLineEdit *TXTAlbumFooter;
+    QLabel *lblTXTLabelColor;
+    QFrame *FormColor;
+    QLabel *lblTXTBGLinkColor;
+    QLabel *lblTXTBGVLinkColor;
+    QLabel *lblTXTBGTXTColor;
+    QPushButton *cmdTitle;
+    QPushButton *cmdColor;
+    QPushButton *cmdBGColor;
+    QPushButton *cmdFormColor;
+    QPushButton *cmdLabelColor;
+    QPushButton *cmdLinkColor;
+    QPushButton *cmdVLinkColor;
+    QScrollBar *HScroll1;
+    QScrollBar *VScroll1;
+    QLineEdit *TXTIMGWidth;
+    QLineEdit *TXTIMGHeight;
+    QPushButton *cmdExit;
+    QPushButton *cmdIniRead;
+    QPushButton *cmdIniWrite;
+    QFrame *Line1;
+    QFrame *Line2;
+    QFrame *Line3;
+    QFrame *Line4;
+    QFrame *Line5;
+    QFrame *Shape1;
+    QFrame *Shape2;
+
+    // Hidden design fields.
+    QLineEdit *TXTColorMode;
+    QLineEdit *TXTBGColor;
+    QLineEdit *TXTBGColorSub;
+    QLineEdit *TitleColor;
+    QLineEdit *TXTBGLinkColor;
+    QLineEdit *TXTBGVLinkColor;
+    QLineEdit *TXTLabelColor;
+    QLineEdit *TXTLabelTXTColor;
+    QLineEdit *TXTLabelTXTColorSub;
 };

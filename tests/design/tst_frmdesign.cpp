@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/frmdesign.h"
+#include "platform/fakes.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using Entries = QList<QPair<QString, QString>>; // store key ("SECTION/key") and value
+
+// The design dialog over a store of its own, seeded before it loads.
+struct DesignDialog
+{
+    explicit DesignDialog(const QString &storeFile)
+        : store(storeFile)
+    {}
+
+    void seed(const Entries &entries)
+    {
+        QSettings settings(store.fileName(), QSettings::IniFormat);
+        for (const auto &[key, value] : entries)
+            settings.setValue(key, value);
+    }
+
+    template <typename T> T *control(const char *name) const
+    {
+        T *found = dialog.findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("frmDesign has no control %s", name);
+        return found;
+    }
+    QString field(const char *name) const { return control<QLineEdit>(name)->text(); }
+    QString stored(const QString &key) const
+    {
+        QSettings settings(store.fileName(), QSettings::IniFormat);
+        return settings.value(key, QStringLiteral("<absent>")).toString();
+    }
+
+    FakeServices fakes;
+    SettingsStore store;
+    frmDesign dialog{store, fakes.services()};
+};
+
+QColor textOf(const QWidget *widget)
+{
+    return widget->palette().color(widget->foregroundRole());
+}
+
+QColor backgroundOf(const QWidget *widget)
+{
+    return widget->palette().color(widget->backgroundRole());
+}
+
+const char *const ColorButtonNames[] = {"cmdTitle",      "cmdColor",     "cmdBGColor",   "cmdFormColor",
+                                        "cmdLabelColor", "cmdLinkColor", "cmdVLinkColor"};
+
+bool colorButtonsHidden(const DesignDialog &d)
+{
+    for (const char *name : ColorButtonNames) {
+        if (!d.control<QWidget>(name)->isHidden())
+            return false;
+    }
+    return d.control<QWidget>("Line1")->isHidden() && d.control<QWidget>("Line5")->isHidden();
+}
+
+const Entries Set1 = {
+    {"COLORSET/1AlbumTitle", "Summer"},    {"COLORSET/1AlbumFooter", "by me"},  {"COLORSET/1BGColor", "#102030"},
+    {"COLORSET/1BGColorSub", "#405060"},   {"COLORSET/1BGTXTColor", "#708090"}, {"COLORSET/1BGLinkColor", "#A0B0C0"},
+    {"COLORSET/1BGVLinkColor", "#D0E0F0"}, {"COLORSET/1LabelColor", "#111111"}, {"COLORSET/1LabelTXTColor", "#222222"},
+};
+const Entries Set2 = {
+    {"COLORSET/2AlbumTitle", "Winter"},
+    {"COLORSET/2BGColor", "#abcdef"},
+    {"COLORSET/2LabelColor", "#zz0000"}, // does not convert: the band keeps the previous colour
+};
+
+Entries withMode(const QString &mode, Entries entries = Set1 + Set2)
+{
+    if (!mode.isNull())
+        entries.append({QStringLiteral("SAVE/ColorMode"), mode});
+    return entries;
+}
+
+} // namespace
+
+class TestFrmDesign : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadsStoredMode_data();
+    void loadsStoredMode();
+    void loadMovesOnlyBarsThatChange();
+    void loadKeepsSizesOutsideTheBars_data();
+    void loadKeepsSizesOutsideTheBars();
+    void matchesCoreDesignValues_data();
+    void matchesCoreDesignValues();
+    void movingBarStoresSizeAtOnce();
+    void colorPickPaintsAndSetsField_data();
+    void colorPickPaintsAndSetsField();
+    void cancelledPickNormalisesField();
+    void okStoresColorSet();
+    void closingOtherwiseStoresNothing();
+    void defaultColorHidesButtonsAndStoresOnlySizes();
+    void programFileUsesProgramFilter();
+
+private:
+    TestHome m_home;
+};
+
+void TestFrmDesign::loadsStoredMode_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("background");
+    QTest::addColumn<bool>("buttonsHidden");
+    QTest::addColumn<QString>("storedMode");
+    QTest::addColumn<QColor>("band");
+
+    QTest::newRow("none stored") << QString() << "ColorPattern3"
+                                 << "PhotoGallery"
+                                 << "#FFFFFF" << false << "<absent>" << QColor(0x10, 0x70, 0x70);
+    QTest::newRow("set 1") << "1"
+                           << "ColorPattern1"
+                           << "Summer"
+                           << "#102030" << false << "1" << QColor(0x11, 0x11, 0x11);
+    // Set 2's band colour does not convert: the visited-link colour before it stays in force.
+    QTest::newRow("set 2") << "2"
+                           << "ColorPattern2"
+                           << "Winter"
+                           << "#abcdef" << false << "2" << QColor(0xC0, 0xC0, 0xC0);
+    QTest::newRow("preset") << "3"
+                            << "ColorPattern3"
+                            << "PhotoGallery"
+                            << "#FEFFE6" << true << "3" << QColor(0x70, 0x70, 0x70);
+    QTest::newRow("0 as preset") << "0"
+                                 << "ColorPattern3"
+                                 << "PhotoGallery"
+                                 << "#FEFFE6" << true << "0" << QColor(0x70, 0x70, 0x70);
+    QTest::newRow("unknown") << "7"
+                             << "ColorPattern3"
+                             << "PhotoGallery"
+                             << "#FFFFFF" << false << "7" << QColor(0x10, 0x70, 0x70);
+}
+
+void TestFrmDesign::loadsStoredMode()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, selected);
+    DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
+    d.seed(withMode(mode));
+
+    d.dialog.Form_Load();
+
+    QVERIFY(d.control<QRadioButton>(selected.toLatin1())->isChecked());
+    QTEST(d.field("TXTAlbumTitle"), "title");
+    QTEST(d.field("TXTBGColor"), "background");
+    QTEST(colorButtonsHidden(d), "buttonsHidden");
+    QTEST(d.stored(QStringLiteral("SAVE/ColorMode")), "storedMode");
+    QCOMPARE(d.field("TXTLabelTXTColorSub"), QStringLiteral("#FFFFFF"));
+    QCOMPARE(d.field("TXTColorMode"), mode.isNull() ? QStringLiteral("Text1") : mode);
+    // The preview shows the loaded colours.
+    QCOMPARE(backgroundOf(&d.dialog), toQColor(HtmlToColor(d.field("TXTBGColor"))));
+    QCOMPARE(textOf(d.control<QWidget>("lblTXTBGLinkColor")), toQColor(HtmlToColor(d.field("TXTBGLinkColor"))));
+    QTEST(backgroundOf(d.control<QWidget>("lblTXTLabelColor")), "band");
+}
+
+void TestFrmDesign::loadMovesOnlyBarsThatChange()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("bars")) + QStringLiteral("/store.conf"));
+    QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
+
+    d.dialog.Form_Load();
+
+    // 135 moves the width bar from 200; 100 is where the height bar starts.
+    QCOMPARE(d.control<QScrollBar>("HScroll1")->value(), 135);
+    QCOMPARE(d.control<QScrollBar>("VScroll1")->value(), 100);
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("135"));
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), QStringLiteral("<absent>"));
+    QCOMPARE(captions.size(), 1);
+    QCOMPARE(captions.at(0).at(0).toString(), QStringLiteral("Adjust W 135X H 100"));
+}
+
+void TestFrmDesign::loadKeepsSizesOutsideTheBars_data()
+{
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<int>("widthBar");
+    QTest::addColumn<int>("heightBar");
+    QTest::addColumn<QStringList>("captions");
+
+    QTest::newRow("too large and too small") << "300"
+                                             << "40" << 200 << 50 << QStringList{QStringLiteral("Adjust W 300X H 40")};
+    QTest::newRow("not numeric") << "wide"
+                                 << "" << 200 << 100 << QStringList();
+    QTest::newRow("inside") << "60"
+                            << "180" << 60 << 180
+                            << QStringList{QStringLiteral("Adjust W 60X H 180"), QStringLiteral("Adjust W 60X H 180")};
+}
+
+void TestFrmDesign::loadKeepsSizesOutsideTheBars()
+{
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
+    d.seed({{QStringLiteral("SAVE/IMGWidth"), width}, {QStringLiteral("SAVE/IMGHeight"), height}});
+    QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
+
+    d.dialog.Form_Load();
+
+    QTEST(d.control<QScrollBar>("HScroll1")->value(), "widthBar");
+    QTEST(d.control<QScrollBar>("VScroll1")->value(), "heightBar");
+    QCOMPARE(d.dialog.imageWidthText(), width);
+    QCOMPARE(d.dialog.imageHeightText(), height);
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), width);
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), height);
+    QStringList emitted;
+    for (const QList<QVariant> &signal : captions)
+        emitted.append(signal.at(0).toString());
+    QTEST(emitted, "captions");
+}
+
+void TestFrmDesign::matchesCoreDesignValues_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<Entries>("sizes");
+    const Entries plain;
+    const Entries odd = {{QStringLiteral("SAVE/IMGWidth"), QStringLiteral("250")},
+                         {QStringLiteral("SAVE/IMGHeight"), QStringLiteral("tall")}};
+    for (const QString &mode : {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                                QStringLiteral("0"), QStringLiteral("Text1"), QStringLiteral("9")}) {
+        const QByteArray tag = mode.isNull() ? QByteArray("none") : mode.toUtf8();
+        QTest::newRow(tag + " sizes plain") << mode << plain;
+        QTest::newRow(tag + " sizes odd") << mode << odd;
+    }
+}
+
+// velmo-album takes its design values from the core without a dialog; both
+// must see and store the same.
+void TestFrmDesign::matchesCoreDesignValues()
+{
+    QFETCH(QString, mode);
+    QFETCH(Entries, sizes);
+    const QString folder = m_home.folder(QStringLiteral("equal/") + QString::fromLatin1(QTest::currentDataTag()));
+    DesignDialog d(folder + QStringLiteral("/dialog.conf"));
+    d.seed(withMode(mode) + sizes);
+    SettingsStore coreStore(folder + QStringLiteral("/core.conf"));
+    QVERIFY(QFile::copy(d.store.fileName(), coreStore.fileName()));
+
+    d.dialog.Form_Load();
+    const DesignValues core = loadDesignValues(coreStore);
+
+    QCOMPARE(d.dialog.CopyDesignValues(), core);
+    QSettings dialogSettings(d.store.fileName(), QSettings::IniFormat);
+    QSettings coreSettings(coreStore.fileName(), QSettings::IniFormat);
+    QCOMPARE(dialogSettings.allKeys(), coreSettings.allKeys());
+    for (const QString &key : dialogSettings.allKeys())
+        QCOMPARE(dialogSettings.value(key), coreSettings.value(key));
+}
+
+void TestFrmDesign::movingBarStoresSizeAtOnce()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("move")) + QStringLiteral("/store.conf"));
+    d.dialog.Form_Load();
+    QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
+
+    d.control<QScrollBar>("HScroll1")->setValue(50);
+    d.control<QScrollBar>("VScroll1")->setValue(77);
+
+    QCOMPARE(d.dialog.imageWidthText(), QStringLiteral("50"));
+    QCOMPARE(d.dialog.imageHeightText(), QStringLiteral("77"));
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("50"));
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), QStringLiteral("77"));
+    QCOMPARE(captions.size(), 2);
+    QCOMPARE(captions.at(0).at(0).toString(), QStringLiteral("Adjust W 50X H 100"));
+    QCOMPARE(captions.at(1).at(0).toString(), QStringLiteral("Adjust W 50X H 77"));
+}
+
+void TestFrmDesign::colorPickPaintsAndSetsField_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QColor>("start");
+    // The preview elements the pick paints, by object name; "frmDesign" is the
+    // dialog itself. "text:" or "back:" says which colour.
+    QTest::addColumn<QStringList>("painted");
+
+    // Set 1's colours (see Set1) are what the elements show before the pick.
+    QTest::newRow("cmdTitle") << "cmdTitle"
+                              << "TitleColor" << QColor(0x70, 0x80, 0x90)
+                              << QStringList{"text:TXTAlbumTitle", "text:TXTAlbumFooter", "text:lblTXTBGTXTColor",
+                                             "text:ColorPattern1", "text:ColorPattern2",  "text:ColorPattern3"};
+    QTest::newRow("cmdColor") << "cmdColor"
+                              << "TXTLabelColor" << QColor(0x11, 0x11, 0x11) << QStringList{"back:lblTXTLabelColor"};
+    QTest::newRow("cmdBGColor") << "cmdBGColor"
+                                << "TXTBGColor" << QColor(0x10, 0x20, 0x30)
+                                << QStringList{"back:frmDesign",     "back:TXTAlbumTitle", "back:TXTAlbumFooter",
+                                               "back:ColorPattern1", "back:ColorPattern2", "back:ColorPattern3"};
+    QTest::newRow("cmdFormColor") << "cmdFormColor"
+                                  << "TXTBGColorSub" << QColor(0x40, 0x50, 0x60)
+                                  << QStringList{"back:lblTXTBGLinkColor", "back:lblTXTBGVLinkColor",
+                                                 "back:lblTXTBGTXTColor", "back:FormColor"};
+    QTest::newRow("cmdLabelColor") << "cmdLabelColor"
+                                   << "TXTLabelTXTColor" << QColor(0x22, 0x22, 0x22)
+                                   << QStringList{"text:lblTXTLabelColor"};
+    QTest::newRow("cmdLinkColor") << "cmdLinkColor"
+                                  << "TXTBGLinkColor" << QColor(0xA0, 0xB0, 0xC0)
+                                  << QStringList{"text:lblTXTBGLinkColor"};
+    QTest::newRow("cmdVLinkColor") << "cmdVLinkColor"
+                                   << "TXTBGVLinkColor" << QColor(0xD0, 0xE0, 0xF0)
+                                   << QStringList{"text:lblTXTBGVLinkColor"};
+}
+
+void TestFrmDesign::colorPickPaintsAndSetsField()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, field);
+    QFETCH(QColor, start);
+    QFETCH(QStringList, painted);
+    DesignDialog d(m_home.folder(QStringLiteral("pick/") + button) + QStringLiteral("/store.conf"));
+    d.seed(withMode(QStringLiteral("1")));
+    d.dialog.Form_Load();
+    const QColor picked(0x0C, 0x0B, 0x0A);
+    d.fakes.dialogs.colorAnswers.enqueue(picked);
+
+    QTest::mouseClick(d.control<QPushButton>(button.toLatin1()), Qt::LeftButton);
+
+    QCOMPARE(d.fakes.dialogs.colorStarts, QList<QColor>{start});
+    QCOMPARE(d.field(field.toLatin1()), QStringLiteral("#0C0B0A"));
+    for (const QString &element : painted) {
+        const QString name = element.mid(5);
+        const QWidget *widget = name == QLatin1String("frmDesign") ? &d.dialog : d.control<QWidget>(name.toLatin1());
+        const QColor shown = element.startsWith(QLatin1String("text:")) ? textOf(widget) : backgroundOf(widget);
+        QVERIFY2(shown == picked, qPrintable(element));
+    }
+}
+
+void TestFrmDesign::cancelledPickNormalisesField()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("cancel")) + QStringLiteral("/store.conf"));
+    d.seed({{QStringLiteral("SAVE/ColorMode"), QStringLiteral("1")}});
+    d.dialog.Form_Load();
+    QCOMPARE(d.field("TXTBGLinkColor"), QStringLiteral("#00ff00"));
+    const QWidget *link = d.control<QWidget>("lblTXTBGLinkColor");
+
+    QTest::mouseClick(d.control<QPushButton>("cmdLinkColor"), Qt::LeftButton);
+
+    QCOMPARE(d.fakes.dialogs.colorStarts, QList<QColor>{QColor(0, 255, 0)});
+    QCOMPARE(textOf(link), QColor(0, 255, 0));
+    QCOMPARE(d.field("TXTBGLinkColor"), QStringLiteral("#00FF00"));
+}
+
+void TestFrmDesign::okStoresColorSet()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("ok")) + QStringLiteral("/store.conf"));
+    d.seed(withMode(QStringLiteral("2"), {}));
+    d.dialog.Form_Load();
+    d.dialog.show();
+    d.control<QLineEdit>("TXTAlbumTitle")->setText(QStringLiteral("Autumn"));
+    d.fakes.dialogs.colorAnswers.enqueue(QColor(1, 2, 3));
+    QTest::mouseClick(d.control<QPushButton>("cmdBGColor"), Qt::LeftButton);
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/2BGColor")), QStringLiteral("<absent>"));
+
+    // OK is both the default and the cancel button: Escape saves as well.
+    QTest::keyClick(&d.dialog, Qt::Key_Escape);
+
+    QVERIFY(!d.dialog.isVisible());
+    QCOMPARE(d.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/2AlbumTitle")), QStringLiteral("Autumn"));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/2BGColor")), QStringLiteral("#010203"));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/2AlbumFooter")), QStringLiteral("Velmo for Windows95"));
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), QStringLiteral("100"));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumTitle")), QStringLiteral("<absent>"));
+}
+
+void TestFrmDesign::closingOtherwiseStoresNothing()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("close")) + QStringLiteral("/store.conf"));
+    d.seed(withMode(QStringLiteral("1"), {}));
+    d.dialog.Form_Load();
+    d.dialog.show();
+    d.control<QLineEdit>("TXTAlbumTitle")->setText(QStringLiteral("Unsaved"));
+
+    d.dialog.close();
+
+    QVERIFY(!d.dialog.isVisible());
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumTitle")), QStringLiteral("<absent>"));
+}
+
+void TestFrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("preset")) + QStringLiteral("/store.conf"));
+    d.seed(withMode(QStringLiteral("1")));
+    d.dialog.Form_Load();
+    d.dialog.show();
+    QVERIFY(!colorButtonsHidden(d));
+
+    d.control<QRadioButton>("ColorPattern3")->click();
+
+    QVERIFY(colorButtonsHidden(d));
+    QCOMPARE(d.stored(QStringLiteral("SAVE/ColorMode")), QStringLiteral("3"));
+    QCOMPARE(d.dialog.CopyDesignValues(), DesignValues::preset());
+    QCOMPARE(backgroundOf(&d.dialog), QColor(0xFE, 0xFF, 0xE6));
+
+    d.control<QLineEdit>("TXTIMGWidth")->setText(QStringLiteral("77"));
+    QTest::mouseClick(d.control<QPushButton>("cmdExit"), Qt::LeftButton);
+
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("77"));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumFooter")), QStringLiteral("by me"));
+    QCOMPARE(d.stored(QStringLiteral("COLORSET/3AlbumFooter")), QStringLiteral("<absent>"));
+}
+
+void TestFrmDesign::programFileUsesProgramFilter()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("file")) + QStringLiteral("/store.conf"));
+    d.fakes.dialogs.fileAnswers.enqueue(QStringLiteral("/usr/bin/firefox"));
+
+    QCOMPARE(d.dialog.openProgramFile(QStringLiteral("Browser")), std::optional(QStringLiteral("/usr/bin/firefox")));
+    QCOMPARE(d.dialog.openProgramFile(QStringLiteral("Editor")), std::nullopt);
+    QCOMPARE(d.fakes.dialogs.fileTitles, (QStringList{QStringLiteral("Browser"), QStringLiteral("Editor")}));
+    QCOMPARE(d.fakes.dialogs.fileFilters.first(), QStringLiteral("プログラムファイル (*)"));
+}
+
+QTEST_MAIN(TestFrmDesign)
+#include "tst_frmdesign.moc"
