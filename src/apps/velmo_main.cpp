@@ -1,8 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lang/programinfo.h"
+#include "main_window/form1.h"
+#include "main_window/forms.h"
+#include "platform/desktopservices.h"
+#include "platform/widgetservices.h"
+#include "settings/settingsstore.h"
+
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setOrganizationName(QStringLiteral("Velmo"));
+    QApplication::setApplicationName(QStringLiteral("Velmo"));
+    QApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(VELMO_VERSION_MAJOR).arg(VELMO_VERSION_MINOR).arg(VELMO_VERSION_PATCH));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmo"));
+
+    WidgetMessageBoxes messages(ProgramInfo::title());
+    ProcessLauncher launcher;
+    DesktopShellOpener shell;
+    WidgetCommonDialogs dialogs;
+    SystemClipboard clipboard;
+    SystemClock clock;
+    SettingsStore store;
+    Forms forms(store, {messages, launcher, shell, dialogs, clipboard, clock});
+    forms.form1().Form_Load();
+    return QApplication::exec();
 }

@@ -8,8 +8,11 @@
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class Forms;
+struct AlbumControls;
+struct DesignValues;
 class SettingsStore;
 class QCheckBox;
 class QComboBox;
@@ -95,11 +98,13 @@ public:
     void SizeViewer();  // sizes image1 for Image2's natural size by Check4's mode
     void PathCheck();   // m_currentFile = File1's folder + selected name
     void JPEGXJPG();    // m_fileKind "PEG" becomes "JPG"
+    void takeFileKind(); // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
+    bool fileKindIsJpeg() const; // m_fileKind, trimmed and upper-cased, is "JPG"
     void files_plus();  // JPEG pattern back when no filter box is checked; removes the picture
     // Loads a picture's natural size into Image2. Throws Failure 53 (no such
     // file), 481 (not a JPEG picture) or 50003 (picture data unreadable).
     void loadImage2(const QString &path);
-    // Sets image1's size in twips and whether it stretches its picture.
+    // Sets image1's size in twips; JPGView draws the picture at that size.
     void setImage1Size(double widthTwips, double heightTwips);
     QSizeF image1Twips() const { return m_image1Twips; }
 
@@ -166,6 +171,10 @@ private:
     void setFile1Pattern(const QString &pattern);
     void filterBoxClicked(QCheckBox *box, const char *pattern);
     void saveWindowPlace();
+    QString imageTag();
+    AlbumControls albumControls() const;
+    void takeAlbumControls(const AlbumControls &controls);
+    std::function<DesignValues()> designValues();
 
     Forms &m_forms;
     SettingsStore &m_store;
@@ -174,5 +183,4 @@ private:
     QString m_file1Path;
     QString m_file1Pattern;
     QSizeF m_image1Twips;
-    bool m_image1Stretch = false;
 };

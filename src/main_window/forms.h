@@ -32,6 +32,8 @@ public:
     void closeDialogs();
 
 private:
+    void forgetDesign();
+
     SettingsStore &m_store;
     Services m_services;
     std::unique_ptr<Form1> m_form1;

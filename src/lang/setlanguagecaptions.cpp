@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "lang/setlanguagecaptions.h"
+
+#include "main_window/form1.h"
+#include "main_window/forms.h"
+#include "settings/frmoptions.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+void setCaption(QWidget &window, const char *control, const QString &caption)
+{
+    QWidget *widget = window.findChild<QWidget *>(QLatin1String(control));
+    Q_ASSERT_X(widget, "SetLanguageCaptions", control);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(caption);
+    else if (auto *text = qobject_cast<QLabel *>(widget))
+        text->setText(caption);
+}
+
+void applyRows(QWidget &window, std::span<const Captions::Row> rows, Captions::Language language)
+{
+    for (const Captions::Row &row : rows)
+        setCaption(window, row.control, row.text(language));
+}
+
+} // namespace
+
+Captions::Language captionLanguage(const frmOptions &options)
+{
+    return options.CheckEnglish->isChecked() ? Captions::Language::English : Captions::Language::Japanese;
+}
+
+void SetLanguageCaptions(Forms &forms)
+{
+    Form1 &form1 = forms.form1();
+    frmOptions &options = forms.options();
+    form1.m_commentToolPresent = Captions::commentToolPresent();
+    const Captions::Language language = captionLanguage(options);
+    const QString commentCaption = Captions::commentTool(form1.m_commentToolPresent, language);
+
+    applyRows(options, Captions::optionsRows(), language);
+    options.Label9->setText(commentCaption);
+
+    applyRows(form1, Captions::form1Rows(), language);
+    form1.cmdFTP->setText(commentCaption);
+    form1.cmdJPGDEL->setText(Captions::deleteButton(options.CheckWarning->isChecked(), language));
+    form1.cmdAlbum->setText(Captions::albumButton(options.CheckWarningHtml->isChecked(), language));
+}

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "lang/captions.h"
+
+class Forms;
+class frmOptions;
+
+// The language the options dialog's CheckEnglish box chooses.
+Captions::Language captionLanguage(const frmOptions &options);
+
+// Writes the captions of the chosen language into the main window and the
+// options dialog (creating the dialog if needed), after looking again for the
+// comment tool; the delete and album buttons get their "*" from the options.
+void SetLanguageCaptions(Forms &forms);

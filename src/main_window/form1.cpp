@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the controls, start-up, shut-down and the about message.
+#include "main_window/form1.h"
+
+#include "design/frmdesign.h"
+#include "lang/programinfo.h"
+#include "lang/setlanguagecaptions.h"
+#include "main_window/form1texts.h"
+#include "main_window/forms.h"
+#include "platform/failure.h"
+#include "platform/messageboxes.h"
+#include "platform/paths.h"
+#include "settings/frmoptions.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+
+namespace {
+
+// Twips per logical pixel (96 dpi).
+constexpr double TwipsPerPixel = 15.0;
+// The client area as designed, in twips.
+constexpr int ClientWidth = 10050;
+constexpr int ClientHeight = 7590;
+
+int pixels(double twips) { return qRound(twips / TwipsPerPixel); }
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
+}
+
+QFont faceOf(const char *family, double points, bool bold = false)
+{
+    QFont f(QString::fromLatin1(family));
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+// The design's fonts on Linux: IPAGothic and IPAPGothic for the fixed and
+// proportional Japanese gothic faces, Comic Neue for the title labels.
+constexpr char Gothic[] = "IPAGothic";
+constexpr char PGothic[] = "IPAPGothic";
+constexpr char Comic[] = "Comic Neue";
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+// A text value as a number, as the start-up converts stored texts; text
+// that is no number is a type mismatch.
+double numberOf(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        throw Failure(FailureCode::TypeMismatch, text);
+    return value;
+}
+
+int wholeOf(const QString &text)
+{
+    const double value = numberOf(text);
+    if (value < -32768.5 || value > 32767.5)
+        throw Failure(FailureCode::TypeMismatch, text);
+    return qRound(value);
+}
+
+} // namespace
+
+Form1::Form1(Forms &forms, SettingsStore &store, Services services)
+    : m_forms(forms)
+    , m_store(store)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ImageViewer Velmo"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
+    setFont(faceOf(Gothic, 10.5));
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    createControls();
+    createHiddenControls();
+    // The lists open on the home folder until Form_Load moves them.
+    fillDrive1();
+    const QString startFolder = Paths::homeFolder();
+    selectDrive1For(startFolder);
+    m_file1Pattern = QString::fromLatin1(Patterns::Jpeg);
+    setDir1Path(startFolder);
+    connectControls();
+}
+
+Form1::~Form1() = default;
+
+namespace {
+
+template<typename W>
+W *place(W *widget, const char *name, const QRect &geometry, QWidget *parent)
+{
+    widget->setParent(parent);
+    widget->setObjectName(QString::fromUtf8(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry,
+                    QWidget *parent)
+{
+    auto *b = place(new QPushButton(QString::fromUtf8(caption)), name, geometry, parent);
+    b->setFont(faceOf(PGothic, 9));
+    if (tip)
+        b->setToolTip(QString::fromUtf8(tip));
+    return b;
+}
+
+QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry,
+                    QWidget *parent)
+{
+    auto *box = place(new QCheckBox(QString::fromUtf8(caption)), name, geometry, parent);
+    if (tip)
+        box->setToolTip(QString::fromUtf8(tip));
+    return box;
+}
+
+QLineEdit *infoLine(const char *name, const QRect &geometry, QWidget *parent)
+{
+    auto *line = place(new QLineEdit, name, geometry, parent);
+    line->setReadOnly(true);
+    line->setFocusPolicy(Qt::NoFocus);
+    line->setFrame(false);
+    line->setFont(faceOf(Gothic, 8));
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    line->setPalette(palette);
+    return line;
+}
+
+QLabel *label(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
+{
+    return place(new QLabel(text), name, geometry, parent);
+}
+
+} // namespace
+
+void Form1::createControls()
+{
+    image1 = label("image1", QString(), twipsRect(120, 480, 7884, 6360), this);
+    image1->setScaledContents(true);
+    image1->hide();
+    Check4 = checkBox("Check4", "OriginalScale", "チェックマークを入れると縦横倍率がオリジナルの画像の倍率になります。",
+                      twipsRect(120, 0, 1695, 252), this);
+    Check4->setChecked(true);
+    Text6 = infoLine("Text6", twipsRect(120, 240, 1332, 195), this);
+    Text5 = infoLine("Text5", twipsRect(1560, 300, 6372, 156), this);
+    Label3 = label("Label3", QStringLiteral(" "), twipsRect(96, 6864, 7452, 300), this);
+    setTextColor(Label3, Qt::blue);
+    HScrollBar = place(new QFrame, "HScrollBar", twipsRect(96, 7104, 8004, 204), this);
+    HScrollBar->setAutoFillBackground(true);
+    QPalette blue = HScrollBar->palette();
+    blue.setColor(QPalette::Window, Qt::blue);
+    HScrollBar->setPalette(blue);
+    HScrollBar->hide();
+    Label2 = label("Label2", QString(), twipsRect(0, 7320, 3372, 252), this);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setFont(faceOf(Comic, 6));
+    setTextColor(Label2, Qt::darkBlue);
+    lbl_タイトル = label("lbl_タイトル", QString(), twipsRect(8160, 0, 1575, 375), this);
+    lbl_タイトル->setFont(faceOf(Comic, 13.5, true));
+    setTextColor(lbl_タイトル, Qt::red);
+    lbl_タイトル->installEventFilter(this);
+
+    Drive1 = place(new QComboBox, "Drive1", twipsRect(8160, 360, 1812, 312), this);
+    Dir1 = place(new QListWidget, "Dir1", twipsRect(8160, 720, 1812, 1512), this);
+    File1 = place(new QListWidget, "File1", twipsRect(8160, 2280, 1812, 1560), this);
+    File1->installEventFilter(this);
+    for (QWidget *list : {static_cast<QWidget *>(Drive1), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(File1)})
+        list->setFont(faceOf(PGothic, 9));
+
+    cmdJPGDEL = button("cmdJPGDEL", "JpgDelete", "選択されたJPG形式のファイルを削除します。",
+                       twipsRect(8160, 3936, 1812, 372), this);
+    Check2 = checkBox("Check2", "TXT", "ＴＸＴ形式のファイルをリストに追加します。", twipsRect(8160, 4320, 612, 180), this);
+    Check3 = checkBox("Check3", "HTML", "ＨＴＭＬ形式のファイルをリストに追加します。", twipsRect(8736, 4320, 732, 180),
+                      this);
+    Check1 = checkBox("Check1", "ALB", nullptr, twipsRect(9480, 4320, 612, 180), this);
+    for (QCheckBox *filter : {Check1, Check2, Check3})
+        filter->setFont(faceOf(PGothic, 6.5));
+    cmdAlbum = button("cmdAlbum", "Album", "JPG画像を編集してサムネイル形式のＨＴＭＬファイルを作成します。",
+                      twipsRect(8160, 4512, 1455, 492), this);
+    cmdDesign = button("cmdDesign", "><", "アルバムのデザインを変更します。", twipsRect(9600, 4512, 396, 492), this);
+    Check5 = checkBox("Check5", "Adjust", "縦横比率設定を設定します。", twipsRect(8160, 4992, 1932, 252), this);
+    Check5->setChecked(true);
+    cmdMSIE = button("cmdMSIE", "Browser", "ブラウザが起動します。", twipsRect(8160, 5280, 852, 372), this);
+    cmdOption = button("cmdOption", "Options", "設定用オプション画面を開きます。", twipsRect(9120, 5280, 852, 372), this);
+    cmdNOTE = button("cmdNOTE", "Editer", "エディタが起動します。", twipsRect(8160, 5664, 852, 372), this);
+    cmdFTP = button("cmdFTP", "Comment", "コメントヴェルモを起動します。", twipsRect(9120, 5664, 852, 372), this);
+    cmdSlideShow = button("cmdSlideShow", "SlideShow", "画像の自動送り機能を開始します。",
+                          twipsRect(8160, 6120, 1455, 372), this);
+    cmdSlideStop = button("cmdSlideStop", "Stop", "スライドショーを停止します。", twipsRect(8160, 6120, 1815, 372), this);
+    cmdSlideStop->hide();
+    cmdOMAKE = button("cmdOMAKE", "S", "スライド形式のHTMLを作成します（ローカルドライブで使用することを推奨）。",
+                      twipsRect(9600, 6120, 375, 375), this);
+    Label1 = label("Label1", QStringLiteral(" "), twipsRect(8880, 6480, 1092, 252), this);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Slider1 = place(new QSlider(Qt::Horizontal), "Slider1", twipsRect(8136, 6720, 1956, 372), this);
+    Slider1->setRange(1, 20);
+    Slider1->setValue(11);
+    Slider1->setSingleStep(1);
+    Slider1->setPageStep(5);
+    Slider1->installEventFilter(this);
+    cmd_quit = button("cmd_quit", "Exit", "プログラムを閉じます。", twipsRect(8160, 7200, 1812, 372), this);
+    QFont bold = cmd_quit->font();
+    bold.setBold(true);
+    cmd_quit->setFont(bold);
+}
+
+void Form1::createHiddenControls()
+{
+    const QRect nowhere;
+    CheckWarning = checkBox("CheckWarning", "", nullptr, nowhere, this);
+    CheckWarningHtml = checkBox("CheckWarningHtml", "", nullptr, nowhere, this);
+    CheckWarningJPG = checkBox("CheckWarningJPG", "", nullptr, nowhere, this);
+    CheckTARGET = checkBox("CheckTARGET", "", nullptr, nowhere, this);
+    TXTApage = place(new QLineEdit(QStringLiteral("6")), "TXTApage", nowhere, this);
+    TXTAlbumLine = place(new QLineEdit(QStringLiteral("2")), "TXTAlbumLine", nowhere, this);
+    TXTJPEGReduction = place(new QLineEdit(QStringLiteral("2")), "TXTJPEGReduction", nowhere, this);
+    cmdRdctJPEG = button("cmdRdctJPEG", "RdctJPEG", nullptr, nowhere, this);
+    for (QWidget *hidden : std::initializer_list<QWidget *>{CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckTARGET,
+                                                           TXTApage, TXTAlbumLine, TXTJPEGReduction, cmdRdctJPEG})
+        hidden->hide();
+}
+
+void Form1::connectControls()
+{
+    connect(Drive1, &QComboBox::activated, this, &Form1::Drive1_Change);
+    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) {
+        try {
+            setDir1Path(item->data(Qt::UserRole).toString());
+        } catch (const Failure &failure) {
+            m_services.messages.show(Messages::reportNumber(failure.code()));
+        }
+    });
+    connect(File1, &QListWidget::itemSelectionChanged, this, &Form1::File1_Click);
+    connect(File1, &QListWidget::itemDoubleClicked, this, &Form1::File1_DblClick);
+    connect(Check1, &QCheckBox::toggled, this, &Form1::Check1_Click);
+    connect(Check2, &QCheckBox::toggled, this, &Form1::Check2_Click);
+    connect(Check3, &QCheckBox::toggled, this, &Form1::Check3_Click);
+    connect(Check4, &QCheckBox::toggled, this, &Form1::Check4_Click);
+    connect(Check5, &QCheckBox::toggled, this, &Form1::Check5_Click);
+    connect(cmdJPGDEL, &QPushButton::clicked, this, &Form1::cmdJPGDEL_Click);
+    connect(cmdAlbum, &QPushButton::clicked, this, &Form1::cmdAlbum_Click);
+    connect(cmdDesign, &QPushButton::clicked, this, &Form1::cmdDesign_Click);
+    connect(cmdMSIE, &QPushButton::clicked, this, &Form1::cmdMSIE_Click);
+    connect(cmdOption, &QPushButton::clicked, this, &Form1::cmdOption_Click);
+    connect(cmdNOTE, &QPushButton::clicked, this, &Form1::cmdNOTE_Click);
+    connect(cmdFTP, &QPushButton::clicked, this, &Form1::cmdFTP_Click);
+    connect(cmdSlideShow, &QPushButton::clicked, this, &Form1::cmdSlideShow_Click);
+    connect(cmdSlideStop, &QPushButton::clicked, this, &Form1::cmdSlideStop_Click);
+    connect(cmdOMAKE, &QPushButton::clicked, this, &Form1::cmdOMAKE_Click);
+    connect(cmdRdctJPEG, &QPushButton::clicked, this, &Form1::cmdRdctJPEG_Click);
+    connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
+    connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
+}
+
+void Form1::Form_Load()
+{
+    try {
+        runLoadSteps();
+    } catch (const Failure &failure) {
+        m_services.messages.show(Messages::reportNumber(failure.code()));
+    }
+}
+
+// Runs a step that moves to the start folder; a folder that has gone away is
+// reported and the start-up goes on.
+template<typename Step>
+static void folderStep(MessageBoxes &messages, Step step)
+{
+    try {
+        step();
+    } catch (const Failure &failure) {
+        if (failure.code() != FailureCode::PathNotFound)
+            throw;
+        messages.show(Messages::FolderGone);
+    }
+}
+
+void Form1::runLoadSteps()
+{
+    const double top = numberOf(m_store.read(Keys::Top));
+    const double left = numberOf(m_store.read(Keys::Left));
+    const QString startFolder = m_store.read(Keys::Path, Paths::homeFolder());
+    folderStep(m_services.messages, [&] {
+        if (!QDir::setCurrent(startFolder))
+            throw Failure(QDir(startFolder).exists() ? FailureCode::PathFileAccess : FailureCode::PathNotFound,
+                          startFolder);
+    });
+    selectDrive1For(startFolder);
+    folderStep(m_services.messages, [&] { setFile1Path(startFolder); });
+    folderStep(m_services.messages, [&] { setDir1Path(startFolder); });
+    placeWindow(top, left);
+    show();
+    setWindowState(Qt::WindowNoState);
+
+    CheckWarning->setChecked(wholeOf(m_store.read(Keys::CheckWarning, QString::number(CheckWarning->isChecked()))) != 0);
+    CheckWarningHtml->setChecked(
+        wholeOf(m_store.read(Keys::CheckWarningHtml, QString::number(CheckWarningHtml->isChecked()))) != 0);
+    CheckWarningJPG->setChecked(
+        wholeOf(m_store.read(Keys::CheckWarningJPG, QString::number(CheckWarningJPG->isChecked()))) != 0);
+    m_photosPerPage = wholeOf(m_store.read(Keys::PhotoPiece, TXTApage->text()));
+    const QString selStart = m_store.read(Keys::SelStart);
+    Slider1->setValue(numberOf(selStart) == 0 ? 11 : wholeOf(selStart));
+    Slider1->setRange(1, 20);
+
+    lbl_タイトル->setText(ProgramInfo::shortName());
+    Label2->setText(ProgramInfo::makerNotice() + ProgramInfo::contact());
+    m_forms.options().CheckEnglish->setChecked(wholeOf(m_store.read(Keys::EnglishJapanese)) != 0);
+    SetLanguageCaptions(m_forms);
+    m_forms.options().TXTDIRftp->setText(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
+}
+
+// The stored place of the window, in twips; a place on no screen moves to
+// the primary screen's corner.
+void Form1::placeWindow(double topTwips, double leftTwips)
+{
+    QPoint position(pixels(leftTwips), pixels(topTwips));
+    if (!QGuiApplication::screenAt(position)) {
+        if (const QScreen *primary = QGuiApplication::primaryScreen())
+            position = primary->availableGeometry().topLeft();
+    }
+    move(position);
+}
+
+void Form1::saveWindowPlace()
+{
+    m_store.write(Keys::Top, QString::number(qRound(pos().y() * TwipsPerPixel)));
+    m_store.write(Keys::Left, QString::number(qRound(pos().x() * TwipsPerPixel)));
+    m_store.write(Keys::Path, m_file1Path);
+}
+
+void Form1::Form_QueryUnload()
+{
+    saveWindowPlace();
+    m_forms.closeDialogs();
+}
+
+// Closing runs the shut-down steps (closeEvent) and ends the program.
+void Form1::cmd_quit_Click()
+{
+    saveWindowPlace();
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // A slide show waiting in its own event loop sees this and returns.
+    m_closing = true;
+    Form_QueryUnload();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::lbl_タイトル_MouseDown(Qt::KeyboardModifiers shift)
+{
+    const Qt::KeyboardModifiers keys = shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (keys == Qt::NoModifier || keys == (Qt::ShiftModifier | Qt::ControlModifier))
+        m_services.messages.show(ProgramInfo::aboutText());
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (watched == lbl_タイトル)
+            lbl_タイトル_MouseDown(static_cast<QMouseEvent *>(event)->modifiers());
+        break;
+    case QEvent::FocusIn:
+        if (watched == Slider1)
+            Slider1_GotFocus();
+        break;
+    case QEvent::FocusOut:
+        if (watched == Slider1)
+            Slider1_LostFocus();
+        else if (watched == File1)
+            File1_LostFocus();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}

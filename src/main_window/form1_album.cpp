@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the folder commands (album build, slide page, reduction) and the
+// window they report to while they run.
+#include "main_window/form1.h"
+
+#include "album/albumbuild.h"
+#include "album/buildview.h"
+#include "album/reductioncommand.h"
+#include "design/frmdesign.h"
+#include "main_window/forms.h"
+#include "slide/slidebuild.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr double TwipsPerPixel = 15.0;
+
+// The window as the folder commands see it. Everything it changes is
+// repainted at once; no other event runs while a command works.
+class Form1BuildView : public BuildView
+{
+public:
+    explicit Form1BuildView(Form1 &form)
+        : m_form(form)
+    {
+        setBusy(true);
+    }
+    ~Form1BuildView() override { setBusy(false); }
+    Form1BuildView(const Form1BuildView &) = delete;
+    Form1BuildView &operator=(const Form1BuildView &) = delete;
+
+    void clearViewer() override { m_form.ViewClear(); }
+    void showProgress(bool visible) override
+    {
+        m_form.HScrollBar->setVisible(visible);
+        m_form.repaint();
+    }
+    void setProgressWidth(double twips) override
+    {
+        m_progressWidth = twips;
+        m_form.HScrollBar->resize(qRound(twips / TwipsPerPixel), m_form.HScrollBar->height());
+        m_form.repaint();
+    }
+    double progressWidth() const override { return m_progressWidth; }
+    void setStatus(const QString &text) override
+    {
+        m_form.Label3->setText(text);
+        m_form.Label3->repaint();
+    }
+    QString status() const override { return m_form.Label3->text(); }
+    void setAlbumFilter(bool checked) override { m_form.Check1->setChecked(checked); }
+    void refreshFileList() override { m_form.refreshFile1(); }
+    void setBusy(bool busy) override
+    {
+        if (busy == m_busy)
+            return;
+        m_busy = busy;
+        if (busy)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    }
+    bool askDeleteOldPages(const QString &question) override
+    {
+        return m_form.services().messages.show(question, MessageBoxes::Buttons::YesNo,
+                                               MessageBoxes::Icon::Exclamation)
+            == MessageBoxes::Answer::Yes;
+    }
+    void showMessage(const QString &text, MessageBoxes::Icon icon) override
+    {
+        m_form.services().messages.show(text, MessageBoxes::Buttons::Ok, icon);
+    }
+
+private:
+    Form1 &m_form;
+    double m_progressWidth = 0;
+    bool m_busy = false;
+};
+
+} // namespace
+
+AlbumControls Form1::albumControls() const
+{
+    AlbumControls controls;
+    controls.folder = m_file1Path;
+    controls.TXTAlbumLine = TXTAlbumLine->text();
+    controls.TXTApage = TXTApage->text();
+    controls.TXTJPEGReduction = TXTJPEGReduction->text();
+    controls.photosPerPage = m_photosPerPage;
+    controls.CheckWarningHtml = CheckWarningHtml->isChecked();
+    controls.CheckWarningJPG = CheckWarningJPG->isChecked();
+    controls.CheckTARGET = CheckTARGET->isChecked();
+    controls.Check5 = Check5->isChecked();
+    return controls;
+}
+
+void Form1::takeAlbumControls(const AlbumControls &controls)
+{
+    TXTAlbumLine->setText(controls.TXTAlbumLine);
+    TXTJPEGReduction->setText(controls.TXTJPEGReduction);
+    m_photosPerPage = controls.photosPerPage;
+}
+
+std::function<DesignValues()> Form1::designValues()
+{
+    return [this] { return m_forms.design().CopyDesignValues(); };
+}
+
+void Form1::cmdAlbum_Click()
+{
+    AlbumControls controls = albumControls();
+    Form1BuildView view(*this);
+    ::cmdAlbum_Click(controls, m_store, view, m_services.clock, designValues());
+    takeAlbumControls(controls);
+}
+
+void Form1::cmdOMAKE_Click()
+{
+    Form1BuildView view(*this);
+    ::cmdOMAKE_Click(m_file1Path, CheckWarningJPG->isChecked(), view, m_services.clock, designValues());
+}
+
+void Form1::cmdRdctJPEG_Click()
+{
+    AlbumControls controls = albumControls();
+    {
+        Form1BuildView view(*this);
+        ::cmdRdctJPEG_Click(controls, m_store, view);
+        view.showProgress(false);
+    }
+    takeAlbumControls(controls);
+}

@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the picture viewer, its size box and path line, and the scale boxes.
+#include "main_window/form1.h"
+
+#include "album/htmltext.h"
+#include "design/frmdesign.h"
+#include "main_window/form1texts.h"
+#include "main_window/forms.h"
+#include "platform/clipboard.h"
+#include "platform/failure.h"
+#include "platform/messageboxes.h"
+#include "settings/settingsstore.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr double TwipsPerPixel = 15.0;
+// The box a picture is fitted into, and the fixed area it is stretched to,
+// in twips.
+constexpr int ViewerBoxWidth = 7884;
+constexpr int ViewerBoxHeight = 6000;
+constexpr int FixedWidth = 5120;
+constexpr int FixedHeight = 3840;
+
+// A JPEG reader that turns pictures upright as their orientation says. Only
+// JPEG content counts as a picture, whatever the name says.
+void openReader(QImageReader &reader, const QString &path)
+{
+    if (!QFileInfo(path).isFile())
+        throw Failure(FailureCode::FileNotFound, path);
+    reader.setFileName(path);
+    reader.setFormat("jpeg");
+    reader.setAutoTransform(true);
+    if (!reader.canRead())
+        throw Failure(FailureCode::InvalidPicture, path);
+}
+
+bool turnsSideways(const QImageReader &reader)
+{
+    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+int sizeField(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toShort(&ok);
+    if (!ok)
+        throw Failure(FailureCode::TypeMismatch, text);
+    return value;
+}
+
+void setTextColor(QLineEdit *line, const QColor &color)
+{
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Text, color);
+    line->setPalette(palette);
+}
+
+} // namespace
+
+void Form1::loadImage2(const QString &path)
+{
+    QImageReader reader;
+    openReader(reader, path);
+    QSize size = reader.size();
+    if (!size.isValid())
+        throw Failure(FailureCode::BadPictureData, path);
+    if (turnsSideways(reader))
+        size.transpose();
+    Image2 = size * TwipsPerPixel;
+}
+
+void Form1::setImage1Size(double widthTwips, double heightTwips)
+{
+    m_image1Twips = QSizeF(widthTwips, heightTwips);
+    image1->resize(qRound(widthTwips / TwipsPerPixel), qRound(heightTwips / TwipsPerPixel));
+}
+
+void Form1::SizeViewer()
+{
+    if (Check4->isChecked()) {
+        m_fit.naturalWidth = Image2.width();
+        m_fit.naturalHeight = Image2.height();
+        m_fit.boxWidth = ViewerBoxWidth;
+        m_fit.boxHeight = ViewerBoxHeight;
+        const FitResult fitted = FitToBox(m_fit);
+        setImage1Size(fitted.width, fitted.height);
+    } else {
+        setImage1Size(FixedWidth, FixedHeight);
+    }
+}
+
+// Decodes only as many pixels as the viewer shows.
+void Form1::JPGView()
+{
+    QImageReader reader;
+    openReader(reader, m_currentFile);
+    QSize shown = image1->size();
+    if (turnsSideways(reader))
+        shown.transpose();
+    reader.setScaledSize(shown);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw Failure(FailureCode::BadPictureData, m_currentFile);
+    image1->setPixmap(QPixmap::fromImage(picture));
+    image1->show();
+
+    if (m_store.read(Keys::IMGClipBoard) == QLatin1String("1")) {
+        setTextColor(Text5, Qt::blue);
+        Text5->setText(imageTag());
+        m_services.clipboard.clear();
+        m_services.clipboard.setText(Text5->text());
+    } else {
+        setTextColor(Text5, Qt::black);
+        Text5->setText(m_currentFile);
+    }
+    Text6->setText(HtmlText::wholeNumber(m_image1Twips.width() / TwipsPerPixel) + QStringLiteral("×")
+                   + HtmlText::wholeNumber(m_image1Twips.height() / TwipsPerPixel));
+}
+
+// The link-and-image tag of the shown picture, sized into the album's
+// thumbnail box; a picture that fits the box gets empty size numbers.
+QString Form1::imageTag()
+{
+    const frmDesign &design = m_forms.design();
+    FitState tag;
+    tag.naturalWidth = qRound(m_image1Twips.width());
+    tag.naturalHeight = qRound(m_image1Twips.height());
+    tag.boxWidth = sizeField(design.imageWidthText());
+    tag.boxHeight = sizeField(design.imageHeightText());
+    const FitResult fitted = FitToBox(tag);
+    const QString width = fitted.stretch ? HtmlText::wholeNumber(fitted.width) : QString();
+    const QString height = fitted.stretch ? HtmlText::wholeNumber(fitted.height) : QString();
+    const QString name = HtmlText::urlAttribute(QFileInfo(m_currentFile).fileName());
+    return QStringLiteral("<A HREF=\"%1\"><IMG SRC=\"%1\" WIDTH=%2 HEIGHT=%3 BORDER=0></A>").arg(name, width, height);
+}
+
+void Form1::ViewClear()
+{
+    image1->hide();
+    image1->clear();
+    Text5->clear();
+    Text6->clear();
+    Label3->clear();
+    Label1->clear();
+}
+
+void Form1::Check4_Click()
+{
+    try {
+        ViewClear();
+        takeFileKind();
+        if (fileKindIsJpeg()) {
+            // Measured again: the last measured picture may be another one,
+            // such as the last slide of a slide show.
+            loadImage2(m_currentFile);
+            SizeViewer();
+            JPGView();
+        }
+    } catch (const Failure &failure) {
+        ViewClear();
+        switch (failure.code()) {
+        case FailureCode::FileNotFound:
+            m_services.messages.show(Messages::PictureMissing);
+            break;
+        case FailureCode::InvalidPicture:
+            m_services.messages.show(Messages::BadPictureFormat);
+            break;
+        default:
+            m_services.messages.show(Messages::reportNumber(failure.code()));
+        }
+    }
+}
+
+void Form1::Check5_Click()
+{
+    if (!Check5->isChecked()) {
+        Check5->setText(QStringLiteral("Adjust"));
+        return;
+    }
+    const frmDesign &design = m_forms.design();
+    Check5->setText(QStringLiteral("Adjust W ") + design.imageWidthText() + QStringLiteral("X H ")
+                    + design.imageHeightText());
+}

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "main_window/forms.h"
+
+#include "design/frmdesign.h"
+#include "main_window/form1.h"
+#include "settings/frmoptions.h"
+
+#include <QCheckBox>
+
+Forms::Forms(SettingsStore &store, Services services)
+    : m_store(store)
+    , m_services(services)
+    , m_form1(std::make_unique<Form1>(*this, store, services))
+{
+}
+
+// The dialogs are the window's children and go with it.
+Forms::~Forms() = default;
+
+frmOptions &Forms::options()
+{
+    if (!m_options) {
+        // Registered before its load runs, as the load reaches back for it.
+        m_options = new frmOptions(*this, m_store, m_services, m_form1.get());
+        QObject::connect(m_options, &frmOptions::unloaded, m_options, [this] {
+            m_options->deleteLater();
+            m_options = nullptr;
+        });
+        m_options->Form_Load();
+    }
+    return *m_options;
+}
+
+frmDesign &Forms::design()
+{
+    if (!m_design) {
+        m_design = new frmDesign(m_store, m_services, m_form1.get());
+        QObject::connect(m_design, &frmDesign::adjustCaptionChanged, m_form1->Check5, &QCheckBox::setText);
+        QObject::connect(m_design, &QDialog::finished, m_design, [this] { forgetDesign(); });
+        m_design->Form_Load();
+    }
+    return *m_design;
+}
+
+void Forms::forgetDesign()
+{
+    if (m_design) {
+        m_design->deleteLater();
+        m_design = nullptr;
+    }
+}
+
+void Forms::closeDialogs()
+{
+    if (m_design) {
+        m_design->close();
+        forgetDesign();
+    }
+    if (m_options)
+        m_options->close();
+}

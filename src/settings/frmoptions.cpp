@@ -1,0 +1,472 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/frmoptions.h"
+
+#include "design/frmdesign.h"
+#include "lang/captions.h"
+#include "lang/programinfo.h"
+#include "lang/setlanguagecaptions.h"
+#include "main_window/form1.h"
+#include "main_window/forms.h"
+#include "platform/failure.h"
+#include "platform/launcher.h"
+#include "platform/paths.h"
+#include "settings/settingsstore.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+namespace Text {
+// "Options", fifteen ideographic spaces, and the dialog's notice.
+const QString WindowTitle = QStringLiteral("Options") + QString(15, QChar(0x3000)) + QStringLiteral("Velmo の設定");
+const QString ReductionMissing = QStringLiteral("NOT Find RdctJPEG.dll");
+const QString BrowseBrowser = QStringLiteral("ブラウザの実行ファイルの指定");
+const QString BrowseFtp = QStringLiteral("ＦＴＰの実行ファイルの指定");
+const QString BrowseEditor = QStringLiteral("エディタの実行ファイルの指定");
+} // namespace Text
+
+QString stateText(const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
+
+// A stored switch read into a box; text that is no number leaves the box as it is.
+void readSwitch(const SettingsStore &store, const SettingKey &key, QCheckBox *box)
+{
+    bool ok = false;
+    const int state = store.read(key, stateText(box)).trimmed().toInt(&ok);
+    if (ok)
+        box->setChecked(state != 0);
+}
+
+template<typename W>
+W *named(W *widget, const char *name, QWidget *parent)
+{
+    widget->setParent(parent);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QLabel *label(const char *name, const QString &text, QWidget *parent)
+{
+    return named(new QLabel(text), name, parent);
+}
+
+QFrame *line(const char *name, QWidget *parent)
+{
+    auto *frame = named(new QFrame, name, parent);
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+} // namespace
+
+frmOptions::frmOptions(Forms &forms, SettingsStore &store, Services services, QWidget *parent)
+    : QDialog(parent)
+    , m_forms(forms)
+    , m_store(store)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("frmOptions"));
+    setWindowTitle(Text::WindowTitle);
+    createControls();
+    createLayout();
+    connectControls();
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::createControls()
+{
+    TXTDIRbrowser = named(new QLineEdit(Paths::defaultBrowser()), "TXTDIRbrowser", this);
+    TXTDIRbrowser->setToolTip(QStringLiteral("使用するブラウザの場所をフルパスで記入下さい。"));
+    TXTDIRftp = named(new QLineEdit(Paths::commentTool()), "TXTDIRftp", this);
+    TXTDIRftp->setToolTip(QStringLiteral("使用するFTPの場所をフルパスで記入下さい。"));
+    TXTDIRediter = named(new QLineEdit(Paths::defaultEditor()), "TXTDIRediter", this);
+    TXTDIRediter->setToolTip(QStringLiteral("使用するエディタの場所をフルパスで記入下さい。"));
+    cmdBrowse1 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse1", this);
+    cmdBrowse2 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse2", this);
+    cmdBrowse3 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse3", this);
+    cmdReset = named(new QPushButton(QStringLiteral("Reset")), "cmdReset", this);
+    cmdReset->setToolTip(QStringLiteral("起動するアプリの設定をデフォルトに戻します。"));
+    Label7 = label("Label7", QStringLiteral("ProgramLocations"), this);
+    Label7->setToolTip(QStringLiteral("ボタンで起動できるアプリの場所を指示します。"));
+    Label8 = label("Label8", QStringLiteral("Browser"), this);
+    Label9 = label("Label9", QStringLiteral("Reserve"), this);
+    Label15 = label("Label15", QStringLiteral("Editer"), this);
+
+    CheckWarning = named(new QCheckBox(QStringLiteral("JpgDelete Warning MesBox")), "CheckWarning", this);
+    CheckWarning->setToolTip(QStringLiteral("「JpgDelete」ボタンを押した時確認ＢＯＸを表示します。"));
+    CheckWarningHtml = named(new QCheckBox(QStringLiteral("Album###.html Delete MesBox")), "CheckWarningHtml", this);
+    CheckWarningJPG = named(new QCheckBox(QStringLiteral("s_@@@@@.jpg Delete MesBox")), "CheckWarningJPG", this);
+    CheckClipBoard = named(new QCheckBox(QStringLiteral("ImageClipBoard")), "CheckClipBoard", this);
+    CheckTARGET = named(new QCheckBox(QStringLiteral("LinkTarget NewWindow")), "CheckTARGET", this);
+    CheckEnglish = named(new QCheckBox(QStringLiteral("English/Japanese Mode")), "CheckEnglish", this);
+    CheckEnglish->setToolTip(QStringLiteral("ボタンやメニューの表示を切り替えます。"));
+    QPalette green = CheckEnglish->palette();
+    green.setColor(QPalette::WindowText, Qt::darkGreen);
+    CheckEnglish->setPalette(green);
+
+    Label12 = label("Label12", QStringLiteral("Photo"), this);
+    Label12->setToolTip(QStringLiteral("ｻﾑﾈｲﾙ画像の表示枚数を設定します。"));
+    TXTApage = named(new QLineEdit(QStringLiteral("6")), "TXTApage", this);
+    TXTApage->setToolTip(QStringLiteral("「0」に設定すると無制限になります。"));
+    TXTApage->setEnabled(false);
+    TXTApage->setMaximumWidth(48);
+    VScroll1 = named(new QScrollBar(Qt::Vertical), "VScroll1", this);
+    VScroll1->setRange(0, 24);
+    VScroll1->setValue(6);
+    VScroll1->setSingleStep(1);
+    VScroll1->setFixedHeight(40);
+
+    const QString rowTip = QStringLiteral("サムネイルアルバムの列数を指定します。");
+    Label11 = label("Label11", QStringLiteral("Album Line Seting"), this);
+    Label11->setToolTip(rowTip);
+    Option1 = named(new QRadioButton(QStringLiteral("1")), "Option1", this);
+    Option2 = named(new QRadioButton(QStringLiteral("2")), "Option2", this);
+    Option3 = named(new QRadioButton(QStringLiteral("3")), "Option3", this);
+    auto *rows = new QButtonGroup(this);
+    for (QRadioButton *option : {Option1, Option2, Option3}) {
+        option->setToolTip(rowTip);
+        rows->addButton(option);
+    }
+    Option2->setChecked(true);
+    TXTAlbumLine = named(new QLineEdit(QStringLiteral("Text1")), "TXTAlbumLine", this);
+    TXTAlbumLine->hide();
+
+    const QString reductionTip = QStringLiteral("アルバムの画像を縮小します。");
+    Label13 = label("Label13", QStringLiteral("JPEG Reduction"), this);
+    Label13->setToolTip(reductionTip);
+    Label14 = label("Label14", QStringLiteral("Scale 1/"), this);
+    Label14->setToolTip(reductionTip);
+    Frame1 = named(new QFrame, "Frame1", this);
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Frame1->setToolTip(reductionTip);
+    Option4 = named(new QRadioButton(QStringLiteral("1")), "Option4", Frame1);
+    Option5 = named(new QRadioButton(QStringLiteral("2")), "Option5", Frame1);
+    Option6 = named(new QRadioButton(QStringLiteral("4")), "Option6", Frame1);
+    Option7 = named(new QRadioButton(QStringLiteral("8")), "Option7", Frame1);
+    auto *scales = new QButtonGroup(this);
+    for (QRadioButton *option : {Option4, Option5, Option6, Option7})
+        scales->addButton(option);
+    Option5->setChecked(true);
+    TXTJPEGReduction = named(new QLineEdit(QStringLiteral("2")), "TXTJPEGReduction", this);
+    TXTJPEGReduction->hide();
+    Label16 = label("Label16", Text::ReductionMissing, this);
+    QPalette red = Label16->palette();
+    red.setColor(QPalette::WindowText, Qt::red);
+    Label16->setPalette(red);
+
+    cmdRegstSave = named(new QPushButton(QStringLiteral("SaveRegst")), "cmdRegstSave", this);
+    cmdRegstDel = named(new QPushButton(QStringLiteral("DeleteRegst")), "cmdRegstDel", this);
+    cmdRegstGet = named(new QPushButton(QStringLiteral("GetRegst")), "cmdRegstGet", this);
+    cmdRegstGet->hide();
+    cmdHelp = named(new QPushButton(QStringLiteral("ReadMe")), "cmdHelp", this);
+    cmdHelp->hide();
+    Command5 = named(new QPushButton(QStringLiteral("OK")), "Command5", this);
+    Command5->setToolTip(QStringLiteral("設定を保存し、オプションウィンドを閉じます。"));
+    Command5->setDefault(true);
+
+    const QString mailTip = QStringLiteral("作者宛メールは、ここをクリック。");
+    lblTitle = label("lblTitle", QString(), this);
+    lblVersion = label("lblVersion", QString(), this);
+    lblDisclaimer = label("lblDisclaimer", QString(), this);
+    lblDisclaimer->setToolTip(mailTip);
+    lblDisclaimer->setWordWrap(true);
+    lblLegalCopyright = label("lblLegalCopyright", QString(), this);
+    lblLegalCopyright->setToolTip(mailTip);
+    picIcon = label("picIcon", QString(), this);
+    picIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    picIcon->setToolTip(QStringLiteral("ヴェルモのダウンロードエリアを起動"));
+    for (QLabel *link : {lblTitle, lblDisclaimer, lblLegalCopyright, picIcon}) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
+    }
+}
+
+void frmOptions::createLayout()
+{
+    auto *programs = new QGridLayout;
+    programs->addWidget(Label7, 0, 0, 1, 2);
+    programs->addWidget(cmdReset, 0, 3);
+    const std::tuple<QLabel *, QLineEdit *, QPushButton *> programRows[] = {
+        {Label8, TXTDIRbrowser, cmdBrowse1}, {Label9, TXTDIRftp, cmdBrowse2}, {Label15, TXTDIRediter, cmdBrowse3}};
+    int row = 1;
+    for (const auto &[title, field, browseButton] : programRows) {
+        programs->addWidget(title, row, 0);
+        programs->addWidget(field, row, 1, 1, 2);
+        programs->addWidget(browseButton, row, 3);
+        ++row;
+    }
+    programs->setColumnStretch(1, 1);
+
+    auto *switches = new QVBoxLayout;
+    for (QCheckBox *box : {CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckClipBoard, CheckTARGET, CheckEnglish})
+        switches->addWidget(box);
+
+    auto *photos = new QHBoxLayout;
+    photos->addWidget(Label12);
+    photos->addWidget(TXTApage);
+    photos->addWidget(VScroll1);
+    photos->addStretch();
+    auto *albumRows = new QHBoxLayout;
+    albumRows->addWidget(Label11);
+    for (QRadioButton *option : {Option1, Option2, Option3})
+        albumRows->addWidget(option);
+    albumRows->addStretch();
+    auto *scaleButtons = new QHBoxLayout(Frame1);
+    scaleButtons->addWidget(Label14);
+    for (QRadioButton *option : {Option4, Option5, Option6, Option7})
+        scaleButtons->addWidget(option);
+    auto *reduction = new QHBoxLayout;
+    reduction->addWidget(Label13);
+    reduction->addWidget(Frame1);
+    reduction->addWidget(Label16);
+    reduction->addStretch();
+
+    auto *about = new QGridLayout;
+    about->addWidget(picIcon, 0, 0, 2, 1);
+    about->addWidget(lblTitle, 0, 1);
+    about->addWidget(lblVersion, 1, 1);
+    about->addWidget(lblDisclaimer, 2, 0, 1, 2);
+    about->addWidget(lblLegalCopyright, 3, 0, 1, 2);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdRegstSave);
+    buttons->addWidget(cmdRegstDel);
+    buttons->addStretch();
+    buttons->addWidget(Command5);
+
+    auto *page = new QVBoxLayout(this);
+    page->addLayout(programs);
+    page->addWidget(line("Line2", this));
+    page->addLayout(switches);
+    page->addLayout(photos);
+    page->addLayout(albumRows);
+    page->addLayout(reduction);
+    page->addWidget(line("Line5", this));
+    page->addLayout(about);
+    page->addLayout(buttons);
+}
+
+void frmOptions::connectControls()
+{
+    connect(cmdRegstGet, &QPushButton::clicked, this, &frmOptions::cmdRegstGet_Click);
+    connect(cmdRegstSave, &QPushButton::clicked, this, &frmOptions::cmdRegstSave_Click);
+    connect(cmdRegstDel, &QPushButton::clicked, this, &frmOptions::cmdRegstDel_Click);
+    connect(cmdReset, &QPushButton::clicked, this, &frmOptions::cmdReset_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmOptions::Command5_Click);
+    connect(cmdBrowse1, &QPushButton::clicked, this, &frmOptions::cmdBrowse1_Click);
+    connect(cmdBrowse2, &QPushButton::clicked, this, &frmOptions::cmdBrowse2_Click);
+    connect(cmdBrowse3, &QPushButton::clicked, this, &frmOptions::cmdBrowse3_Click);
+    connectSwitch(CheckWarning, &frmOptions::CheckWarning_Click);
+    connectSwitch(CheckWarningHtml, &frmOptions::CheckWarningHtml_Click);
+    connectSwitch(CheckWarningJPG, &frmOptions::CheckWarningJPG_Click);
+    connectSwitch(CheckTARGET, &frmOptions::CheckTARGET_Click);
+    connectSwitch(CheckClipBoard, &frmOptions::CheckClipBoard_Click);
+    connectSwitch(CheckEnglish, &frmOptions::CheckEnglish_Click);
+    connectChoice(Option1, Keys::AlbumLine, "1");
+    connectChoice(Option2, Keys::AlbumLine, "2");
+    connectChoice(Option3, Keys::AlbumLine, "3");
+    connectChoice(Option4, Keys::JPEGReduction, "1");
+    connectChoice(Option5, Keys::JPEGReduction, "2");
+    connectChoice(Option6, Keys::JPEGReduction, "4");
+    connectChoice(Option7, Keys::JPEGReduction, "8");
+    connect(VScroll1, &QScrollBar::valueChanged, this, &frmOptions::VScroll1_Change);
+}
+
+// A box's handler runs whenever its state changes, by a click or from code.
+void frmOptions::connectSwitch(QCheckBox *box, void (frmOptions::*handler)())
+{
+    connect(box, &QCheckBox::toggled, this, handler);
+}
+
+// A row or scale button stores its value when it becomes the selected one.
+void frmOptions::connectChoice(QRadioButton *option, const SettingKey &key, const char *value)
+{
+    connect(option, &QRadioButton::toggled, this, [this, &key, value](bool selected) {
+        if (selected)
+            m_store.write(key, QString::fromLatin1(value));
+    });
+}
+
+void frmOptions::Form_Load()
+{
+    cmdRegstGet_Click();
+    CheckEnglish_Click();
+    lblTitle->setText(ProgramInfo::title());
+    lblDisclaimer->setText(ProgramInfo::comments());
+    lblVersion->setText(ProgramInfo::versionLine());
+    lblLegalCopyright->setText(ProgramInfo::legalCopyright());
+    selectChoice(TXTAlbumLine->text(), {{"1", Option1}, {"2", Option2}, {"3", Option3}});
+    selectChoice(TXTJPEGReduction->text(), {{"1", Option4}, {"2", Option5}, {"4", Option6}, {"8", Option7}});
+    if (Paths::isRegularFile(Paths::reductionLibrary()))
+        Label16->clear();
+}
+
+void frmOptions::selectChoice(const QString &value,
+                              std::initializer_list<std::pair<const char *, QRadioButton *>> choices)
+{
+    for (const auto &[text, option] : choices) {
+        if (value == QLatin1String(text))
+            option->setChecked(true);
+    }
+}
+
+void frmOptions::Form_Unload()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    cmdRegstSave_Click();
+    emit unloaded();
+}
+
+void frmOptions::done(int result)
+{
+    QDialog::done(result);
+    Form_Unload();
+}
+
+void frmOptions::closeEvent(QCloseEvent *event)
+{
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
+}
+
+void frmOptions::cmdRegstGet_Click()
+{
+    TXTDIRbrowser->setText(m_store.read(Keys::DIRbrowser, TXTDIRbrowser->text()));
+    TXTDIRftp->setText(m_store.read(Keys::DIRftp, TXTDIRftp->text()));
+    TXTDIRediter->setText(m_store.read(Keys::DIRediter, TXTDIRediter->text()));
+    readSwitch(m_store, Keys::CheckWarning, CheckWarning);
+    readSwitch(m_store, Keys::CheckWarningHtml, CheckWarningHtml);
+    readSwitch(m_store, Keys::CheckWarningJPG, CheckWarningJPG);
+    readSwitch(m_store, Keys::EnglishJapanese, CheckEnglish);
+    readSwitch(m_store, Keys::IMGClipBoard, CheckClipBoard);
+    readSwitch(m_store, Keys::CheckTARGET, CheckTARGET);
+    TXTApage->setText(m_store.read(Keys::PhotoPiece, TXTApage->text()));
+    TXTAlbumLine->setText(m_store.read(Keys::AlbumLine, TXTAlbumLine->text()));
+    TXTJPEGReduction->setText(m_store.read(Keys::JPEGReduction, TXTJPEGReduction->text()));
+}
+
+void frmOptions::cmdRegstSave_Click()
+{
+    m_store.write(Keys::DIRbrowser, TXTDIRbrowser->text());
+    m_store.write(Keys::DIRftp, TXTDIRftp->text());
+    m_store.write(Keys::DIRediter, TXTDIRediter->text());
+    m_store.write(Keys::CheckWarning, stateText(CheckWarning));
+    m_store.write(Keys::CheckWarningHtml, stateText(CheckWarningHtml));
+    m_store.write(Keys::CheckWarningJPG, stateText(CheckWarningJPG));
+    m_store.write(Keys::PhotoPiece, TXTApage->text());
+    m_store.write(Keys::EnglishJapanese, stateText(CheckEnglish));
+    m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard));
+    m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
+}
+
+// Deletes the stored settings and ends the program; closing the windows
+// stores the dialog's values and the window's place again.
+void frmOptions::cmdRegstDel_Click()
+{
+    for (const char *section : {Section::Save, Section::Mode, Section::ColorSet}) {
+        try {
+            m_store.DeleteSection(QString::fromLatin1(section));
+        } catch (const Failure &) {
+            // A section that is not there has nothing to delete.
+        }
+    }
+    close();
+    m_forms.form1().close();
+}
+
+void frmOptions::cmdReset_Click()
+{
+    TXTDIRbrowser->setText(Paths::defaultBrowser());
+    TXTDIRftp->setText(Paths::commentTool());
+    TXTDIRediter->setText(Paths::defaultEditor());
+}
+
+void frmOptions::Command5_Click()
+{
+    cmdRegstSave_Click();
+    close();
+}
+
+void frmOptions::browse(QLineEdit *field, const QString &title)
+{
+    if (const std::optional<QString> chosen = m_forms.design().openProgramFile(title))
+        field->setText(*chosen);
+}
+
+void frmOptions::cmdBrowse1_Click() { browse(TXTDIRbrowser, Text::BrowseBrowser); }
+void frmOptions::cmdBrowse2_Click() { browse(TXTDIRftp, Text::BrowseFtp); }
+void frmOptions::cmdBrowse3_Click() { browse(TXTDIRediter, Text::BrowseEditor); }
+
+void frmOptions::CheckWarning_Click()
+{
+    m_store.write(Keys::CheckWarning, stateText(CheckWarning));
+    Form1 &form1 = m_forms.form1();
+    form1.CheckWarning->setChecked(CheckWarning->isChecked());
+    form1.cmdJPGDEL->setText(Captions::deleteButton(CheckWarning->isChecked(), captionLanguage(*this)));
+}
+
+void frmOptions::CheckWarningHtml_Click()
+{
+    m_store.write(Keys::CheckWarningHtml, stateText(CheckWarningHtml));
+    Form1 &form1 = m_forms.form1();
+    form1.CheckWarningHtml->setChecked(CheckWarningHtml->isChecked());
+    form1.cmdAlbum->setText(Captions::albumButton(CheckWarningHtml->isChecked(), captionLanguage(*this)));
+}
+
+void frmOptions::CheckWarningJPG_Click()
+{
+    m_store.write(Keys::CheckWarningJPG, stateText(CheckWarningJPG));
+    m_forms.form1().CheckWarningJPG->setChecked(CheckWarningJPG->isChecked());
+}
+
+void frmOptions::CheckTARGET_Click()
+{
+    m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
+    m_forms.form1().CheckTARGET->setChecked(CheckTARGET->isChecked());
+}
+
+void frmOptions::CheckClipBoard_Click() { m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard)); }
+
+void frmOptions::CheckEnglish_Click()
+{
+    m_store.write(Keys::EnglishJapanese, stateText(CheckEnglish));
+    SetLanguageCaptions(m_forms);
+}
+
+void frmOptions::VScroll1_Change() { TXTApage->setText(QString::number(VScroll1->value())); }
+
+void frmOptions::picIcon_Click() { m_services.shell.open(ProgramInfo::downloadPage()); }
+void frmOptions::lblTitle_Click() { m_services.shell.open(ProgramInfo::downloadPage()); }
+void frmOptions::lblLegalCopyright_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
+void frmOptions::lblDisclaimer_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
+
+bool frmOptions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == picIcon)
+            picIcon_Click();
+        else if (watched == lblTitle)
+            lblTitle_Click();
+        else if (watched == lblLegalCopyright)
+            lblLegalCopyright_Click();
+        else if (watched == lblDisclaimer)
+            lblDisclaimer_Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "velmowindows.h"
+
+#include "design/frmdesign.h"
+#include "settings/frmoptions.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+const QString FolderGone = QStringLiteral("前回終了時のデレクトリが存在しません。");
+
+QStringList listed(const QListWidget *list)
+{
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i)
+        names.append(list->item(i)->text());
+    return names;
+}
+
+void select(QListWidget *list, const QString &name)
+{
+    const QList<QListWidgetItem *> found = list->findItems(name, Qt::MatchExactly);
+    QVERIFY2(found.size() == 1, qPrintable(name));
+    list->setCurrentItem(found.first());
+}
+
+} // namespace
+
+class tst_Form1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartTakesTheDefaults();
+    void vanishedFolderIsReportedOncePerStep();
+    void storedTextThatIsNoNumberStopsTheStart();
+    void storedPlaceIsUsed();
+    void closingStoresPlaceAndFolder_data();
+    void closingStoresPlaceAndFolder();
+    void aboutMessageByModifierKeys_data();
+    void aboutMessageByModifierKeys();
+    void filterBoxesChooseTheListedFiles_data();
+    void filterBoxesChooseTheListedFiles();
+    void filterBoxesAreExclusive();
+    void pathCheckJoinsFolderAndName();
+    void selectingAFileShowsItOrSaysWhy_data();
+    void selectingAFileShowsItOrSaysWhy();
+    void fileGoneSinceListingShowsStatus();
+    void viewerSizeFollowsOriginalScale_data();
+    void viewerSizeFollowsOriginalScale();
+    void clipboardModePutsTheImageTag_data();
+    void clipboardModePutsTheImageTag();
+    void leavingTheFileListRemovesThePicture();
+    void adjustCaptionShowsTheAlbumBox();
+    void albumButtonWritesPages();
+};
+
+void tst_Form1::firstStartTakesTheDefaults()
+{
+    VelmoWindows velmo;
+    Form1 &form = velmo.form();
+    form.Form_Load();
+
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
+    QCOMPARE(form.pos(), QPoint(0, 0));
+    QCOMPARE(form.file1Path(), QDir::homePath());
+    QCOMPARE(form.dir1Path(), QDir::homePath());
+    QVERIFY(!form.CheckWarning->isChecked());
+    QVERIFY(!form.CheckWarningHtml->isChecked());
+    QVERIFY(!form.CheckWarningJPG->isChecked());
+    QCOMPARE(form.m_photosPerPage, 6);
+    QCOMPARE(form.Slider1->value(), 11);
+    QCOMPARE(form.lbl_タイトル->text(), QStringLiteral("Velmo 2.7"));
+    QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
+    QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("削除(JPG)"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("ImageViewer Velmo"));
+    QCOMPARE(form.size(), QSize(670, 506));
+    QVERIFY(velmo.forms.hasOptions());
+    QVERIFY(!velmo.forms.options().isVisible());
+}
+
+void tst_Form1::vanishedFolderIsReportedOncePerStep()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.path() + QStringLiteral("/gone"));
+
+    QCOMPARE(velmo.fakes.messages.texts(), QStringList(3, FolderGone));
+    // The start-up went on to the end and the lists kept their folder.
+    QCOMPARE(velmo.form().cmd_quit->text(), QStringLiteral("終　了"));
+    QCOMPARE(velmo.form().file1Path(), QDir::homePath());
+}
+
+void tst_Form1::storedTextThatIsNoNumberStopsTheStart()
+{
+    VelmoWindows velmo;
+    velmo.store.write(Keys::PhotoPiece, QStringLiteral("six"));
+    velmo.startIn(velmo.home.folder());
+
+    QCOMPARE(velmo.fakes.messages.texts(), QStringList{QStringLiteral("エラー番号を報告下さい。エラー番号　13")});
+    QCOMPARE(velmo.form().lbl_タイトル->text(), QString());
+}
+
+void tst_Form1::storedPlaceIsUsed()
+{
+    VelmoWindows velmo;
+    velmo.store.write(Keys::Top, QStringLiteral("1500"));
+    velmo.store.write(Keys::Left, QStringLiteral("3000"));
+    velmo.form().Form_Load();
+    QCOMPARE(velmo.form().pos(), QPoint(200, 100));
+
+    // A place on no screen comes back onto the primary screen.
+    VelmoWindows offScreen;
+    offScreen.store.write(Keys::Top, QStringLiteral("-900000"));
+    offScreen.store.write(Keys::Left, QStringLiteral("900000"));
+    offScreen.form().Form_Load();
+    QVERIFY(QGuiApplication::screenAt(offScreen.form().pos()));
+}
+
+void tst_Form1::closingStoresPlaceAndFolder_data()
+{
+    QTest::addColumn<bool>("byQuitButton");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Exit button") << true;
+}
+
+void tst_Form1::closingStoresPlaceAndFolder()
+{
+    QFETCH(bool, byQuitButton);
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    form.move(40, 20);
+    velmo.forms.design();
+    velmo.store.write(Keys::Path, QString());
+
+    if (byQuitButton)
+        QTest::mouseClick(form.cmd_quit, Qt::LeftButton);
+    else
+        form.close();
+
+    QCOMPARE(velmo.store.read(Keys::Top), QStringLiteral("300"));
+    QCOMPARE(velmo.store.read(Keys::Left), QStringLiteral("600"));
+    QCOMPARE(velmo.store.read(Keys::Path), photos);
+    QVERIFY(form.m_closing);
+    QVERIFY(!velmo.forms.hasOptions());
+    QVERIFY(!velmo.forms.hasDesign());
+    // The options dialog saved on its way out.
+    QCOMPARE(velmo.store.read(Keys::PhotoPiece), QStringLiteral("6"));
+}
+
+void tst_Form1::aboutMessageByModifierKeys_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("keys");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("none") << Qt::KeyboardModifiers() << true;
+    QTest::newRow("shift and ctrl") << (Qt::ShiftModifier | Qt::ControlModifier) << true;
+    QTest::newRow("shift") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    QTest::newRow("ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("alt") << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+}
+
+void tst_Form1::aboutMessageByModifierKeys()
+{
+    QFETCH(Qt::KeyboardModifiers, keys);
+    QFETCH(bool, shown);
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+
+    QTest::mousePress(velmo.form().lbl_タイトル, Qt::RightButton, keys);
+
+    const QStringList expected{QStringLiteral("ヴェルモ/Velmo for Windows95/98 Version 2.7.0")};
+    QCOMPARE(velmo.fakes.messages.texts(), shown ? expected : QStringList());
+}
+
+void tst_Form1::filterBoxesChooseTheListedFiles_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("none") << QString() << QStringList{"B.JPEG", "a.jpg", "c.jpe", "photo.jpeg"};
+    QTest::newRow("ALB") << "Check1" << QStringList{"Album001.html", "Slide.html"};
+    QTest::newRow("TXT") << "Check2" << QStringList{"notes.txt"};
+    QTest::newRow("HTML") << "Check3" << QStringList{"Album001.html", "Slide.html", "index.htm"};
+}
+
+void tst_Form1::filterBoxesChooseTheListedFiles()
+{
+    QFETCH(QString, box);
+    QFETCH(QStringList, expected);
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    for (const char *name : {"a.jpg", "B.JPEG", "c.jpe", "photo.jpeg", "notes.txt", "Album001.html", "Slide.html",
+                             "index.htm", ".hidden.jpg", "d.png"})
+        Fixture::writeFile(photos + '/' + name, "x");
+    QDir(photos).mkdir(QStringLiteral("sub.jpg"));
+    velmo.startIn(photos);
+
+    if (!box.isEmpty())
+        velmo.form().findChild<QCheckBox *>(box)->setChecked(true);
+
+    QCOMPARE(listed(velmo.form().File1), expected);
+}
+
+void tst_Form1::filterBoxesAreExclusive()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    Form1 &form = velmo.form();
+
+    form.Check1->click();
+    form.Check2->click();
+    QVERIFY(!form.Check1->isChecked());
+    QVERIFY(form.Check2->isChecked());
+    QCOMPARE(form.file1Pattern(), QStringLiteral("*.txt"));
+
+    form.Check2->click();
+    QCOMPARE(form.file1Pattern(), QStringLiteral("*.jpg;*.jpe"));
+}
+
+void tst_Form1::pathCheckJoinsFolderAndName()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    Fixture::writeFile(photos + QStringLiteral("/notes.txt"), "x");
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    form.Check2->setChecked(true);
+
+    select(form.File1, QStringLiteral("notes.txt"));
+    QCOMPARE(form.m_currentFile, photos + QStringLiteral("/notes.txt"));
+    QCOMPARE(form.m_fileKind, QStringLiteral("txt"));
+
+    // At the root nothing is doubled.
+    form.setDir1Path(QStringLiteral("/"));
+    QCOMPARE(form.file1Path(), QStringLiteral("/"));
+    form.PathCheck();
+    QCOMPARE(form.m_currentFile, QStringLiteral("/"));
+}
+
+void tst_Form1::selectingAFileShowsItOrSaysWhy_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // empty: a 640 x 480 JPEG
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("shown");
+
+    QByteArray png;
+    {
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+    }
+    QTest::newRow("jpeg") << "p.jpg" << QByteArray() << QString() << true;
+    QTest::newRow("jpeg extension") << "P.JPEG" << QByteArray() << QString() << true;
+    QTest::newRow("jpe is not shown") << "p.jpe" << QByteArray() << QString() << false;
+    QTest::newRow("text file") << "p.txt" << QByteArray("hello") << QString() << false;
+    QTest::newRow("text named jpg") << "t.jpg" << QByteArray("hello") << "画像ファイルでは、ありません。" << false;
+    QTest::newRow("png named jpg") << "png.jpg" << png << "画像ファイルでは、ありません。" << false;
+    QTest::newRow("corrupt jpeg") << "bad.jpg" << QByteArray("\xFF\xD8\xFF\xE0garbage-after-the-marker", 28)
+                                  << "ファイルサイズが不正です。" << false;
+}
+
+void tst_Form1::selectingAFileShowsItOrSaysWhy()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(bool, shown);
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    const QString path = photos + '/' + name;
+    QVERIFY(bytes.isEmpty() ? Fixture::makeJpeg(path, 640, 480) : Fixture::writeFile(path, bytes));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    form.Check2->setChecked(name.endsWith(QStringLiteral(".txt")));
+
+    select(form.File1, name);
+
+    QCOMPARE(velmo.fakes.messages.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(form.image1->isVisibleTo(&form), shown);
+    QCOMPARE(form.Text5->text(), shown ? path : QString());
+    QCOMPARE(form.Text6->text(), shown ? QStringLiteral("526×394") : QString());
+}
+
+void tst_Form1::fileGoneSinceListingShowsStatus()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/p.jpg"), 64, 48));
+    velmo.startIn(photos);
+    QFile::remove(photos + QStringLiteral("/p.jpg"));
+
+    select(velmo.form().File1, QStringLiteral("p.jpg"));
+
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
+    QCOMPARE(velmo.form().Label3->text(), QStringLiteral("File Not Find"));
+    QVERIFY(!velmo.form().image1->isVisibleTo(&velmo.form()));
+}
+
+void tst_Form1::viewerSizeFollowsOriginalScale_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("originalScale");
+    QTest::addColumn<QSizeF>("twips");
+    QTest::addColumn<QString>("sizeBox");
+    QTest::newRow("fixed area") << QSize(640, 480) << false << QSizeF(5120, 3840) << "341×256";
+    QTest::newRow("fixed area, portrait") << QSize(300, 900) << false << QSizeF(5120, 3840) << "341×256";
+    QTest::newRow("fitted by width") << QSize(640, 480) << true << QSizeF(7884, 5913) << "526×394";
+    QTest::newRow("fitted by height") << QSize(480, 640) << true << QSizeF(4500, 6000) << "300×400";
+    QTest::newRow("small keeps its size") << QSize(100, 50) << true << QSizeF(1500, 750) << "100×50";
+}
+
+void tst_Form1::viewerSizeFollowsOriginalScale()
+{
+    QFETCH(QSize, picture);
+    QFETCH(bool, originalScale);
+    QFETCH(QSizeF, twips);
+    QFETCH(QString, sizeBox);
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/p.jpg"), picture.width(), picture.height()));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    select(form.File1, QStringLiteral("p.jpg"));
+
+    form.Check4->setChecked(originalScale);
+    if (originalScale) { // no change, no click: toggle it through once
+        form.Check4->setChecked(false);
+        form.Check4->setChecked(true);
+    }
+
+    QCOMPARE(form.Image2, picture * 15);
+    QCOMPARE(form.image1Twips().toSize(), twips.toSize());
+    QCOMPARE(form.Text6->text(), sizeBox);
+    QCOMPARE(form.image1->pixmap().size(), form.image1->size());
+}
+
+void tst_Form1::clipboardModePutsTheImageTag_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<bool>("originalScale");
+    QTest::addColumn<QString>("numbers");
+    QTest::newRow("landscape") << QSize(640, 480) << true << "WIDTH=133 HEIGHT=100";
+    QTest::newRow("portrait") << QSize(480, 640) << true << "WIDTH=75 HEIGHT=100";
+    QTest::newRow("fixed area") << QSize(480, 640) << false << "WIDTH=133 HEIGHT=100";
+    QTest::newRow("inside the album box") << QSize(8, 6) << true << "WIDTH= HEIGHT=";
+}
+
+void tst_Form1::clipboardModePutsTheImageTag()
+{
+    QFETCH(QSize, picture);
+    QFETCH(bool, originalScale);
+    QFETCH(QString, numbers);
+    VelmoWindows velmo;
+    velmo.store.write(Keys::IMGClipBoard, QStringLiteral("1"));
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/My photo.jpg"), picture.width(), picture.height()));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    form.Check4->setChecked(originalScale);
+
+    select(form.File1, QStringLiteral("My photo.jpg"));
+
+    const QString tag = QStringLiteral("<A HREF=\"My photo.jpg\"><IMG SRC=\"My photo.jpg\" %1 BORDER=0></A>").arg(numbers);
+    QCOMPARE(form.Text5->text(), tag);
+    QCOMPARE(velmo.fakes.clipboard.text(), tag);
+    QCOMPARE(form.Text5->palette().color(QPalette::Text), QColor(Qt::blue));
+}
+
+void tst_Form1::leavingTheFileListRemovesThePicture()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/p.jpg"), 64, 48));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    QApplication::setActiveWindow(&form);
+    form.File1->setFocus();
+    select(form.File1, QStringLiteral("p.jpg"));
+    QVERIFY(!form.image1->pixmap().isNull());
+
+    form.cmdAlbum->setFocus();
+
+    QVERIFY(form.image1->pixmap().isNull());
+    QCOMPARE(form.Text5->text(), photos + QStringLiteral("/p.jpg"));
+    QVERIFY(velmo.fakes.clipboard.text().isEmpty());
+}
+
+void tst_Form1::adjustCaptionShowsTheAlbumBox()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    Form1 &form = velmo.form();
+    QCOMPARE(form.Check5->text(), QStringLiteral("Adjust"));
+
+    form.Check5->click();
+    QCOMPARE(form.Check5->text(), QStringLiteral("Adjust"));
+    form.Check5->click();
+    QCOMPARE(form.Check5->text(), QStringLiteral("Adjust W 135X H 100"));
+    QVERIFY(velmo.forms.hasDesign());
+}
+
+void tst_Form1::albumButtonWritesPages()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
+        QVERIFY(Fixture::makeJpeg(photos + '/' + name, 320, 240));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+
+    QTest::mouseClick(form.cmdAlbum, Qt::LeftButton);
+
+    QVERIFY(QFile::exists(photos + QStringLiteral("/Album001.html")));
+    QVERIFY(!form.Label3->text().trimmed().isEmpty());
+    QVERIFY(form.Check1->isChecked());
+    QCOMPARE(listed(form.File1), QStringList{QStringLiteral("Album001.html")});
+    QVERIFY(form.HScrollBar->isHidden());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+QTEST_MAIN(tst_Form1)
+#include "tst_form1.moc"
