@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "velmoalbum_command.h"
+
+#include "album/albumbuild.h"
+#include "album/albumtexts.h"
+#include "platform/desktopservices.h"
+#include "settings/settingsstore.h"
+#include "slide/slidebuild.h"
+#include "velmoalbum_terminalview.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+enum ExitCode { Done = 0, NotWritten = 1, BadCommandLine = 2 };
+
+const QString ProgramName = QStringLiteral("velmo-album");
+
+void printTo(std::FILE *stream, const QString &line)
+{
+    std::fputs((line + QLatin1Char('\n')).toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+int fail(int code, const QString &reason)
+{
+    printTo(stderr, ProgramName + QStringLiteral(": ") + reason);
+    return code;
+}
+
+QString carriedComments(int count)
+{
+    return QStringLiteral("%1 件のコメントを引き継ぎました。").arg(count);
+}
+
+struct Options
+{
+    QString folder;
+    TerminalView::OldPages oldPages = TerminalView::OldPages::Ask;
+    bool adjust = true;
+    bool slide = false;
+};
+
+// The controls of a freshly started main window: the hidden fields' initial
+// texts and the switches its start-up and options dialog read from the store.
+AlbumControls startupControls(const Options &options, const SettingsStore &store)
+{
+    const QLatin1String checked("1");
+    AlbumControls controls;
+    controls.folder = options.folder;
+    controls.CheckWarningHtml = store.read(Keys::CheckWarningHtml) == checked;
+    controls.CheckWarningJPG = store.read(Keys::CheckWarningJPG) == checked;
+    controls.CheckTARGET = store.read(Keys::CheckTARGET) == checked;
+    controls.Check5 = options.adjust;
+    return controls;
+}
+
+// Reads the command line; an empty text when it is fine, else the reason.
+QString parse(const QStringList &arguments, Options &options)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the album pages Album001.html, ... of FOLDER with the stored options and design."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Delete the old album pages without asking."));
+    const QCommandLineOption keep(QStringLiteral("keep"),
+                                  QStringLiteral("Keep the old album pages (pages of the same number are replaced)."));
+    const QCommandLineOption noAdjust(QStringLiteral("no-adjust"),
+                                      QStringLiteral("Show every thumbnail at 135 x 100 instead of fitting it."));
+    const QCommandLineOption slide(QStringLiteral("slide"), QStringLiteral("Also write the slide page Slide.html."));
+    parser.addOptions({yes, keep, noAdjust, slide});
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
+
+    if (!parser.parse(arguments))
+        return parser.errorText();
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(Done);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (parser.positionalArguments().size() != 1)
+        return QStringLiteral("one FOLDER expected (see --help)");
+    if (parser.isSet(yes) && parser.isSet(keep))
+        return QStringLiteral("--yes and --keep exclude each other");
+
+    options.folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
+    if (parser.isSet(yes))
+        options.oldPages = TerminalView::OldPages::Delete;
+    else if (parser.isSet(keep))
+        options.oldPages = TerminalView::OldPages::Keep;
+    options.adjust = !parser.isSet(noAdjust);
+    options.slide = parser.isSet(slide);
+    return {};
+}
+
+// Nothing is written unless the folder exists and takes new files.
+QString folderProblem(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return QStringLiteral("no such folder: ") + folder;
+    if (access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return QStringLiteral("cannot write into folder: ") + folder;
+    return {};
+}
+
+} // namespace
+
+int runVelmoAlbum(const QStringList &arguments)
+{
+    Options options;
+    if (const QString problem = parse(arguments, options); !problem.isEmpty())
+        return fail(BadCommandLine, problem);
+    if (const QString problem = folderProblem(options.folder); !problem.isEmpty())
+        return fail(NotWritten, problem);
+
+    SettingsStore store;
+    SystemClock clock;
+    TerminalView view(options.oldPages);
+    AlbumControls controls = startupControls(options, store);
+    const auto design = [&store] { return loadDesignValues(store); };
+
+    const AlbumBuildResult result = cmdAlbum_Click(controls, store, view, clock, design);
+    if (!result.unwrittenPages.isEmpty())
+        return fail(NotWritten, view.status());
+    printTo(stdout, view.status());
+    if (result.carriedComments > 0)
+        printTo(stdout, carriedComments(result.carriedComments));
+
+    if (options.slide && cmdOMAKE_Click(options.folder, controls.CheckWarningJPG, view, clock, design).failureCode != 0)
+        return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
+    return Done;
+}
