@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumtexts.h"
+#include "album/htmltext.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the built velmo-album in the test's home; stdin is not a terminal.
+Run velmoAlbum(const QStringList &arguments, const QString &workingFolder = {})
+{
+    QProcess process;
+    process.setWorkingDirectory(workingFolder);
+    process.start(qEnvironmentVariable("VELMO_TEST_BIN") + QStringLiteral("/velmo-album"), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(120000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+void addImages(const QString &folder, int count)
+{
+    for (int i = 1; i <= count; ++i)
+        QVERIFY(Fixture::makeJpeg(folder + QStringLiteral("/p%1.jpg").arg(i), 64, 48));
+}
+
+} // namespace
+
+class tst_VelmoAlbum : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusals_data();
+    void refusals();
+    void version();
+    void buildsRelativeFolder();
+    void oldPages_data();
+    void oldPages();
+    void unwrittenPageFails();
+    void noAdjustAndComments();
+    void slidePage();
+};
+
+void tst_VelmoAlbum::refusals_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing folder") << QStringList{"no-such-folder"} << 1 << "no such folder";
+    QTest::newRow("a file, not a folder") << QStringList{"photos/p1.jpg"} << 1 << "no such folder";
+    QTest::newRow("bad option") << QStringList{"--bogus", "photos"} << 2 << "bogus";
+    QTest::newRow("no folder") << QStringList{} << 2 << "FOLDER";
+    QTest::newRow("two folders") << QStringList{"photos", "photos"} << 2 << "FOLDER";
+    QTest::newRow("yes and keep") << QStringList{"--yes", "--keep", "photos"} << 2 << "--keep";
+}
+
+void tst_VelmoAlbum::refusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reason);
+    TestHome home;
+    addImages(home.folder(), 1);
+
+    const Run run = velmoAlbum(arguments, home.path());
+    QTEST(run.exitCode, "exitCode");
+    QVERIFY2(run.err.startsWith("velmo-album: ") && run.err.contains(reason), qPrintable(run.err));
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY(!QFile::exists(home.folder() + "/Album001.html"));
+}
+
+void tst_VelmoAlbum::version()
+{
+    TestHome home;
+    const Run run = velmoAlbum({"--version"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QString("velmo-album 2.7.0\n"));
+}
+
+void tst_VelmoAlbum::buildsRelativeFolder()
+{
+    TestHome home;
+    addImages(home.folder(), 7);
+
+    const Run run = velmoAlbum({"photos"}, home.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, AlbumText::pagesWritten(7, 2) + '\n');
+    QVERIFY(run.err.isEmpty());
+    QVERIFY(QFile::exists(home.folder() + "/Album002.html"));
+}
+
+void tst_VelmoAlbum::oldPages_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("--keep") << QStringList{"--keep"} << true << QString();
+    QTest::newRow("--yes") << QStringList{"--yes"} << false << QString();
+    QTest::newRow("no answer, no terminal") << QStringList{} << true << "old album pages kept";
+}
+
+void tst_VelmoAlbum::oldPages()
+{
+    QFETCH(QStringList, options);
+    QFETCH(bool, kept);
+    QFETCH(QString, note);
+    TestHome home;
+    addImages(home.folder(), 2);
+    QVERIFY(Fixture::writeFile(home.folder() + "/Album005.html", "old"));
+    SettingsStore(home.configFile()).write(Keys::CheckWarningHtml, "1");
+
+    const Run run = velmoAlbum(options + QStringList{home.folder()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QFile::exists(home.folder() + "/Album005.html"), kept);
+    QVERIFY(QFile::exists(home.folder() + "/Album001.html"));
+    if (note.isEmpty())
+        QVERIFY(run.err.isEmpty());
+    else
+        QVERIFY2(run.err.contains(note), qPrintable(run.err));
+}
+
+void tst_VelmoAlbum::unwrittenPageFails()
+{
+    TestHome home;
+    addImages(home.folder(), 7);
+    QVERIFY(QDir(home.folder()).mkdir("Album002.html"));
+
+    const Run run = velmoAlbum({home.folder()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, "velmo-album: " + AlbumText::pagesNotWritten({"Album002.html"}) + '\n');
+    QVERIFY(QFile::exists(home.folder() + "/Album001.html"));
+}
+
+void tst_VelmoAlbum::noAdjustAndComments()
+{
+    TestHome home;
+    addImages(home.folder(), 1);
+    QCOMPARE(velmoAlbum({home.folder()}).exitCode, 0);
+    const QString page = home.folder() + "/Album001.html";
+    QVERIFY(Fixture::readFile(page).contains("height=\"48\" Width = \"64\""));
+    QByteArray bytes = Fixture::readFile(page);
+    const QByteArray start = HtmlText::startMarker("p1.jpg").toUtf8();
+    QVERIFY(Fixture::writeFile(page, bytes.insert(bytes.indexOf(start) + start.size(), "港の朝")));
+
+    const Run run = velmoAlbum({"--no-adjust", "--yes", home.folder()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.split('\n').value(1), QString("1 件のコメントを引き継ぎました。"));
+    QVERIFY(Fixture::readFile(page).contains("height=\"100\" Width = \"135\""));
+    QVERIFY(Fixture::readFile(page).contains(start + "港の朝"));
+}
+
+void tst_VelmoAlbum::slidePage()
+{
+    TestHome home;
+    addImages(home.folder(), 2);
+    const Run run = velmoAlbum({"--slide", home.folder()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(QFile::exists(home.folder() + "/Slide.html"));
+    QVERIFY(QFile::exists(home.folder() + "/Album001.html"));
+}
+
+QTEST_GUILESS_MAIN(tst_VelmoAlbum)
+#include "tst_velmoalbum.moc"
