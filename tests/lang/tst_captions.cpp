@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "velmowindows.h"
+
+#include "settings/frmoptions.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class tst_Captions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionsFollowLanguageAndCommentTool_data();
+    void captionsFollowLanguageAndCommentTool();
+    void switchingLanguageRewritesBothWindows();
+    void commentToolIsLookedForAgain();
+};
+
+void tst_Captions::captionsFollowLanguageAndCommentTool_data()
+{
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<bool>("tool");
+    QTest::addColumn<QString>("comment");
+    QTest::addColumn<QString>("quit");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("ok");
+    QTest::newRow("Japanese, no tool") << false << false << "予備" << "終　了" << "English Mode" << "更　新";
+    QTest::newRow("Japanese, tool") << false << true << "ｺﾒﾝﾄ" << "終　了" << "English Mode" << "更　新";
+    QTest::newRow("English, no tool") << true << false << "Reserve" << "Exit" << "日本語表示" << "O K";
+    QTest::newRow("English, tool") << true << true << "Comment" << "Exit" << "日本語表示" << "O K";
+}
+
+void tst_Captions::captionsFollowLanguageAndCommentTool()
+{
+    QFETCH(bool, english);
+    QFETCH(bool, tool);
+    QFETCH(QString, comment);
+    QFETCH(QString, quit);
+    QFETCH(QString, language);
+    QFETCH(QString, ok);
+    VelmoWindows velmo;
+    if (tool)
+        velmo.installCommentTool();
+    velmo.store.write(Keys::EnglishJapanese, english ? QStringLiteral("1") : QStringLiteral("0"));
+    velmo.startIn(velmo.home.folder());
+    Form1 &form = velmo.form();
+    frmOptions &options = velmo.forms.options();
+
+    QCOMPARE(form.cmdFTP->text(), comment);
+    QCOMPARE(options.Label9->text(), comment);
+    QCOMPARE(form.cmd_quit->text(), quit);
+    QCOMPARE(options.CheckEnglish->text(), language);
+    QCOMPARE(options.Command5->text(), ok);
+    QCOMPARE(form.m_commentToolPresent, tool);
+}
+
+void tst_Captions::switchingLanguageRewritesBothWindows()
+{
+    VelmoWindows velmo;
+    velmo.store.write(Keys::CheckWarningHtml, QStringLiteral("1"));
+    velmo.startIn(velmo.home.folder());
+    Form1 &form = velmo.form();
+    frmOptions &options = velmo.forms.options();
+    QCOMPARE(form.cmdAlbum->text(), QStringLiteral("ｱﾙﾊﾞﾑ作成*"));
+    QCOMPARE(form.Check4->text(), QStringLiteral("スケール調整"));
+    QCOMPARE(options.Label14->text(), QStringLiteral("ｽｹｰﾙ 1/"));
+
+    options.CheckEnglish->click();
+
+    QCOMPARE(velmo.store.read(Keys::EnglishJapanese), QStringLiteral("1"));
+    QCOMPARE(form.cmdAlbum->text(), QStringLiteral("Album*"));
+    QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("JpgDelete"));
+    QCOMPARE(form.Check4->text(), QStringLiteral("OriginalScale"));
+    QCOMPARE(form.cmdSlideShow->text(), QStringLiteral("SlideShow"));
+    QCOMPARE(options.Label14->text(), QStringLiteral("Scale 1/"));
+    QCOMPARE(options.CheckWarningJPG->text(), QStringLiteral("s_@@@@@.jpg Delete MesBox"));
+
+    options.CheckEnglish->click();
+    QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
+    QCOMPARE(options.CheckEnglish->text(), QStringLiteral("English Mode"));
+    QCOMPARE(options.CheckClipBoard->text(), QStringLiteral("ｲﾒｰｼﾞをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
+}
+
+void tst_Captions::commentToolIsLookedForAgain()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    QCOMPARE(velmo.form().cmdFTP->text(), QStringLiteral("予備"));
+
+    velmo.installCommentTool();
+    velmo.forms.options().CheckEnglish->click();
+    velmo.forms.options().CheckEnglish->click();
+
+    QCOMPARE(velmo.form().cmdFTP->text(), QStringLiteral("ｺﾒﾝﾄ"));
+    QCOMPARE(velmo.forms.options().Label9->text(), QStringLiteral("ｺﾒﾝﾄ"));
+}
+
+QTEST_MAIN(tst_Captions)
+#include "tst_captions.moc"
