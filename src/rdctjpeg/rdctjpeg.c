@@ -172,6 +172,15 @@ static int is_exif(const jpeg_saved_marker_ptr m) {
   return m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && memcmp(m->data, "Exif\0\0", 6) == 0;
 }
 
+/* APP1 (EXIF, XMP) is copied whole; of APP2 only the ICC profile, since the
+ * others there (the multi-picture index of cameras) point at data that the
+ * reduced file no longer holds. */
+static int is_copied(const jpeg_saved_marker_ptr m) {
+  return m->marker == JPEG_APP0 + 1 ||
+         (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
+          memcmp(m->data, "ICC_PROFILE\0", 12) == 0);
+}
+
 /* Decodes job->file at 1/denominator and encodes the result into job->dest.
  * Every resource lives in *job, so the caller frees it whichever way we leave. */
 static int reduce(struct job *job, int denominator, int quality) {
@@ -242,7 +251,8 @@ static int reduce(struct job *job, int denominator, int quality) {
 
   jpeg_start_compress(out, TRUE);
   for (jpeg_saved_marker_ptr m = in->marker_list; m; m = m->next)
-    jpeg_write_marker(out, m->marker, m->data, m->data_length);
+    if (is_copied(m))
+      jpeg_write_marker(out, m->marker, m->data, m->data_length);
 
   JSAMPARRAY rows = (*in->mem->alloc_sarray)((j_common_ptr)in, JPOOL_IMAGE,
       in->output_width * (JDIMENSION)in->output_components, ROWS_PER_STEP);

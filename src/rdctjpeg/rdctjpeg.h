@@ -75,8 +75,9 @@ extern "C" {
  * full-size decode, no resampling), so the result measures exactly
  * ceil(width / denominator) × ceil(height / denominator). It is encoded again
  * at the quality given by @p text: 4:2:0 for colour, grayscale stays
- * grayscale, CMYK and YCCK files give CMYK. APP1 (EXIF, XMP) and APP2 (ICC
- * profile) markers are copied unchanged, in their order.
+ * grayscale, CMYK and YCCK files give CMYK. APP1 markers (EXIF, XMP) and
+ * the ICC profile's APP2 markers are copied unchanged, in their order; other
+ * APP2 markers (a camera's multi-picture index) are left out.
  *
  * The destination is written under a temporary name in its own folder and
  * renamed into place, with mode 0644 less the umask. So the destination is

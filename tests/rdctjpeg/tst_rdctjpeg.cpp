@@ -301,10 +301,13 @@ void TestRdctJpeg::keepsExifAndIcc()
         {JPEG_APP0 + 2, iccChunk(2, 2, 1200)},
         {JPEG_APP0 + 1, QByteArray("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", 41)},
     };
+    // A camera's multi-picture index points into the original file: dropped.
+    QList<QPair<int, QByteArray>> withIndex = markers;
+    withIndex.insert(3, {JPEG_APP0 + 2, QByteArray("MPF\0II*\0\x08\0\0\0", 12)});
     for (bool jfif : {false, true}) {
         Recipe r = recipe(120, 90);
         r.jfif = jfif;
-        r.markers = markers;
+        r.markers = withIndex;
         QCOMPARE(reduceBytes(encode(r), 4), RDCTJPEG_OK);
         const QByteArray out = readAll(destinationPath());
         const Decoded d = decode(out);
