@@ -52,7 +52,8 @@ QByteArray encodeComment(const QString &text, PageEncoding encoding)
 PageEncoding detectPageEncoding(const QByteArray &page)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    utf8.decode(page);
+    const QString decoded = utf8.decode(page); // decoding happens on conversion
+    Q_UNUSED(decoded);
     return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
 }
 

@@ -1,0 +1,640 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/albumbuild.h"
+#include "album/albumpage.h"
+#include "album/buildview.h"
+#include "comment_tool/frmmain.h"
+#include "comment_tool/quillettext.h"
+#include "platform/fakes.h"
+#include "platform/paths.h"
+#include "settings/settingsstore.h"
+#include "testsupport.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringEncoder>
+#include <QTest>
+#include <QUrlQuery>
+
+namespace {
+
+using Image = QPair<QString, QByteArray>; // name and comment
+
+QByteArray albumPage(const QList<Image> &images)
+{
+    AlbumRow row;
+    for (const auto &[name, comment] : images) {
+        AlbumSlot slot;
+        slot.name = name;
+        slot.source = name;
+        slot.height = QStringLiteral("100");
+        slot.width = QStringLiteral("135");
+        slot.size = 1234;
+        slot.modified = QDateTime(QDate(2024, 5, 1), QTime(10, 0));
+        slot.comment = comment;
+        row.append(slot);
+    }
+    AlbumPageInfo info;
+    info.updated = QDate(2024, 5, 2);
+    return AlbumPage::page(DesignValues{}, info, {row});
+}
+
+// A drag as a browser sends it for an image of a local page: the image's
+// percent-encoded file URL as uri-list and as plain text.
+std::unique_ptr<QMimeData> browserDrag(const QString &path)
+{
+    const QByteArray url = QUrl::fromLocalFile(path).toEncoded();
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QStringLiteral("text/uri-list"), url + "\r\n");
+    data->setText(QString::fromLatin1(url));
+    return data;
+}
+
+std::unique_ptr<QMimeData> textDrag(const QString &text)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setText(text);
+    return data;
+}
+
+const QDateTime LongAgo(QDate(2001, 1, 1), QTime(12, 0));
+
+void makeOld(const QString &path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.setFileTime(LongAgo, QFileDevice::FileModificationTime));
+}
+
+QDateTime modified(const QString &path)
+{
+    return QFileInfo(path).lastModified();
+}
+
+const QString Closes = QStringLiteral("closes");
+const QString StaysOpen = QStringLiteral("stays open");
+
+// The album build's window side, answered without a window.
+class SilentBuildView : public BuildView
+{
+public:
+    void clearViewer() override {}
+    void showProgress(bool) override {}
+    void setProgressWidth(double twips) override { m_width = twips; }
+    double progressWidth() const override { return m_width; }
+    void setStatus(const QString &text) override { m_status = text; }
+    QString status() const override { return m_status; }
+    void setAlbumFilter(bool) override {}
+    void refreshFileList() override {}
+    void setBusy(bool) override {}
+    bool askDeleteOldPages(const QString &) override { return true; }
+    void showMessage(const QString &, MessageBoxes::Icon) override {}
+
+private:
+    double m_width = 0;
+    QString m_status;
+};
+
+} // namespace
+
+class TestFrmMain : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsNextToVelmo_data();
+    void startsNextToVelmo();
+    void showsItsCaptions();
+    void dropFindsCommentInEscapedPath();
+    void droppedThumbnailStandsForPhoto();
+    void dropFailures_data();
+    void dropFailures();
+    void dropWithoutSlashEndsSilently();
+    void pageWithoutEndMarkerFails5();
+    void everyPageHoldingTheBlockIsRewritten();
+    void onlyAlbumPagesAreScanned();
+    void dropLeavesEarlierTargetWhenNoBlockFound();
+    void writeBackReplacesOnlyTheComment_data();
+    void writeBackReplacesOnlyTheComment();
+    void writeBackLineBreaksAndJapanese();
+    void shiftJisPageRoundTrip();
+    void writeBackBeforeAnyDropFails75();
+    void writeBackLeavesChangedPageAlone();
+    void previewShowsFittedPicture();
+    void sizeToggleAndDropCollapse();
+    void dropEventOnlyOnPreviewArea();
+    void startsVelmo();
+    void velmoThatDoesNotStartKeepsToolOpen();
+    void linksAndAboutBox();
+    void commentOnBuiltAlbum();
+
+private:
+    template<typename Control>
+    Control *control(const char *name) const
+    {
+        return m_window->findChild<Control *>(QLatin1String(name));
+    }
+    QString photo(const QString &name, int width = 200, int height = 150) const;
+    QString page(const QString &name, const QList<Image> &images) const;
+    void openWindow();
+    void drop(const QMimeData &data) { m_window->Image1_OLEDragDrop(&data); }
+    void dropFile(const QString &path) { drop(*browserDrag(path)); }
+    void writeBack(const QString &comment);
+    QString comment() const { return control<QPlainTextEdit>("txtComment")->toPlainText(); }
+    QString message() const { return control<QLabel>("lblMes")->text(); }
+
+    std::unique_ptr<TestHome> m_home;
+    QString m_photos;
+    std::unique_ptr<FakeServices> m_fakes;
+    std::unique_ptr<SettingsStore> m_store;
+    std::unique_ptr<frmMain> m_window;
+};
+
+void TestFrmMain::init()
+{
+    m_home = std::make_unique<TestHome>();
+    m_photos = m_home->folder(QStringLiteral("photos/My Photos/写真#1"));
+    m_fakes = std::make_unique<FakeServices>();
+    m_store = std::make_unique<SettingsStore>();
+}
+
+void TestFrmMain::cleanup()
+{
+    m_window.reset();
+    m_store.reset();
+    m_fakes.reset();
+    m_home.reset();
+}
+
+QString TestFrmMain::photo(const QString &name, int width, int height) const
+{
+    const QString path = Paths::join(m_photos, name);
+    if (!Fixture::makeJpeg(path, width, height))
+        QTest::qFail("photo not made", __FILE__, __LINE__);
+    return path;
+}
+
+QString TestFrmMain::page(const QString &name, const QList<Image> &images) const
+{
+    const QString path = Paths::join(m_photos, name);
+    if (!Fixture::writeFile(path, albumPage(images)))
+        QTest::qFail("page not written", __FILE__, __LINE__);
+    return path;
+}
+
+void TestFrmMain::openWindow()
+{
+    m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
+    m_window->show();
+}
+
+void TestFrmMain::writeBack(const QString &text)
+{
+    control<QPlainTextEdit>("txtComment")->setPlainText(text);
+    QTest::mouseClick(control<QPushButton>("cmdEnter"), Qt::LeftButton);
+}
+
+void TestFrmMain::startsNextToVelmo_data()
+{
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QPoint>("position");
+    QTest::newRow("nothing stored") << QString() << QString() << QPoint(67, 200);
+    QTest::newRow("stored position") << QStringLiteral("1500") << QStringLiteral("3000") << QPoint(267, 300);
+}
+
+void TestFrmMain::startsNextToVelmo()
+{
+    QFETCH(QString, top);
+    QFETCH(QString, left);
+    QFETCH(QPoint, position);
+    if (!top.isEmpty()) {
+        m_store->write(Keys::Top, top);
+        m_store->write(Keys::Left, left);
+    }
+    m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
+    QCOMPARE(m_window->pos(), position);
+    QCOMPARE(m_window->size(), QSize(350, 192));
+}
+
+void TestFrmMain::showsItsCaptions()
+{
+    openWindow();
+    QCOMPARE(m_window->windowTitle(), QuilletText::windowBanner());
+    QCOMPARE(control<QLabel>("lblTitle")->text(), QStringLiteral("Velmo Ver0.1"));
+    QCOMPARE(control<QLabel>("lblfilename1")->text(), QStringLiteral("CommenVelmo"));
+    QVERIFY(control<QLabel>("lblDMsg")->isVisible());
+    QCOMPARE(control<QLabel>("lblDMsg")->text(), QStringLiteral("ここにドロップ下さい"));
+    QCOMPARE(control<QPushButton>("cmdEnter")->toolTip(), QStringLiteral("コメントをアルバムファイルに書き込みます。"));
+    QCOMPARE(control<QLabel>("Image1")->geometry(), QRect(19, 45, 122, 90));
+    QVERIFY(m_window->focusWidget() == control<QPlainTextEdit>("txtComment") || !m_window->isActiveWindow());
+}
+
+void TestFrmMain::dropFindsCommentInEscapedPath()
+{
+    const QString image = photo(QStringLiteral("花 1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"),
+                               {{QStringLiteral("other.jpg"), "not this"}, {QStringLiteral("花 1.jpg"), "old"}});
+    const QByteArray before = Fixture::readFile(album);
+    openWindow();
+    const QByteArray url = QUrl::fromLocalFile(image).toEncoded();
+    QVERIFY(url.contains("%20") && url.contains("%23") && url.contains("%E5%86%99"));
+
+    dropFile(image);
+
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(comment(), QStringLiteral("old"));
+    QCOMPARE(message(), QStringLiteral("Album001.htmlを検出しました。"));
+    QCOMPARE(m_window->targetPage(), album);
+    QCOMPARE(m_window->imagePath(), image);
+    QCOMPARE(control<QLabel>("lblfilename1")->text(), QStringLiteral("花 1.jpg"));
+    QCOMPARE(control<QLabel>("lblfilename2")->text(), QStringLiteral("花 1.jpg"));
+    QCOMPARE(control<QLabel>("lblFileSize")->text(), QString::number(QFileInfo(image).size()));
+    QCOMPARE(control<QLabel>("lblLastWrite")->text(),
+             QFileInfo(image).lastModified().toString(QStringLiteral("yy/MM/dd HH:mm:ss")));
+    QVERIFY(!control<QLabel>("lblDMsg")->isVisible());
+    QCOMPARE(Fixture::readFile(album), before);
+}
+
+void TestFrmMain::droppedThumbnailStandsForPhoto()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"), 300, 200);
+    const QString thumbnail = photo(QStringLiteral("s_img1.jpg"), 150, 100);
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "photo comment"}});
+    openWindow();
+
+    dropFile(thumbnail);
+
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(comment(), QStringLiteral("photo comment"));
+    QCOMPARE(m_window->targetPage(), album);
+    QCOMPARE(m_window->imageName(), QStringLiteral("img1.jpg"));
+    QCOMPARE(m_window->imagePath(), image);
+    QCOMPARE(control<QLabel>("lblfilename2")->text(), QStringLiteral("img1.jpg"));
+    QCOMPARE(control<QLabel>("lblFileSize")->text(), QString::number(QFileInfo(image).size()));
+
+    writeBack(QStringLiteral("new"));
+    QVERIFY(Fixture::readFile(album).contains("<!Simg1.jpg>new<!Eimg1.jpg>"));
+}
+
+void TestFrmMain::dropFailures_data()
+{
+    QTest::addColumn<QString>("fileName"); // empty: no text at all
+    QTest::addColumn<QByteArray>("content"); // empty: no such file
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("afterwards");
+    QTest::newRow("no text 461") << QString() << QByteArray() << QStringLiteral("未対応の形式です。E=461") << StaysOpen;
+    QTest::newRow("missing file 53") << QStringLiteral("gone.jpg") << QByteArray()
+                                     << QStringLiteral("ヴェルモの画像ファイルをドロップ下さい。E=53") << StaysOpen;
+    QTest::newRow("missing folder 76") << QStringLiteral("gone/a.jpg") << QByteArray()
+                                       << QStringLiteral("旧タイプのアルバムファイルです。E=76") << StaysOpen;
+    QTest::newRow("png named jpg 481") << QStringLiteral("png-with-jpeg-extension.jpg") << QByteArray("png")
+                                       << QStringLiteral("ドロップした情報が不正です。E=481") << Closes;
+    QTest::newRow("broken jpeg 50003") << QStringLiteral("broken.jpg") << QByteArray("\xFF\xD8\xFF\xE0junk")
+                                       << QStringLiteral("データ形式が不正です。E=50003") << Closes;
+}
+
+void TestFrmMain::dropFailures()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, text);
+    QFETCH(QString, afterwards);
+    const QString path = Paths::join(m_photos, fileName);
+    if (content == "png")
+        QVERIFY(QImage(20, 20, QImage::Format_RGB32).save(path, "PNG"));
+    else if (!content.isEmpty())
+        QVERIFY(Fixture::writeFile(path, content));
+    openWindow();
+
+    if (fileName.isEmpty()) {
+        QMimeData picture;
+        picture.setImageData(QImage(4, 4, QImage::Format_RGB32));
+        drop(picture);
+    } else {
+        dropFile(path);
+    }
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{text});
+    QCOMPARE(m_window->isVisible(), afterwards == StaysOpen);
+}
+
+void TestFrmMain::dropWithoutSlashEndsSilently()
+{
+    photo(QStringLiteral("img1.jpg"));
+    page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "first"}});
+    openWindow();
+    dropFile(Paths::join(m_photos, QStringLiteral("img1.jpg")));
+    control<QCheckBox>("cmdSizeUP")->setChecked(true);
+    const QString target = m_window->targetPage();
+
+    drop(*textDrag(QStringLiteral("img1.jpg")));
+
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(message(), QString());
+    QVERIFY(!control<QCheckBox>("cmdSizeUP")->isChecked());
+    QCOMPARE(control<QPlainTextEdit>("txtComment")->height(), 20);
+    QCOMPARE(m_window->targetPage(), target);
+    QCOMPARE(comment(), QStringLiteral("first"));
+}
+
+void TestFrmMain::pageWithoutEndMarkerFails5()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    QByteArray old = albumPage({{QStringLiteral("img1.jpg"), "kept"}});
+    old.replace("<!Eimg1.jpg>", "");
+    QVERIFY(Fixture::writeFile(album, old));
+    openWindow();
+
+    dropFile(image);
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("エラー番号を報告下さい。エラー番号\u30005")});
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(message(), QStringLiteral("Album001.htmlを検出しました。"));
+    QCOMPARE(Fixture::readFile(album), old);
+    QCOMPARE(m_window->targetPage(), QString());
+}
+
+void TestFrmMain::everyPageHoldingTheBlockIsRewritten()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString first = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "first"}});
+    const QString second = page(QStringLiteral("Album002.html"), {{QStringLiteral("img1.jpg"), "second"}});
+    const QString other = page(QStringLiteral("Album003.html"), {{QStringLiteral("img2.jpg"), "other"}});
+    const QByteArray firstBytes = Fixture::readFile(first);
+    const QByteArray secondBytes = Fixture::readFile(second);
+    for (const QString &path : {first, second, other})
+        makeOld(path);
+    openWindow();
+
+    dropFile(image);
+
+    QCOMPARE(comment(), QStringLiteral("second"));
+    QCOMPARE(m_window->targetPage(), second);
+    QCOMPARE(message(), QStringLiteral("Album002.htmlを検出しました。"));
+    QVERIFY(modified(first) > LongAgo);
+    QVERIFY(modified(second) > LongAgo);
+    QCOMPARE(modified(other), LongAgo);
+    // Each page was written back with the comment it held.
+    QCOMPARE(Fixture::readFile(first), firstBytes);
+    QCOMPARE(Fixture::readFile(second), secondBytes);
+}
+
+void TestFrmMain::onlyAlbumPagesAreScanned()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    // Name order puts the upper-case page first: if either other page were
+    // taken, it would be the target.
+    const QString upper = page(QStringLiteral("Album001.HTML"), {{QStringLiteral("img1.jpg"), "upper"}});
+    page(QStringLiteral("Album001.htm"), {{QStringLiteral("img1.jpg"), "htm"}});
+    page(QStringLiteral("album001.html"), {{QStringLiteral("img1.jpg"), "lower"}});
+    openWindow();
+
+    dropFile(image);
+
+    QCOMPARE(comment(), QStringLiteral("upper"));
+    QCOMPARE(m_window->targetPage(), upper);
+}
+
+void TestFrmMain::dropLeavesEarlierTargetWhenNoBlockFound()
+{
+    const QString first = photo(QStringLiteral("img1.jpg"));
+    const QString second = photo(QStringLiteral("img2.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "one"}});
+    openWindow();
+    dropFile(first);
+
+    dropFile(second);
+
+    QCOMPARE(message(), QString());
+    QCOMPARE(comment(), QStringLiteral("one"));
+    QCOMPARE(m_window->targetPage(), album);
+    QCOMPARE(m_window->imageName(), QStringLiteral("img2.jpg"));
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestFrmMain::writeBackReplacesOnlyTheComment_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("new") << QStringLiteral("new");
+    QTest::newRow("empty") << QString();
+}
+
+void TestFrmMain::writeBackReplacesOnlyTheComment()
+{
+    QFETCH(QString, text);
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"),
+                               {{QStringLiteral("img0.jpg"), "zero"}, {QStringLiteral("img1.jpg"), "old"}});
+    QByteArray expected = Fixture::readFile(album);
+    expected.replace("<!Simg1.jpg>old<!Eimg1.jpg>", "<!Simg1.jpg>" + text.toUtf8() + "<!Eimg1.jpg>");
+    openWindow();
+    dropFile(image);
+
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
+
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
+}
+
+void TestFrmMain::writeBackLineBreaksAndJapanese()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), ""}});
+    openWindow();
+    dropFile(image);
+    control<QCheckBox>("cmdSizeUP")->setChecked(true);
+
+    writeBack(QStringLiteral("一行目\n二行目"));
+
+    QVERIFY(Fixture::readFile(album).contains(QStringLiteral("<!Simg1.jpg>一行目\r\n二行目<!Eimg1.jpg>").toUtf8()));
+    QVERIFY(!control<QCheckBox>("cmdSizeUP")->isChecked());
+    control<QPlainTextEdit>("txtComment")->clear();
+    dropFile(image);
+    QCOMPARE(comment(), QStringLiteral("一行目\n二行目"));
+}
+
+void TestFrmMain::shiftJisPageRoundTrip()
+{
+    const QString image = photo(QStringLiteral("写真.jpg"));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    const auto shiftJis = [](const QByteArray &utf8) {
+        QStringEncoder encoder("Shift_JIS");
+        return QByteArray(encoder.encode(QString::fromUtf8(utf8)));
+    };
+    QVERIFY(Fixture::writeFile(album, shiftJis(albumPage({{QStringLiteral("写真.jpg"), "古い"}}))));
+    openWindow();
+
+    dropFile(image);
+    QCOMPARE(comment(), QStringLiteral("古い"));
+    writeBack(QStringLiteral("新しい"));
+
+    QCOMPARE(Fixture::readFile(album), shiftJis(albumPage({{QStringLiteral("写真.jpg"), "新しい"}})));
+}
+
+void TestFrmMain::writeBackBeforeAnyDropFails75()
+{
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
+    const QByteArray before = Fixture::readFile(album);
+    openWindow();
+
+    writeBack(QStringLiteral("new"));
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("対象ファイルが見つかりません。E=75")});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_fakes->shell.opened.isEmpty());
+    QCOMPARE(Fixture::readFile(album), before);
+}
+
+void TestFrmMain::writeBackLeavesChangedPageAlone()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
+    openWindow();
+    dropFile(image);
+    // Another program rebuilt the page without this image.
+    const QByteArray changed = albumPage({{QStringLiteral("img9.jpg"), ""}});
+    QVERIFY(Fixture::writeFile(album, changed));
+
+    writeBack(QStringLiteral("new"));
+
+    QCOMPARE(Fixture::readFile(album), changed);
+    QCOMPARE(m_fakes->messages.texts(),
+             QStringList{QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E=10001")});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_fakes->shell.opened.isEmpty());
+}
+
+void TestFrmMain::previewShowsFittedPicture()
+{
+    // 200 x 200 pixels are 3000 x 3000 twips: shown at 1356 x 1356 twips.
+    const QString square = photo(QStringLiteral("square.jpg"), 200, 200);
+    const QString small = photo(QStringLiteral("small.jpg"), 60, 40);
+    openWindow();
+    const auto *Image1 = control<QLabel>("Image1");
+
+    dropFile(square);
+    QCOMPARE(Image1->geometry(), QRect(19, 45, 90, 90));
+    QCOMPARE(Image1->pixmap().size(), QSize(90, 90));
+    QVERIFY(Image1->isVisible());
+
+    dropFile(small);
+    QCOMPARE(Image1->geometry(), QRect(19, 45, 60, 40));
+}
+
+void TestFrmMain::sizeToggleAndDropCollapse()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    openWindow();
+    auto *cmdSizeUP = control<QCheckBox>("cmdSizeUP");
+    const auto *txtComment = control<QPlainTextEdit>("txtComment");
+
+    QTest::mouseClick(cmdSizeUP, Qt::LeftButton);
+    QCOMPARE(txtComment->size(), QSize(244, 43));
+    QTest::mouseClick(cmdSizeUP, Qt::LeftButton);
+    QCOMPARE(txtComment->size(), QSize(244, 20));
+
+    cmdSizeUP->setChecked(true);
+    dropFile(image);
+    QVERIFY(!cmdSizeUP->isChecked());
+    QCOMPARE(txtComment->size(), QSize(244, 20));
+}
+
+void TestFrmMain::dropEventOnlyOnPreviewArea()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    openWindow();
+    const std::unique_ptr<QMimeData> drag = browserDrag(image);
+    const auto dragTo = [&](const QPoint &at) {
+        QDragEnterEvent enter(at, Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &dropped);
+        return enter.isAccepted();
+    };
+
+    QVERIFY(!dragTo(QPoint(300, 150))); // on the buttons
+    QCoreApplication::processEvents();
+    QCOMPARE(m_window->imagePath(), QString());
+
+    QVERIFY(dragTo(QPoint(60, 110))); // on the hint over the preview
+    QTRY_COMPARE(m_window->imagePath(), image);
+}
+
+void TestFrmMain::startsVelmo()
+{
+    openWindow();
+    QTest::mouseClick(control<QPushButton>("cmdVelmo"), Qt::LeftButton);
+    QCOMPARE(m_fakes->launcher.started.size(), 1);
+    QCOMPARE(m_fakes->launcher.started.first().program, Paths::mainProgram());
+    QVERIFY(!m_window->isVisible());
+}
+
+void TestFrmMain::velmoThatDoesNotStartKeepsToolOpen()
+{
+    openWindow();
+    m_fakes->launcher.failNext = true;
+    QTest::mouseClick(control<QPushButton>("cmdVelmo"), Qt::LeftButton);
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("ヴェルモを起動できません。E=53")});
+    QVERIFY(m_window->isVisible());
+}
+
+void TestFrmMain::linksAndAboutBox()
+{
+    openWindow();
+    QTest::mouseDClick(control<QLabel>("lblName"), Qt::LeftButton);
+    QTest::mouseDClick(control<QLabel>("lblTitle1"), Qt::LeftButton);
+    QTest::mouseDClick(control<QLabel>("Picture1"), Qt::LeftButton);
+    QTest::mouseDClick(control<QLabel>("lblTitle"), Qt::LeftButton);
+
+    QCOMPARE(m_fakes->shell.opened.size(), 3);
+    QCOMPARE(m_fakes->shell.opened.at(0), QuilletText::downloadPage());
+    QCOMPARE(m_fakes->shell.opened.at(1), QuilletText::downloadPage());
+    const QUrl mail = m_fakes->shell.opened.at(2);
+    QCOMPARE(mail.scheme(), QStringLiteral("mailto"));
+    QCOMPARE(QUrlQuery(mail).queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+             QStringLiteral("「コメントヴェルモ」バグ報告.意見など"));
+    QCOMPARE(m_fakes->messages.shown.size(), 1);
+    QVERIFY(m_fakes->messages.shown.first().text.startsWith(QStringLiteral("Quillet Ver0.1")));
+}
+
+void TestFrmMain::commentOnBuiltAlbum()
+{
+    const QString first = photo(QStringLiteral("a&b.jpg"));
+    const QString second = photo(QStringLiteral("IMG_02.JPG"));
+    AlbumControls controls;
+    controls.folder = m_photos;
+    SilentBuildView view;
+    const AlbumBuildResult built =
+        cmdAlbum_Click(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    QCOMPARE(built.imageCount, 2);
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    const QByteArray before = Fixture::readFile(album);
+    openWindow();
+
+    dropFile(first);
+    QCOMPARE(m_window->targetPage(), album);
+    writeBack(QStringLiteral("ampersand"));
+    dropFile(second);
+    writeBack(QStringLiteral("upper case"));
+
+    QByteArray expected = before;
+    expected.replace("<!Sa&amp;b.jpg><!Ea&amp;b.jpg>", "<!Sa&amp;b.jpg>ampersand<!Ea&amp;b.jpg>");
+    expected.replace("<!SIMG_02.JPG><!EIMG_02.JPG>", "<!SIMG_02.JPG>upper case<!EIMG_02.JPG>");
+    QVERIFY(expected != before);
+    QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+QTEST_MAIN(TestFrmMain)
+#include "tst_frmmain.moc"
