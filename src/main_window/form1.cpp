@@ -28,13 +28,11 @@
 
 namespace {
 
-// Twips per logical pixel (96 dpi).
-constexpr double TwipsPerPixel = 15.0;
 // The client area as designed, in twips.
 constexpr int ClientWidth = 10050;
 constexpr int ClientHeight = 7590;
 
-int pixels(double twips) { return qRound(twips / TwipsPerPixel); }
+int pixels(double twips) { return qRound(twips / Form1::TwipsPerPixel); }
 
 QRect twipsRect(int left, int top, int width, int height)
 {

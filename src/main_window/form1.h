@@ -35,6 +35,9 @@ public:
     Form1(Forms &forms, SettingsStore &store, Services services);
     ~Form1() override;
 
+    // Twips per logical pixel (96 dpi): positions and sizes are kept in twips.
+    static constexpr double TwipsPerPixel = 15.0;
+
     // Start-up: position, folder, switches, options dialog, captions.
     void Form_Load();
 

@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
 
 // The window as the folder commands see it. Everything it changes is
 // repainted at once; no other event runs while a command works.
@@ -43,7 +42,7 @@ public:
     void setProgressWidth(double twips) override
     {
         m_progressWidth = twips;
-        m_form.HScrollBar->resize(qRound(twips / TwipsPerPixel), m_form.HScrollBar->height());
+        m_form.HScrollBar->resize(qRound(twips / Form1::TwipsPerPixel), m_form.HScrollBar->height());
         m_form.repaint();
     }
     double progressWidth() const override { return m_progressWidth; }

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr double TwipsPerPixel = 15.0;
 // The box a picture is fitted into, and the fixed area it is stretched to,
 // in twips.
 constexpr int ViewerBoxWidth = 7884;
