@@ -24,7 +24,7 @@ QString versionLine()
 
 QString aboutText() { return title() + QLatin1Char(' ') + versionLine(); }
 
-QString makerNotice() { return QStringLiteral("Velmo photo album maker, free software. "); }
+QString makerNotice() { return QStringLiteral("© Velmo authors  "); }
 
 QString contact() { return QString::fromLatin1(MailAddress); }
 

@@ -53,6 +53,7 @@ private slots:
     void filterBoxesChooseTheListedFiles();
     void filterBoxesAreExclusive();
     void pathCheckJoinsFolderAndName();
+    void openingAFolderMovesTheFileList();
     void selectingAFileShowsItOrSaysWhy_data();
     void selectingAFileShowsItOrSaysWhy();
     void fileGoneSinceListingShowsStatus();
@@ -245,6 +246,26 @@ void tst_Form1::pathCheckJoinsFolderAndName()
     QCOMPARE(form.file1Path(), QStringLiteral("/"));
     form.PathCheck();
     QCOMPARE(form.m_currentFile, QStringLiteral("/"));
+}
+
+void tst_Form1::openingAFolderMovesTheFileList()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    const QString trip = velmo.home.folder(QStringLiteral("photos/trip"));
+    QVERIFY(Fixture::makeJpeg(trip + QStringLiteral("/t.jpg"), 32, 24));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    const QList<QListWidgetItem *> found = form.Dir1->findItems(QStringLiteral("trip"), Qt::MatchEndsWith);
+    QCOMPARE(found.size(), 1);
+
+    form.Dir1->setCurrentItem(found.first());
+    QTest::keyClick(form.Dir1, Qt::Key_Return);
+
+    QCOMPARE(form.dir1Path(), trip);
+    QCOMPARE(form.file1Path(), trip);
+    QCOMPARE(listed(form.File1), QStringList{QStringLiteral("t.jpg")});
+    QCOMPARE(form.Dir1->currentItem()->text().trimmed(), QStringLiteral("trip"));
 }
 
 void tst_Form1::selectingAFileShowsItOrSaysWhy_data()
