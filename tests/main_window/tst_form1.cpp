@@ -64,6 +64,7 @@ private slots:
     void leavingTheFileListRemovesThePicture();
     void adjustCaptionShowsTheAlbumBox();
     void albumButtonWritesPages();
+    void slideButtonWritesTheSlidePage();
 };
 
 void tst_Form1::firstStartTakesTheDefaults()
@@ -449,6 +450,24 @@ void tst_Form1::albumButtonWritesPages()
     QVERIFY(form.Check1->isChecked());
     QCOMPARE(listed(form.File1), QStringList{QStringLiteral("Album001.html")});
     QVERIFY(form.HScrollBar->isHidden());
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void tst_Form1::slideButtonWritesTheSlidePage()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    for (const char *name : {"a.jpg", "b.jpg"})
+        QVERIFY(Fixture::makeJpeg(photos + '/' + name, 320, 240));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+
+    QTest::mouseClick(form.cmdOMAKE, Qt::LeftButton);
+
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
+    QVERIFY(QFile::exists(photos + QStringLiteral("/Slide.html")));
+    QVERIFY(form.Check1->isChecked());
+    QVERIFY(listed(form.File1).contains(QStringLiteral("Slide.html")));
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
