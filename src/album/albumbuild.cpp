@@ -5,6 +5,7 @@
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/pagecomments.h"
+#include "album/pagesetwriter.h"
 #include "album/thumbnailsize.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
@@ -14,13 +15,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <array>
 
 namespace {
 
-const QString ThumbnailPrefix = QStringLiteral("s_");
 const QString OldPagesPattern = QStringLiteral("Album*.html");
 // Photos per page when the setting is 0 (no limit).
 constexpr int UnlimitedPhotosPerPage = 999;
@@ -51,12 +50,6 @@ void deleteOldPages(const QString &folder)
         QFile::remove(Paths::join(folder, name));
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 // Writes the pages of one build: the page loop and the row procedure.
 class PageWriter
 {
@@ -71,7 +64,7 @@ public:
     PageWriter(const ImageList &images, const AlbumControls &controls, const DesignValues &design, Layout layout,
                BuildView &view, const Clock &clock, const PageComments &comments)
         : m_images(images), m_controls(controls), m_design(design), m_layout(layout), m_view(view),
-          m_clock(clock), m_comments(comments)
+          m_clock(clock), m_comments(comments), m_pages(images.folder)
     {
     }
 
@@ -84,9 +77,11 @@ public:
             writePage(page);
             if (m_images.count() <= page * m_layout.photosPerPage) {
                 result.pageCount = page;
-                return;
+                break;
             }
         }
+        result.unwrittenPages += m_pages.commit();
+        result.unwrittenPages.sort();
     }
 
 private:
@@ -102,7 +97,7 @@ private:
         const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
                                  m_controls.CheckTARGET, m_clock.now().date()};
         const QString name = AlbumPage::fileName(page);
-        if (!writeFile(Paths::join(m_images.folder, name), AlbumPage::page(m_design, info, rows)))
+        if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
     }
 
@@ -176,7 +171,7 @@ private:
     {
         if (!m_layout.thumbnailMode)
             return name;
-        const QString thumbnail = ThumbnailPrefix + name;
+        const QString thumbnail = thumbnailName(name);
         return QFileInfo(Paths::join(m_images.folder, thumbnail)).isFile() ? thumbnail : name;
     }
 
@@ -187,6 +182,7 @@ private:
     BuildView &m_view;
     const Clock &m_clock;
     const PageComments &m_comments;
+    PageSetWriter m_pages;
     AlbumBuildResult *m_result = nullptr;
     std::array<AlbumSlot, 3> m_slots;
     FitState m_fit;

@@ -32,6 +32,11 @@ bool isThumbnailName(const QString &name)
     return isJpegName(name) && name.startsWith(ThumbnailPrefix, Qt::CaseSensitive);
 }
 
+QString thumbnailName(const QString &imageName)
+{
+    return ThumbnailPrefix + imageName;
+}
+
 ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
 {
     view.showProgress(true);

@@ -20,6 +20,8 @@ struct ImageList
 bool isJpegName(const QString &name);
 // A JPEG name that begins with exactly "s_": a reduced copy, never an image.
 bool isThumbnailName(const QString &name);
+// The name of an image's reduced copy: "s_" + name.
+QString thumbnailName(const QString &imageName);
 
 // The preparation pass: lists the folder's regular files once, keeps the JPEG
 // images that are not thumbnails, deletes the thumbnails when

@@ -123,6 +123,8 @@ void tst_AlbumBuild::initTestCase()
     // Page dates are local time; the golden pages are in UTC.
     qputenv("TZ", "UTC");
     tzset();
+    // New pages take the mode of any new file under this mask.
+    ::umask(022);
 }
 
 void tst_AlbumBuild::layout_data()
@@ -257,6 +259,7 @@ void tst_AlbumBuild::manyImagesAreAllPlaced()
     for (int i = 1; i <= 1500; ++i)
         QCOMPARE(all.count(HtmlText::startMarker(QStringLiteral("p%1.jpg").arg(i, 4, 10, QLatin1Char('0'))).toUtf8()), 1);
     QVERIFY(album.page(250).contains("Pages 250/250<BR>"));
+    QCOMPARE(QFile::permissions(album.path("Album001.html")) & QFile::ReadOther, QFile::ReadOther);
     QCOMPARE(album.view.status(), AlbumText::pagesWritten(1500, 250));
 }
 
@@ -306,6 +309,8 @@ void tst_AlbumBuild::unwritablePageIsNamed()
     QVERIFY(album.page(3).contains("Pages 003/003"));
     QCOMPARE(album.view.status(), AlbumText::pagesNotWritten({"Album002.html"}));
     QVERIFY(!album.view.status().contains("作成しました"));
+    // No half-written page is left behind.
+    QCOMPARE(QDir(album.folder).entryList(QDir::Hidden | QDir::Files).filter("Album").size(), 2);
 }
 
 void tst_AlbumBuild::badFilesDoNotStopTheBuild()
