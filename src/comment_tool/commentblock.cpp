@@ -14,8 +14,8 @@ constexpr char ShiftJisName[] = "Shift_JIS";
 
 QString decode(const QByteArray &bytes, PageEncoding encoding)
 {
-    QStringDecoder decoder = encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8)
-                                                            : QStringDecoder(ShiftJisName);
+    QStringDecoder decoder =
+        encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
     return decoder.decode(bytes);
 }
 

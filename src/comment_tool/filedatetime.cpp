@@ -21,8 +21,7 @@ class Descriptor
 public:
     explicit Descriptor(int fd)
         : m_fd(fd)
-    {
-    }
+    {}
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -46,8 +45,7 @@ FileDateTimes GetFileDateTime(const QString &filename)
     // keeps a FIFO of that name from waiting for a writer.
     const Descriptor file(::open(QFile::encodeName(filename).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct statx facts = {};
-    if (file.fd() < 0
-        || ::statx(file.fd(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
+    if (file.fd() < 0 || ::statx(file.fd(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
         return times;
     if (facts.stx_mask & STATX_BTIME)
         times.creation = localTime(facts.stx_btime);

@@ -7,7 +7,7 @@
 // The three time stamps of a file as local date-times to the second.
 struct FileDateTimes
 {
-    QDateTime creation;   // birth time, or the zero time where the file system keeps none
+    QDateTime creation; // birth time, or the zero time where the file system keeps none
     QDateTime lastAccess;
     QDateTime lastWrite;
 };

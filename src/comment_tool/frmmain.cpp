@@ -76,8 +76,7 @@ QFont fixedFont(int style = Plain)
     return font;
 }
 
-template<typename Control>
-Control *place(QWidget *parent, const char *name, const QRect &geometry)
+template <typename Control> Control *place(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *control = new Control(parent);
     control->setObjectName(QLatin1String(name));
@@ -289,7 +288,8 @@ void frmMain::dropEvent(QDropEvent *event)
     // The drag source waits until the drop returns; the handler may show a
     // message box, so it runs after the drop has ended.
     const std::shared_ptr<QMimeData> copy = copyOf(*event->mimeData());
-    QMetaObject::invokeMethod(this, [this, copy] { Image1_OLEDragDrop(copy.get()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, copy] { Image1_OLEDragDrop(copy.get()); }, Qt::QueuedConnection);
 }
 
 void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
@@ -305,7 +305,8 @@ void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
             return;
         showImage(*dropped);
         const QStringList folderFiles = Listing::files(dropped->folder);
-        if (!loadComment(*dropped, folderFiles) && dropped->isThumbnail()) {
+        if (!loadComment(*dropped, folderFiles) && dropped->isThumbnail() &&
+            folderFiles.contains(dropped->photo().name)) {
             showImage(dropped->photo());
             loadComment(dropped->photo(), folderFiles);
         }

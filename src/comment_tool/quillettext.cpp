@@ -91,8 +91,7 @@ QString dropFailure(int code)
 
 bool dropFailureCloses(int code)
 {
-    return code != FailureCode::FileNotFound && code != FailureCode::PathNotFound
-           && code != FailureCode::NoTextData;
+    return code != FailureCode::FileNotFound && code != FailureCode::PathNotFound && code != FailureCode::NoTextData;
 }
 
 QString writeFailure(int code)

@@ -13,8 +13,8 @@ QString text(); // "0.1"
 
 // Every text Quillet shows or sends, in one place.
 namespace QuilletText {
-QString programTitle();  // "Velmo": the title of every message box
-QString windowBanner();  // the window's caption
+QString programTitle();   // "Velmo": the title of every message box
+QString windowBanner();   // the window's caption
 QString versionCaption(); // "Velmo Ver0.1"
 QString aboutText();
 QString foundPage(const QString &pageName); // "<page>を検出しました。"

@@ -91,10 +91,10 @@ void TestCommentBlock::locatesBlockByFirstMarkers_data()
     QTest::newRow("empty block") << QByteArray("<!Sa.jpg><!Ea.jpg>") << State::Present << QString();
     QTest::newRow("comment") << QByteArray("<i><!Sa.jpg>old<!Ea.jpg><br></i>") << State::Present
                              << QStringLiteral("old");
-    QTest::newRow("first of two blocks") << QByteArray("<!Sa.jpg>one<!Ea.jpg> <!Sa.jpg>two<!Ea.jpg>")
-                                         << State::Present << QStringLiteral("one");
-    QTest::newRow("thumbnail name is another key") << QByteArray("<!Ss_a.jpg>t<!Es_a.jpg>") << State::Absent
-                                                   << QString();
+    QTest::newRow("first of two blocks") << QByteArray("<!Sa.jpg>one<!Ea.jpg> <!Sa.jpg>two<!Ea.jpg>") << State::Present
+                                         << QStringLiteral("one");
+    QTest::newRow("thumbnail name is another key")
+        << QByteArray("<!Ss_a.jpg>t<!Es_a.jpg>") << State::Absent << QString();
 }
 
 void TestCommentBlock::locatesBlockByFirstMarkers()
@@ -149,7 +149,8 @@ void TestCommentBlock::replacesOnlyTheComment()
 void TestCommentBlock::lineBreaksBecomePageLineEnds()
 {
     const QByteArray page = "<!Sa.jpg><!Ea.jpg>\r\n";
-    const QByteArray rewritten = CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("一行目\n二行目"));
+    const QByteArray rewritten =
+        CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("一行目\n二行目"));
     QCOMPARE(rewritten, QStringLiteral("<!Sa.jpg>一行目\r\n二行目<!Ea.jpg>\r\n").toUtf8());
     QCOMPARE(CommentBlock(rewritten, QStringLiteral("a.jpg")).comment(), QStringLiteral("一行目\n二行目"));
 }
@@ -168,7 +169,8 @@ void TestCommentBlock::shiftJisPageRoundTrip()
 void TestCommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
 {
     const QByteArray page = shiftJis(QStringLiteral("見出し<!Sa.jpg><!Ea.jpg>"));
-    const QByteArray rewritten = CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("桜\U0001F338"));
+    const QByteArray rewritten =
+        CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("桜\U0001F338"));
     QCOMPARE(rewritten, shiftJis(QStringLiteral("見出し<!Sa.jpg>桜&#127800;<!Ea.jpg>")));
 }
 

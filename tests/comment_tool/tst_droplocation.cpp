@@ -47,12 +47,12 @@ void TestDropLocation::textFromMimeData_data()
     QTest::addColumn<QByteArray>("uriList");
     QTest::addColumn<QString>("plainText");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("uri-list first entry") << QByteArray("file:///a/b.jpg\r\nfile:///a/c.jpg\r\n") << QString()
-                                          << QStringLiteral("file:///a/b.jpg");
-    QTest::newRow("uri-list comment skipped") << QByteArray("# dragged\r\nfile:///a/b.jpg\r\n") << QString()
-                                              << QStringLiteral("file:///a/b.jpg");
-    QTest::newRow("uri-list before text") << QByteArray("file:///a/b.jpg\r\n") << QStringLiteral("b.jpg")
-                                          << QStringLiteral("file:///a/b.jpg");
+    QTest::newRow("uri-list first entry")
+        << QByteArray("file:///a/b.jpg\r\nfile:///a/c.jpg\r\n") << QString() << QStringLiteral("file:///a/b.jpg");
+    QTest::newRow("uri-list comment skipped")
+        << QByteArray("# dragged\r\nfile:///a/b.jpg\r\n") << QString() << QStringLiteral("file:///a/b.jpg");
+    QTest::newRow("uri-list before text")
+        << QByteArray("file:///a/b.jpg\r\n") << QStringLiteral("b.jpg") << QStringLiteral("file:///a/b.jpg");
     QTest::newRow("plain text only") << QByteArray() << QStringLiteral("file:///a/%E5%86%99.jpg")
                                      << QStringLiteral("file:///a/%E5%86%99.jpg");
 }
@@ -135,9 +135,10 @@ void TestDropLocation::pictureFailures_data()
     QTest::newRow("missing file") << QStringLiteral("a.jpg") << QByteArray() << FailureCode::FileNotFound;
     QTest::newRow("png named jpg") << QStringLiteral("png-with-jpeg-extension.jpg") << png
                                    << FailureCode::InvalidPicture;
-    QTest::newRow("text named jpg") << QStringLiteral("notes.jpg") << QByteArray("hello") << FailureCode::InvalidPicture;
-    QTest::newRow("jpeg start, broken data") << QStringLiteral("broken.jpg") << QByteArray("\xFF\xD8\xFF\xE0garbage")
-                                             << FailureCode::BadPictureData;
+    QTest::newRow("text named jpg") << QStringLiteral("notes.jpg") << QByteArray("hello")
+                                    << FailureCode::InvalidPicture;
+    QTest::newRow("jpeg start, broken data")
+        << QStringLiteral("broken.jpg") << QByteArray("\xFF\xD8\xFF\xE0garbage") << FailureCode::BadPictureData;
 }
 
 void TestDropLocation::pictureFailures()

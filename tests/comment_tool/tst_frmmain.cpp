@@ -134,8 +134,7 @@ private slots:
     void commentOnBuiltAlbum();
 
 private:
-    template<typename Control>
-    Control *control(const char *name) const
+    template <typename Control> Control *control(const char *name) const
     {
         return m_window->findChild<Control *>(QLatin1String(name));
     }
@@ -280,11 +279,18 @@ void TestFrmMain::droppedThumbnailStandsForPhoto()
 
     writeBack(QStringLiteral("new"));
     QVERIFY(Fixture::readFile(album).contains("<!Simg1.jpg>new<!Eimg1.jpg>"));
+
+    // A photo whose own name begins with "s_" and has none beside it.
+    const QString alone = photo(QStringLiteral("s_alone.jpg"));
+    dropFile(alone);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(m_window->imagePath(), alone);
+    QCOMPARE(message(), QString());
 }
 
 void TestFrmMain::dropFailures_data()
 {
-    QTest::addColumn<QString>("fileName"); // empty: no text at all
+    QTest::addColumn<QString>("fileName");   // empty: no text at all
     QTest::addColumn<QByteArray>("content"); // empty: no such file
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("afterwards");
