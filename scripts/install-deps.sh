@@ -4,6 +4,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev            # Qt 6 Core, Gui, Widgets, Test
+  libqt6svg6                        # draws the SVG window icons
   libjpeg62-turbo-dev               # the reduction library
   fonts-ipafont-gothic fonts-comic-neue
 )
