@@ -15,12 +15,12 @@ public:
     // disagree about an image, the last page wins, as in the comment tool.
     static PageComments read(const QString &folder);
 
-    // Takes the comments of one page's bytes.
-    void addPage(const QByteArray &bytes);
-
     // The comment of the image as UTF-8; empty when no page holds one.
     QByteArray comment(const QString &imageName) const;
 
 private:
+    // Takes the comments of one page's bytes.
+    void addPage(const QByteArray &bytes);
+
     QHash<QString, QString> m_byMarkerKey;
 };

@@ -14,11 +14,6 @@ namespace {
 const QString ThumbnailPrefix = QStringLiteral("s_");
 } // namespace
 
-QString ImageList::path(int index) const
-{
-    return Paths::join(folder, names.at(index));
-}
-
 bool isJpegName(const QString &name)
 {
     if (name.size() < 3)

@@ -13,7 +13,6 @@ struct ImageList
     QStringList names;
 
     int count() const { return int(names.size()); }
-    QString path(int index) const;
 };
 
 // The last three characters of the name, upper-cased, are "JPG" or "PEG".

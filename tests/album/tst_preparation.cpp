@@ -91,7 +91,6 @@ void tst_Preparation::albumOrderIgnoresCase()
     const ImageList images = PrepareFolder(folder, false, view);
     // Names equal but for case keep the listing's order.
     QCOMPARE(images.names, QStringList({"A.jpg", "a.jpg", "Alpha.jpg", "beta.jpg", "zeta.jpg"}));
-    QCOMPARE(images.path(2), folder + "/Alpha.jpg");
 }
 
 void tst_Preparation::emptyFolder()
