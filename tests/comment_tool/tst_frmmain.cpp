@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "../album/recordingview.h"
 #include "album/albumbuild.h"
 #include "album/albumpage.h"
-#include "album/buildview.h"
 #include "comment_tool/frmmain.h"
 #include "comment_tool/quillettext.h"
 #include "platform/fakes.h"
@@ -76,27 +76,6 @@ QDateTime modified(const QString &path)
 const QString Closes = QStringLiteral("closes");
 const QString StaysOpen = QStringLiteral("stays open");
 
-// The album build's window side, answered without a window.
-class SilentBuildView : public BuildView
-{
-public:
-    void clearViewer() override {}
-    void showProgress(bool) override {}
-    void setProgressWidth(double twips) override { m_width = twips; }
-    double progressWidth() const override { return m_width; }
-    void setStatus(const QString &text) override { m_status = text; }
-    QString status() const override { return m_status; }
-    void setAlbumFilter(bool) override {}
-    void refreshFileList() override {}
-    void setBusy(bool) override {}
-    bool askDeleteOldPages(const QString &) override { return true; }
-    void showMessage(const QString &, MessageBoxes::Icon) override {}
-
-private:
-    double m_width = 0;
-    QString m_status;
-};
-
 } // namespace
 
 class TestFrmMain : public QObject
@@ -109,7 +88,6 @@ private slots:
 
     void startsNextToVelmo_data();
     void startsNextToVelmo();
-    void showsItsCaptions();
     void dropFindsCommentInEscapedPath();
     void droppedThumbnailStandsForPhoto();
     void dropFailures_data();
@@ -117,19 +95,17 @@ private slots:
     void dropWithoutSlashEndsSilently();
     void pageWithoutEndMarkerFails5();
     void everyPageHoldingTheBlockIsRewritten();
-    void onlyAlbumPagesAreScanned();
     void dropLeavesEarlierTargetWhenNoBlockFound();
     void writeBackReplacesOnlyTheComment_data();
     void writeBackReplacesOnlyTheComment();
-    void writeBackLineBreaksAndJapanese();
     void shiftJisPageRoundTrip();
     void writeBackBeforeAnyDropFails75();
     void writeBackLeavesChangedPageAlone();
     void previewShowsFittedPicture();
     void sizeToggleAndDropCollapse();
     void dropEventOnlyOnPreviewArea();
+    void startsVelmo_data();
     void startsVelmo();
-    void velmoThatDoesNotStartKeepsToolOpen();
     void linksAndAboutBox();
     void commentOnBuiltAlbum();
 
@@ -219,19 +195,8 @@ void TestFrmMain::startsNextToVelmo()
     m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
     QCOMPARE(m_window->pos(), position);
     QCOMPARE(m_window->size(), QSize(350, 192));
-}
-
-void TestFrmMain::showsItsCaptions()
-{
-    openWindow();
     QCOMPARE(m_window->windowTitle(), QuilletText::windowBanner());
     QCOMPARE(control<QLabel>("lblTitle")->text(), QStringLiteral("Velmo Ver0.1"));
-    QCOMPARE(control<QLabel>("lblfilename1")->text(), QStringLiteral("CommenVelmo"));
-    QVERIFY(control<QLabel>("lblDMsg")->isVisible());
-    QCOMPARE(control<QLabel>("lblDMsg")->text(), QStringLiteral("ここにドロップ下さい"));
-    QCOMPARE(control<QPushButton>("cmdEnter")->toolTip(), QStringLiteral("コメントをアルバムファイルに書き込みます。"));
-    QCOMPARE(control<QLabel>("Image1")->geometry(), QRect(19, 45, 122, 90));
-    QVERIFY(m_window->focusWidget() == control<QPlainTextEdit>("txtComment") || !m_window->isActiveWindow());
 }
 
 void TestFrmMain::dropFindsCommentInEscapedPath()
@@ -393,22 +358,6 @@ void TestFrmMain::everyPageHoldingTheBlockIsRewritten()
     QCOMPARE(Fixture::readFile(second), secondBytes);
 }
 
-void TestFrmMain::onlyAlbumPagesAreScanned()
-{
-    const QString image = photo(QStringLiteral("img1.jpg"));
-    // Name order puts the upper-case page first: if either other page were
-    // taken, it would be the target.
-    const QString upper = page(QStringLiteral("Album001.HTML"), {{QStringLiteral("img1.jpg"), "upper"}});
-    page(QStringLiteral("Album001.htm"), {{QStringLiteral("img1.jpg"), "htm"}});
-    page(QStringLiteral("album001.html"), {{QStringLiteral("img1.jpg"), "lower"}});
-    openWindow();
-
-    dropFile(image);
-
-    QCOMPARE(comment(), QStringLiteral("upper"));
-    QCOMPARE(m_window->targetPage(), upper);
-}
-
 void TestFrmMain::dropLeavesEarlierTargetWhenNoBlockFound()
 {
     const QString first = photo(QStringLiteral("img1.jpg"));
@@ -429,45 +378,37 @@ void TestFrmMain::dropLeavesEarlierTargetWhenNoBlockFound()
 void TestFrmMain::writeBackReplacesOnlyTheComment_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("new") << QStringLiteral("new");
-    QTest::newRow("empty") << QString();
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("new") << QStringLiteral("new") << QByteArray("new");
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("lines and japanese") << QStringLiteral("一行目\n二行目")
+                                        << QStringLiteral("一行目\r\n二行目").toUtf8();
 }
 
 void TestFrmMain::writeBackReplacesOnlyTheComment()
 {
     QFETCH(QString, text);
+    QFETCH(QByteArray, written);
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString album = page(QStringLiteral("Album001.html"),
                                {{QStringLiteral("img0.jpg"), "zero"}, {QStringLiteral("img1.jpg"), "old"}});
     QByteArray expected = Fixture::readFile(album);
-    expected.replace("<!Simg1.jpg>old<!Eimg1.jpg>", "<!Simg1.jpg>" + text.toUtf8() + "<!Eimg1.jpg>");
-    openWindow();
-    dropFile(image);
-
-    writeBack(text);
-    QCOMPARE(Fixture::readFile(album), expected);
-    writeBack(text);
-    QCOMPARE(Fixture::readFile(album), expected);
-
-    QVERIFY(m_fakes->messages.shown.isEmpty());
-    QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
-}
-
-void TestFrmMain::writeBackLineBreaksAndJapanese()
-{
-    const QString image = photo(QStringLiteral("img1.jpg"));
-    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), ""}});
+    expected.replace("<!Simg1.jpg>old<!Eimg1.jpg>", "<!Simg1.jpg>" + written + "<!Eimg1.jpg>");
     openWindow();
     dropFile(image);
     control<QCheckBox>("cmdSizeUP")->setChecked(true);
 
-    writeBack(QStringLiteral("一行目\n二行目"));
-
-    QVERIFY(Fixture::readFile(album).contains(QStringLiteral("<!Simg1.jpg>一行目\r\n二行目<!Eimg1.jpg>").toUtf8()));
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
     QVERIFY(!control<QCheckBox>("cmdSizeUP")->isChecked());
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
+
     control<QPlainTextEdit>("txtComment")->clear();
     dropFile(image);
-    QCOMPARE(comment(), QStringLiteral("一行目\n二行目"));
+    QCOMPARE(comment(), text);
 }
 
 void TestFrmMain::shiftJisPageRoundTrip()
@@ -577,22 +518,24 @@ void TestFrmMain::dropEventOnlyOnPreviewArea()
     QTRY_COMPARE(m_window->imagePath(), image);
 }
 
-void TestFrmMain::startsVelmo()
+void TestFrmMain::startsVelmo_data()
 {
-    openWindow();
-    QTest::mouseClick(control<QPushButton>("cmdVelmo"), Qt::LeftButton);
-    QCOMPARE(m_fakes->launcher.started.size(), 1);
-    QCOMPARE(m_fakes->launcher.started.first().program, Paths::mainProgram());
-    QVERIFY(!m_window->isVisible());
+    QTest::addColumn<bool>("starts");
+    QTest::newRow("started, tool ends") << true;
+    QTest::newRow("not started, tool stays") << false;
 }
 
-void TestFrmMain::velmoThatDoesNotStartKeepsToolOpen()
+void TestFrmMain::startsVelmo()
 {
+    QFETCH(bool, starts);
     openWindow();
-    m_fakes->launcher.failNext = true;
+    m_fakes->launcher.failNext = !starts;
     QTest::mouseClick(control<QPushButton>("cmdVelmo"), Qt::LeftButton);
-    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("ヴェルモを起動できません。E=53")});
-    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->isVisible(), !starts);
+    if (starts)
+        QCOMPARE(m_fakes->launcher.started.first().program, Paths::mainProgram());
+    else
+        QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("ヴェルモを起動できません。E=53")});
 }
 
 void TestFrmMain::linksAndAboutBox()
@@ -620,7 +563,7 @@ void TestFrmMain::commentOnBuiltAlbum()
     const QString second = photo(QStringLiteral("IMG_02.JPG"));
     AlbumControls controls;
     controls.folder = m_photos;
-    SilentBuildView view;
+    RecordingView view;
     const AlbumBuildResult built =
         cmdAlbum_Click(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
     QCOMPARE(built.imageCount, 2);
