@@ -201,6 +201,10 @@ void TestFrmDesign::loadKeepsSizesOutsideTheBars_data()
 
     QTest::newRow("too large and too small") << "300"
                                              << "40" << 200 << 50 << QStringList{QStringLiteral("Adjust W 300X H 40")};
+    QTest::newRow("too small and too large")
+        << "20"
+        << "250" << 50 << 200
+        << QStringList{QStringLiteral("Adjust W 20X H 250"), QStringLiteral("Adjust W 20X H 250")};
     QTest::newRow("not numeric") << "wide"
                                  << "" << 200 << 100 << QStringList();
     QTest::newRow("inside") << "60"
