@@ -1,12 +1,132 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the slide show. It runs inside cmdSlideShow's click and waits by
+// letting pending events run, so Stop, the slider and the lists stay live.
 #include "main_window/form1.h"
 
-void Form1::cmdSlideShow_Click() {}
+#include "platform/clock.h"
+#include "platform/failure.h"
+#include "platform/listing.h"
+#include "platform/paths.h"
+#include "settings/settingsstore.h"
 
-void Form1::cmdSlideStop_Click() {}
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
 
-void Form1::Slider1_Change() {}
+namespace {
 
-void Form1::Slider1_GotFocus() {}
+// The slider's right end is the fastest show: interval = 21 − position.
+constexpr int SliderSum = 21;
+// The box every slide is fitted into, in twips, whatever "OriginalScale" says.
+constexpr int SlideBoxWidth = 7884;
+constexpr int SlideBoxHeight = 6000;
+// How long one pass of the wait may spend on pending events.
+constexpr int EventSliceMs = 20;
+constexpr qint64 MsPerSecond = 1000;
 
-void Form1::Slider1_LostFocus() {}
+const QString SecondsSuffix = QStringLiteral(" sec ");
+const QLatin1String ThumbnailPrefix("s_");
+
+// Shows one listed name if it is a JPEG picture that is not a thumbnail;
+// false when nothing was shown.
+bool showSlide(Form1 &form, const QString &folder, const QString &name)
+{
+    form.m_fileKind = name.right(3);
+    form.JPEGXJPG();
+    if (name.startsWith(ThumbnailPrefix))
+        return false;
+    form.m_currentFile = Paths::join(folder, name);
+    if (!form.fileKindIsJpeg())
+        return false;
+    try {
+        form.loadImage2(form.m_currentFile);
+        form.m_fit.naturalWidth = form.Image2.width();
+        form.m_fit.naturalHeight = form.Image2.height();
+        form.m_fit.boxWidth = SlideBoxWidth;
+        form.m_fit.boxHeight = SlideBoxHeight;
+        const FitResult fitted = FitToBox(form.m_fit);
+        form.setImage1Size(fitted.width, fitted.height);
+        form.JPGView();
+    } catch (const Failure &) {
+        return false;
+    }
+    return true;
+}
+
+// Keeps the shown slide for the interval, read afresh on every pass so a
+// slider move takes effect at once, while pending events run. Returns early
+// when Stop clears the flag or the window closes.
+void waitSlide(Form1 &form)
+{
+    const qint64 start = form.services().clock.monotonicMs();
+    while (form.services().clock.monotonicMs() - start < form.m_slideInterval * MsPerSecond) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, EventSliceMs);
+        if (form.m_closing)
+            return;
+        const qint64 shownSeconds = (form.services().clock.monotonicMs() - start) / MsPerSecond;
+        form.Label1->setText(QString::number(shownSeconds + 1) + QLatin1Char('/') +
+                             QString::number(form.m_slideInterval) + SecondsSuffix);
+        if (!form.m_slideShowFlag)
+            return;
+    }
+}
+
+} // namespace
+
+void Form1::Slider1_Change()
+{
+    m_slideInterval = SliderSum - Slider1->value();
+    Label1->setText(QString::number(m_slideInterval) + SecondsSuffix);
+}
+
+void Form1::Slider1_GotFocus()
+{
+    Slider1_Change();
+}
+
+void Form1::Slider1_LostFocus()
+{
+    Label1->clear();
+}
+
+void Form1::cmdSlideStop_Click()
+{
+    m_slideShowFlag = false;
+}
+
+// Passes once through a snapshot of File1's folder as it stood at the start,
+// so a folder command run during the show does not disturb it. A JPEG name
+// that does not load as a picture is passed over.
+void Form1::cmdSlideShow_Click()
+{
+    const QList<QWidget *> locked = {cmdJPGDEL, cmdAlbum, cmdOption, cmdFTP, cmdMSIE, cmdNOTE,
+                                     cmdDesign, Check1,   Check2,    Check3, Check4,  Check5};
+    for (QWidget *control : locked)
+        control->setEnabled(false);
+    m_slideShowFlag = true;
+    cmdSlideShow->hide();
+    cmdSlideStop->show();
+    Slider1_Change();
+
+    const QString folder = file1Path();
+    const QStringList names = Listing::files(folder);
+    for (const QString &name : names) {
+        if (showSlide(*this, folder, name)) {
+            waitSlide(*this);
+            if (m_closing)
+                return;
+        }
+        ViewClear();
+        if (!m_slideShowFlag)
+            break;
+    }
+
+    ViewClear();
+    for (QWidget *control : locked)
+        control->setEnabled(true);
+    cmdSlideShow->show();
+    cmdSlideStop->hide();
+    m_store.write(Keys::SelStart, QString::number(SliderSum - m_slideInterval));
+}
