@@ -1,16 +1,119 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Form1: the buttons that act on the selected file (delete, browser, editor),
+// start the comment tool, open the dialogs, and the double-click that opens a
+// page with the desktop's program for it.
 #include "main_window/form1.h"
 
-void Form1::cmdJPGDEL_Click() {}
+#include "design/frmdesign.h"
+#include "main_window/form1texts.h"
+#include "main_window/forms.h"
+#include "platform/failure.h"
+#include "platform/launcher.h"
+#include "platform/listing.h"
+#include "platform/messageboxes.h"
+#include "platform/paths.h"
+#include "settings/frmoptions.h"
 
-void Form1::cmdMSIE_Click() {}
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QUrl>
 
-void Form1::cmdNOTE_Click() {}
+namespace {
 
-void Form1::cmdFTP_Click() {}
+namespace FileActionMessages {
+const QString ConfirmDelete = QStringLiteral("指定ファイルを削除します。");
+const QString BrowserSetting = QStringLiteral("ブラウザの設定が異常です。設定を見直して下さい。");
+const QString EditorSetting = QStringLiteral("Editerの設定が異常です。設定を見直して下さい。");
+const QString CommentToolSetting = QStringLiteral("ファイルの設定が異常です。設定を見直して下さい。");
+const QString NotForPictures = QStringLiteral("このボタンは、選択できません。");
+} // namespace FileActionMessages
 
-void Form1::cmdOption_Click() {}
+// Starts a program field with the given arguments; a program that cannot be
+// found or a command line that cannot be used shows the field's own message,
+// anything else the numbered report. False when nothing started.
+bool startProgram(Form1 &form, const QString &programField, const QStringList &arguments, const QString &settingMessage)
+{
+    try {
+        form.services().launcher.start(programField, arguments);
+        return true;
+    } catch (const Failure &failure) {
+        const bool badSetting =
+            failure.code() == FailureCode::FileNotFound || failure.code() == FailureCode::InvalidCall;
+        form.services().messages.show(badSetting ? settingMessage : Messages::reportNumber(failure.code()));
+        return false;
+    }
+}
 
-void Form1::cmdDesign_Click() {}
+bool isPageName(const QString &path)
+{
+    const QString ending = path.right(4).toUpper();
+    return ending == QLatin1String("HTML") || ending == QLatin1String(".HTM");
+}
 
-void Form1::File1_DblClick() {}
+} // namespace
+
+// Deletes the selected JPEG picture by moving it to the desktop's trash.
+void Form1::cmdJPGDEL_Click()
+{
+    takeFileKind();
+    if (fileKindIsJpeg()) {
+        if (CheckWarning->isChecked() &&
+            m_services.messages.show(FileActionMessages::ConfirmDelete, MessageBoxes::Buttons::OkCancel,
+                                     MessageBoxes::Icon::Exclamation) == MessageBoxes::Answer::Cancel)
+            return;
+        if (!Listing::moveToTrash(m_currentFile)) {
+            image1->hide();
+            return;
+        }
+        refreshFile1();
+    }
+    ViewClear();
+}
+
+void Form1::cmdMSIE_Click()
+{
+    ViewClear();
+    PathCheck();
+    startProgram(*this, m_forms.options().TXTDIRbrowser->text(), {m_currentFile}, FileActionMessages::BrowserSetting);
+}
+
+void Form1::cmdNOTE_Click()
+{
+    ViewClear();
+    takeFileKind();
+    if (fileKindIsJpeg()) {
+        m_services.messages.show(FileActionMessages::NotForPictures);
+        return;
+    }
+    startProgram(*this, m_forms.options().TXTDIRediter->text(), {m_currentFile}, FileActionMessages::EditorSetting);
+}
+
+// Starts the comment tool (or the FTP client in its place) and ends Velmo;
+// Velmo stays open when the start fails.
+void Form1::cmdFTP_Click()
+{
+    ViewClear();
+    if (startProgram(*this, m_forms.options().TXTDIRftp->text(), {}, FileActionMessages::CommentToolSetting))
+        cmd_quit_Click();
+}
+
+void Form1::cmdOption_Click()
+{
+    m_forms.options().exec();
+}
+
+void Form1::cmdDesign_Click()
+{
+    m_forms.design().exec();
+}
+
+void Form1::File1_DblClick()
+{
+    const QString name = file1FileName();
+    if (name.isEmpty())
+        return;
+    const QString path = Paths::join(m_file1Path, name);
+    if (isPageName(path))
+        m_services.shell.open(QUrl::fromLocalFile(path));
+}
