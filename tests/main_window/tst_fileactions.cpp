@@ -107,6 +107,7 @@ private slots:
     void deleteMovesPictureToTrash();
     void deleteOnlyTakesPictures_data();
     void deleteOnlyTakesPictures();
+    void deleteOfVanishedPictureHidesViewer();
     void browserOpensSelectionOrFolder_data();
     void browserOpensSelectionOrFolder();
     void editorOpensEverythingButPictures_data();
@@ -184,6 +185,21 @@ void tst_FileActions::deleteOnlyTakesPictures()
     QCOMPARE(QDir(velmo.folder).entryList(QDir::Files), before);
     QVERIFY(velmo.fakes.messages.shown.isEmpty());
     QVERIFY(form.image1->isHidden());
+}
+
+// A picture gone since the list was made: no message, the viewer hidden.
+void tst_FileActions::deleteOfVanishedPictureHidesViewer()
+{
+    ActionWindow velmo;
+    Form1 &form = velmo.form();
+    velmo.select(QStringLiteral("P1.jpg"));
+    QVERIFY(QFile::remove(velmo.path(QStringLiteral("P1.jpg"))));
+
+    QTest::mouseClick(form.cmdJPGDEL, Qt::LeftButton);
+
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
+    QVERIFY(form.image1->isHidden());
+    QVERIFY(!QFile::exists(velmo.trashed(QStringLiteral("P1.jpg"))));
 }
 
 void tst_FileActions::browserOpensSelectionOrFolder_data()
