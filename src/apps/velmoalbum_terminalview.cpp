@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <string>
 #include <unistd.h>
 
 namespace {
