@@ -15,8 +15,6 @@ inline const QString ReductionEnd = QStringLiteral("画像縮少処理終了");
 
 inline const QString LibraryNotLoadable = QStringLiteral("RdoctJPEG.dllファイルが見つかりません");
 inline const QString TargetNotFound = QStringLiteral("対象ファイルが見つかりません");
-// Followed by the failure number; ends in an ideographic space.
-inline const QString ReportErrorNumber = QStringLiteral("エラー番号を報告下さい。エラー番号　");
 
 // "25 枚の画像で 5 種類のｻﾑﾈｲﾙHTMLを作成しました。"
 QString pagesWritten(int imageCount, int pageCount);

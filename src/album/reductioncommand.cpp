@@ -5,6 +5,7 @@
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/reductionrunner.h"
+#include "lang/failuretext.h"
 #include "platform/failure.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
@@ -78,7 +79,7 @@ void report(const Failure &failure, BuildView &view)
         view.showMessage(AlbumText::TargetNotFound, MessageBoxes::Icon::Exclamation);
         return;
     default:
-        view.showMessage(AlbumText::ReportErrorNumber + QString::number(failure.code()), MessageBoxes::Icon::None);
+        view.showMessage(FailureText::reportErrorNumber(failure.code()), MessageBoxes::Icon::None);
     }
 }
 

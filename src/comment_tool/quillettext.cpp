@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/quillettext.h"
 
+#include "lang/failuretext.h"
 #include "platform/failure.h"
 
 #include <QUrlQuery>
 
 namespace {
 
-const QString UnexpectedFailure = QStringLiteral("エラー番号を報告下さい。エラー番号\u3000");
 const QString DownloadAddress = QStringLiteral("https://velmo.example.org/download/");
 const QString AuthorMail = QStringLiteral("quillet@velmo.example.org");
 const QString MailSubject = QStringLiteral("「コメントヴェルモ」バグ報告.意見など");
@@ -85,7 +85,7 @@ QString dropFailure(int code)
     case FailureCode::BadPictureData:
         return withCode(QStringLiteral("データ形式が不正です。E="), code);
     default:
-        return withCode(UnexpectedFailure, code);
+        return withCode(FailureText::ReportErrorNumber, code);
     }
 }
 
@@ -102,7 +102,7 @@ QString writeFailure(int code)
     case FailureCode::MarkersMissing:
         return withCode(QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E="), code);
     default:
-        return withCode(UnexpectedFailure, code);
+        return withCode(FailureText::ReportErrorNumber, code);
     }
 }
 

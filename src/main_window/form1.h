@@ -98,6 +98,8 @@ public:
     // --- Shared procedures ---
     void ViewClear();   // empties the viewer, the probe's picture and the text lines
     void JPGView();     // shows m_currentFile at image1's present size (throws Failure)
+    // Empties the viewer, then shows the selected file when it is a JPEG picture.
+    void showSelectedPicture();
     void SizeViewer();  // sizes image1 for Image2's natural size by Check4's mode
     void PathCheck();   // m_currentFile = File1's folder + selected name
     void JPEGXJPG();    // m_fileKind "PEG" becomes "JPG"
@@ -109,6 +111,8 @@ public:
     void loadImage2(const QString &path);
     // Sets image1's size in twips; JPGView draws the picture at that size.
     void setImage1Size(double widthTwips, double heightTwips);
+    // Fits image1 into the viewer box for Image2's natural size, proportions kept.
+    void fitImage1ToViewerBox();
     QSizeF image1Twips() const { return m_image1Twips; }
 
     // --- File list ---

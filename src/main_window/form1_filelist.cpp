@@ -171,13 +171,7 @@ void Form1::takeFileKind()
 void Form1::File1_Click()
 {
     try {
-        ViewClear();
-        takeFileKind();
-        if (fileKindIsJpeg()) {
-            loadImage2(m_currentFile);
-            SizeViewer();
-            JPGView();
-        }
+        showSelectedPicture();
     } catch (const Failure &failure) {
         switch (failure.code()) {
         case FailureCode::FileNotFound:

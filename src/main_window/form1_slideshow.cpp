@@ -3,6 +3,7 @@
 // letting pending events run, so Stop, the slider and the lists stay live.
 #include "main_window/form1.h"
 
+#include "album/preparation.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/listing.h"
@@ -19,15 +20,11 @@ namespace {
 
 // The slider's right end is the fastest show: interval = 21 − position.
 constexpr int SliderSum = 21;
-// The box every slide is fitted into, in twips, whatever "OriginalScale" says.
-constexpr int SlideBoxWidth = 7884;
-constexpr int SlideBoxHeight = 6000;
 // How long one pass of the wait may spend on pending events.
 constexpr int EventSliceMs = 20;
 constexpr qint64 MsPerSecond = 1000;
 
 const QString SecondsSuffix = QStringLiteral(" sec ");
-const QLatin1String ThumbnailPrefix("s_");
 
 // Shows one listed name if it is a JPEG picture that is not a thumbnail;
 // false when nothing was shown.
@@ -35,19 +32,15 @@ bool showSlide(Form1 &form, const QString &folder, const QString &name)
 {
     form.m_fileKind = name.right(3);
     form.JPEGXJPG();
-    if (name.startsWith(ThumbnailPrefix))
+    if (isThumbnailName(name))
         return false;
     form.m_currentFile = Paths::join(folder, name);
     if (!form.fileKindIsJpeg())
         return false;
     try {
         form.loadImage2(form.m_currentFile);
-        form.m_fit.naturalWidth = form.Image2.width();
-        form.m_fit.naturalHeight = form.Image2.height();
-        form.m_fit.boxWidth = SlideBoxWidth;
-        form.m_fit.boxHeight = SlideBoxHeight;
-        const FitResult fitted = FitToBox(form.m_fit);
-        form.setImage1Size(fitted.width, fitted.height);
+        // Every slide is fitted into the viewer box, whatever "OriginalScale" says.
+        form.fitImage1ToViewerBox();
         form.JPGView();
     } catch (const Failure &) {
         return false;

@@ -82,16 +82,20 @@ void Form1::setImage1Size(double widthTwips, double heightTwips)
 
 void Form1::SizeViewer()
 {
-    if (Check4->isChecked()) {
-        m_fit.naturalWidth = Image2.width();
-        m_fit.naturalHeight = Image2.height();
-        m_fit.boxWidth = ViewerBoxWidth;
-        m_fit.boxHeight = ViewerBoxHeight;
-        const FitResult fitted = FitToBox(m_fit);
-        setImage1Size(fitted.width, fitted.height);
-    } else {
+    if (Check4->isChecked())
+        fitImage1ToViewerBox();
+    else
         setImage1Size(FixedWidth, FixedHeight);
-    }
+}
+
+void Form1::fitImage1ToViewerBox()
+{
+    m_fit.naturalWidth = Image2.width();
+    m_fit.naturalHeight = Image2.height();
+    m_fit.boxWidth = ViewerBoxWidth;
+    m_fit.boxHeight = ViewerBoxHeight;
+    const FitResult fitted = FitToBox(m_fit);
+    setImage1Size(fitted.width, fitted.height);
 }
 
 // Decodes only as many pixels as the viewer shows.
@@ -149,18 +153,23 @@ void Form1::ViewClear()
     Label1->clear();
 }
 
+void Form1::showSelectedPicture()
+{
+    ViewClear();
+    takeFileKind();
+    if (!fileKindIsJpeg())
+        return;
+    // Always measured afresh: the last measured picture may be another one,
+    // such as the last slide of a slide show.
+    loadImage2(m_currentFile);
+    SizeViewer();
+    JPGView();
+}
+
 void Form1::Check4_Click()
 {
     try {
-        ViewClear();
-        takeFileKind();
-        if (fileKindIsJpeg()) {
-            // Measured again: the last measured picture may be another one,
-            // such as the last slide of a slide show.
-            loadImage2(m_currentFile);
-            SizeViewer();
-            JPGView();
-        }
+        showSelectedPicture();
     } catch (const Failure &failure) {
         ViewClear();
         switch (failure.code()) {

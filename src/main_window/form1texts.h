@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "lang/failuretext.h"
 #include "lang/programinfo.h"
 
 #include <QString>
@@ -18,11 +19,11 @@ inline const QString PictureMissing = QStringLiteral("ファイルが見つか�
 inline const QString BadPictureFormat = QStringLiteral("ファイル形式が不正です。");
 
 // "Please report the error number": the fixed text ends in an ideographic space.
-inline QString reportNumber(int code) { return QStringLiteral("エラー番号を報告下さい。エラー番号　") + QString::number(code); }
+inline QString reportNumber(int code) { return FailureText::reportErrorNumber(code); }
 // The same, addressed to the maker's contact.
 inline QString reportToContact(int code)
 {
-    return ProgramInfo::contact() + QStringLiteral("まで、エラー番号を報告下さい。エラー番号　") + QString::number(code);
+    return ProgramInfo::contact() + QStringLiteral("まで、") + FailureText::reportErrorNumber(code);
 }
 } // namespace Messages
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slide/slidebuild.h"
 
-#include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/preparation.h"
+#include "lang/failuretext.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/paths.h"
@@ -52,7 +52,7 @@ SlideBuildResult cmdOMAKE_Click(const QString &folder, bool deleteOldThumbs, Bui
         restoreView(view);
         result.failureCode = failure.code();
         if (failure.code() != FailureCode::PathNotFound)
-            view.showMessage(AlbumText::ReportErrorNumber + QString::number(failure.code()), MessageBoxes::Icon::None);
+            view.showMessage(FailureText::reportErrorNumber(failure.code()), MessageBoxes::Icon::None);
     }
     return result;
 }
