@@ -14,8 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Velmo"));
     QApplication::setApplicationName(QStringLiteral("Velmo"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(VELMO_VERSION_MAJOR).arg(VELMO_VERSION_MINOR).arg(VELMO_VERSION_PATCH));
+    QApplication::setApplicationVersion(QStringLiteral(VELMO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("velmo"));
 

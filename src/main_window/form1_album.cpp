@@ -18,7 +18,6 @@
 
 namespace {
 
-
 // The window as the folder commands see it. Everything it changes is
 // repainted at once; no other event runs while a command works.
 class Form1BuildView : public BuildView
