@@ -263,12 +263,19 @@ void frmMain::Form_Load()
 
 bool frmMain::acceptsDrop(const QPoint &position, const QMimeData *offered) const
 {
-    return PreviewBox.contains(position) && (offered->hasUrls() || offered->hasText());
+    return PreviewBox.contains(position) && offersLocation(offered);
 }
 
+bool frmMain::offersLocation(const QMimeData *offered)
+{
+    return offered->hasUrls() || offered->hasText();
+}
+
+// A drag enters the window wherever it crosses its edge; it is taken in so
+// that the moves follow, and only the preview area accepts the drop.
 void frmMain::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (acceptsDrop(event->position().toPoint(), event->mimeData()))
+    if (offersLocation(event->mimeData()))
         event->acceptProposedAction();
 }
 

@@ -53,6 +53,7 @@ private:
     void connectEvents();
     void collapseComment();
     bool acceptsDrop(const QPoint &position, const QMimeData *offered) const;
+    static bool offersLocation(const QMimeData *offered);
     void showImage(const DropLocation &location);
     void JPEGSizeSet();
     bool loadComment(const DropLocation &location, const QStringList &folderFiles);

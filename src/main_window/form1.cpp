@@ -202,6 +202,8 @@ void Form1::createControls()
     cmdDesign = button("cmdDesign", "><", "アルバムのデザインを変更します。", twipsRect(9600, 4512, 396, 492), this);
     Check5 = checkBox("Check5", "Adjust", "縦横比率設定を設定します。", twipsRect(8160, 4992, 1932, 252), this);
     Check5->setChecked(true);
+    // Proportional and a little smaller, so "Adjust W 135X H 100" fits the box.
+    Check5->setFont(faceOf(PGothic, 7.5));
     cmdMSIE = button("cmdMSIE", "Browser", "ブラウザが起動します。", twipsRect(8160, 5280, 852, 372), this);
     cmdOption = button("cmdOption", "Options", "設定用オプション画面を開きます。", twipsRect(9120, 5280, 852, 372), this);
     cmdNOTE = button("cmdNOTE", "Editer", "エディタが起動します。", twipsRect(8160, 5664, 852, 372), this);

@@ -502,12 +502,17 @@ void TestFrmMain::dropEventOnlyOnPreviewArea()
     const QString image = photo(QStringLiteral("img1.jpg"));
     openWindow();
     const std::unique_ptr<QMimeData> drag = browserDrag(image);
+    // The drag comes in over the window's right edge, then moves to the point.
     const auto dragTo = [&](const QPoint &at) {
-        QDragEnterEvent enter(at, Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(340, 150), Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_window.get(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDragMoveEvent move(at, Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_window.get(), &move);
         QDropEvent dropped(at, Qt::CopyAction, drag.get(), Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(m_window.get(), &dropped);
-        return enter.isAccepted();
+        return move.isAccepted();
     };
 
     QVERIFY(!dragTo(QPoint(300, 150))); // on the buttons
