@@ -15,6 +15,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <array>
 
@@ -44,10 +45,16 @@ int photosPerPageOf(const QString &setting, int previous)
     return photos > 0 ? photos : UnlimitedPhotosPerPage;
 }
 
-void deleteOldPages(const QString &folder)
+// Removes the folder's album pages other than the pageCount pages just written.
+void deleteOldPages(const QString &folder, int pageCount)
 {
-    for (const QString &name : Listing::files(folder, {OldPagesPattern}))
-        QFile::remove(Paths::join(folder, name));
+    QSet<QString> written;
+    for (int page = 1; page <= pageCount; ++page)
+        written.insert(AlbumPage::fileName(page));
+    for (const QString &name : Listing::files(folder, {OldPagesPattern})) {
+        if (!written.contains(name))
+            QFile::remove(Paths::join(folder, name));
+    }
 }
 
 // Writes the pages of one build: the page loop and the row procedure.
@@ -220,11 +227,14 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, B
         view.setStatus(AlbumText::BuildingPages);
         // Comments are taken before the old pages are deleted or overwritten.
         const PageComments comments = PageComments::read(images.folder);
-        if (!controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages))
-            deleteOldPages(images.folder);
-        view.refreshFileList();
+        const bool deleteOld = !controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages);
 
         PageWriter(images, controls, design, layout, view, clock, comments).run(result);
+        // The old pages go only once the new album stands complete: a build
+        // that cannot write its pages (a full disk) keeps them and their comments.
+        if (deleteOld && result.unwrittenPages.isEmpty())
+            deleteOldPages(images.folder, result.pageCount);
+        view.refreshFileList();
         view.setStatus(result.unwrittenPages.isEmpty() ? AlbumText::pagesWritten(result.imageCount, result.pageCount)
                                                        : AlbumText::pagesNotWritten(result.unwrittenPages));
         view.setAlbumFilter(true);

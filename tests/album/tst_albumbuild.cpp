@@ -15,9 +15,11 @@
 #include <QStringEncoder>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utime.h>
 
+#include <csignal>
 #include <ctime>
 
 namespace {
@@ -112,6 +114,7 @@ private slots:
     void manyImagesAreAllPlaced();
     void commentsSurviveARebuild();
     void unwritablePageIsNamed();
+    void fullDiskKeepsOldPages();
     void badFilesDoNotStopTheBuild();
     void fixedSizeWithoutAdjust();
     void thumbnailModeFallsBackToFullImage();
@@ -311,6 +314,52 @@ void tst_AlbumBuild::unwritablePageIsNamed()
     QVERIFY(!album.view.status().contains("作成しました"));
     // No half-written page is left behind.
     QCOMPARE(QDir(album.folder).entryList(QDir::Hidden | QDir::Files).filter("Album").size(), 2);
+}
+
+// Files of this process cannot grow beyond limit bytes while it lives, as on
+// a nearly full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        const rlimit limited{limit, m_saved.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+};
+
+void tst_AlbumBuild::fullDiskKeepsOldPages()
+{
+    Album album;
+    addImages(album.folder, 13);
+    album.build();
+    const QByteArray commented = withComment(album.page(3), "13.jpg", "灯台の夜明け");
+    QVERIFY(Fixture::writeFile(album.path("Album003.html"), commented));
+    for (int i = 1; i <= 6; ++i)
+        QVERIFY(QFile::remove(album.path(QStringLiteral("%1.jpg").arg(i, 2, 10, QLatin1Char('0')))));
+
+    AlbumBuildResult result;
+    {
+        const FileSizeLimit nearlyFull(512);
+        result = album.build();
+    }
+    QCOMPARE(result.unwrittenPages, (QStringList{"Album001.html", "Album002.html"}));
+    QCOMPARE(album.view.status(), AlbumText::pagesNotWritten(result.unwrittenPages));
+    QCOMPARE(album.pages().size(), 3);
+    QCOMPARE(album.page(3), commented);
+
+    // Once there is room again, the rebuild carries the comment on.
+    QCOMPARE(album.build().carriedComments, 1);
+    QCOMPARE(album.pages(), (QStringList{"Album001.html", "Album002.html"}));
+    QVERIFY(album.page(2).contains(HtmlText::startMarker("13.jpg").toUtf8() + "灯台の夜明け"));
 }
 
 void tst_AlbumBuild::badFilesDoNotStopTheBuild()
