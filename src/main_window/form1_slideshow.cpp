@@ -15,13 +15,15 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 
 namespace {
 
 // The slider's right end is the fastest show: interval = 21 − position.
 constexpr int SliderSum = 21;
-// How long one pass of the wait may spend on pending events.
-constexpr int EventSliceMs = 20;
+// Between events the wait sleeps; this tick wakes it to look at the clock,
+// often enough for the seconds label and the end of the interval.
+constexpr int WakeIntervalMs = 100;
 constexpr qint64 MsPerSecond = 1000;
 
 const QString SecondsSuffix = QStringLiteral(" sec ");
@@ -49,13 +51,16 @@ bool showSlide(Form1 &form, const QString &folder, const QString &name)
 }
 
 // Keeps the shown slide for the interval, read afresh on every pass so a
-// slider move takes effect at once, while pending events run. Returns early
-// when Stop clears the flag or the window closes.
+// slider move takes effect at once, while pending events run. Each pass
+// sleeps until an event arrives, so the show leaves the processor idle.
+// Returns early when Stop clears the flag or the window closes.
 void waitSlide(Form1 &form)
 {
+    QTimer wake;
+    wake.start(WakeIntervalMs);
     const qint64 start = form.services().clock.monotonicMs();
     while (form.services().clock.monotonicMs() - start < form.m_slideInterval * MsPerSecond) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, EventSliceMs);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         if (form.m_closing)
             return;
         const qint64 shownSeconds = (form.services().clock.monotonicMs() - start) / MsPerSecond;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -123,6 +124,7 @@ private slots:
     void sliderMovedDuringShowTakesEffectAtOnce();
     void folderChangedDuringShowIsNotSeen();
     void closingDuringShowReturnsAtOnce();
+    void waitSleepsBetweenEvents();
 };
 
 void tst_SlideShow::intervalFollowsSlider_data()
@@ -286,6 +288,31 @@ void tst_SlideShow::closingDuringShowReturnsAtOnce()
     QVERIFY(!form.cmdAlbum->isEnabled());
     QCOMPARE(velmo.storedSelStart(), QStringLiteral("<absent>"));
     QCOMPARE(velmo.store.read(Keys::Path), velmo.folder);
+}
+
+// The wait sleeps until an event comes instead of spinning through the
+// clock: here time passes only while it sleeps, a quarter second each time.
+void tst_SlideShow::waitSleepsBetweenEvents()
+{
+    ShowWindow velmo({QStringLiteral("P1.jpg")});
+    Form1 &form = velmo.form();
+    form.Slider1->setValue(20);
+    velmo.fakes.clock.stepPerRead = 0;
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    int sleeps = 0;
+    const QMetaObject::Connection sleeping = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
+        ++sleeps;
+        velmo.fakes.clock.advance(250);
+        dispatcher->wakeUp();
+    });
+    // A wait that never sleeps would never see the clock move.
+    QTimer::singleShot(2000, form.cmdSlideStop, [&] { form.cmdSlideStop->click(); });
+
+    form.cmdSlideShow->click();
+
+    disconnect(sleeping);
+    QCOMPARE(sleeps, 4);
+    QVERIFY(backToIdle(form));
 }
 
 QTEST_MAIN(tst_SlideShow)
