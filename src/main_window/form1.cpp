@@ -283,6 +283,10 @@ void Form1::Form_Load()
     } catch (const Failure &failure) {
         m_services.messages.show(Messages::reportNumber(failure.code()));
     }
+    // A start-up stopped before its show step still leaves the window open,
+    // with the values it has so far.
+    if (!isVisible())
+        show();
 }
 
 // Runs a step that moves to the start folder; a folder that has gone away is

@@ -43,6 +43,7 @@ class tst_Form1 : public QObject
 private slots:
     void firstStartTakesTheDefaults();
     void vanishedFolderIsReportedOncePerStep();
+    void storedTextThatIsNoNumberStopsTheStart_data();
     void storedTextThatIsNoNumberStopsTheStart();
     void storedPlaceIsUsed();
     void closingStoresPlaceAndFolder_data();
@@ -102,14 +103,24 @@ void tst_Form1::vanishedFolderIsReportedOncePerStep()
     QCOMPARE(velmo.form().file1Path(), QDir::homePath());
 }
 
+void tst_Form1::storedTextThatIsNoNumberStopsTheStart_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("window top, before the window is shown") << "TOP";
+    QTest::newRow("photos per page, after") << "PhotoPiece";
+}
+
 void tst_Form1::storedTextThatIsNoNumberStopsTheStart()
 {
+    QFETCH(QString, key);
     VelmoWindows velmo;
-    velmo.store.write(Keys::PhotoPiece, QStringLiteral("six"));
+    velmo.store.WriteSetting(QStringLiteral("SAVE"), key, QStringLiteral("six"));
     velmo.startIn(velmo.home.folder());
 
     QCOMPARE(velmo.fakes.messages.texts(), QStringList{QStringLiteral("エラー番号を報告下さい。エラー番号　13")});
     QCOMPARE(velmo.form().lbl_タイトル->text(), QString());
+    // The window stays open for the person to use or close.
+    QVERIFY(velmo.form().isVisible());
 }
 
 void tst_Form1::storedPlaceIsUsed()
