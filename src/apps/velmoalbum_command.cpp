@@ -43,6 +43,7 @@ struct Options
     QString folder;
     TerminalView::OldPages oldPages = TerminalView::OldPages::Ask;
     bool adjust = true;
+    bool album = true;
     bool slide = false;
 };
 
@@ -73,8 +74,11 @@ QString parse(const QStringList &arguments, Options &options)
                                   QStringLiteral("Keep the old album pages (pages of the same number are replaced)."));
     const QCommandLineOption noAdjust(QStringLiteral("no-adjust"),
                                       QStringLiteral("Show every thumbnail at 135 x 100 instead of fitting it."));
-    const QCommandLineOption slide(QStringLiteral("slide"), QStringLiteral("Also write the slide page Slide.html."));
-    parser.addOptions({yes, keep, noAdjust, slide});
+    const QCommandLineOption album(QStringLiteral("album"),
+                                   QStringLiteral("Write the album pages (done unless only --slide is given)."));
+    const QCommandLineOption slide(QStringLiteral("slide"),
+                                   QStringLiteral("Write the slide page Slide.html (after the album with --album)."));
+    parser.addOptions({yes, keep, noAdjust, album, slide});
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
 
     if (!parser.parse(arguments))
@@ -95,6 +99,7 @@ QString parse(const QStringList &arguments, Options &options)
         options.oldPages = TerminalView::OldPages::Keep;
     options.adjust = !parser.isSet(noAdjust);
     options.slide = parser.isSet(slide);
+    options.album = parser.isSet(album) || !options.slide;
     return {};
 }
 
@@ -124,13 +129,14 @@ int runVelmoAlbum(const QStringList &arguments)
     AlbumControls controls = startupControls(options, store);
     const auto design = [&store] { return loadDesignValues(store); };
 
-    const AlbumBuildResult result = cmdAlbum_Click(controls, store, view, clock, design);
-    if (!result.unwrittenPages.isEmpty())
-        return fail(NotWritten, view.status());
-    printTo(stdout, view.status());
-    if (result.carriedComments > 0)
-        printTo(stdout, carriedComments(result.carriedComments));
-
+    if (options.album) {
+        const AlbumBuildResult result = cmdAlbum_Click(controls, store, view, clock, design);
+        if (!result.unwrittenPages.isEmpty())
+            return fail(NotWritten, view.status());
+        printTo(stdout, view.status());
+        if (result.carriedComments > 0)
+            printTo(stdout, carriedComments(result.carriedComments));
+    }
     if (options.slide && cmdOMAKE_Click(options.folder, controls.CheckWarningJPG, view, clock, design).failureCode != 0)
         return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
     return Done;

@@ -52,6 +52,7 @@ private slots:
     void oldPages();
     void unwrittenPageFails();
     void noAdjustAndComments();
+    void slidePage_data();
     void slidePage();
 };
 
@@ -164,14 +165,30 @@ void tst_VelmoAlbum::noAdjustAndComments()
     QVERIFY(Fixture::readFile(page).contains(start + "港の朝"));
 }
 
+void tst_VelmoAlbum::slidePage_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<bool>("album");
+    QTest::addColumn<bool>("slide");
+    QTest::newRow("album alone") << QStringList{} << true << false;
+    QTest::newRow("--slide alone") << QStringList{"--slide"} << false << true;
+    QTest::newRow("--album --slide") << QStringList{"--album", "--slide"} << true << true;
+}
+
 void tst_VelmoAlbum::slidePage()
 {
+    QFETCH(QStringList, options);
     TestHome home;
     addImages(home.folder(), 2);
-    const Run run = velmoAlbum({"--slide", home.folder()});
+    QVERIFY(Fixture::writeFile(home.folder() + "/Album002.html", "old"));
+
+    const Run run = velmoAlbum(options + QStringList{home.folder()});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(QFile::exists(home.folder() + "/Slide.html"));
-    QVERIFY(QFile::exists(home.folder() + "/Album001.html"));
+    QTEST(QFile::exists(home.folder() + "/Slide.html"), "slide");
+    QTEST(QFile::exists(home.folder() + "/Album001.html"), "album");
+    // The old pages go only with an album build.
+    QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
+    QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
 }
 
 QTEST_GUILESS_MAIN(tst_VelmoAlbum)
