@@ -186,6 +186,7 @@ void Form1::createControls()
     Dir1 = place(new QListWidget, "Dir1", twipsRect(8160, 720, 1812, 1512), this);
     File1 = place(new QListWidget, "File1", twipsRect(8160, 2280, 1812, 1560), this);
     File1->installEventFilter(this);
+    File1->viewport()->installEventFilter(this);
     for (QWidget *list : {static_cast<QWidget *>(Drive1), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(File1)})
         list->setFont(faceOf(PGothic, 9));
 
@@ -385,18 +386,29 @@ void Form1::lbl_タイトル_MouseDown(Qt::KeyboardModifiers shift)
         m_services.messages.show(ProgramInfo::aboutText());
 }
 
+// The window losing or regaining its activation (another program, a message
+// box) moves no focus between its controls.
+static bool focusMoved(const QEvent *event)
+{
+    return static_cast<const QFocusEvent *>(event)->reason() != Qt::ActiveWindowFocusReason;
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         if (watched == lbl_タイトル)
             lbl_タイトル_MouseDown(static_cast<QMouseEvent *>(event)->modifiers());
+        else if (watched == File1->viewport())
+            File1_MouseDown(*static_cast<QMouseEvent *>(event));
         break;
     case QEvent::FocusIn:
-        if (watched == Slider1)
+        if (watched == Slider1 && focusMoved(event))
             Slider1_GotFocus();
         break;
     case QEvent::FocusOut:
+        if (!focusMoved(event))
+            break;
         if (watched == Slider1)
             Slider1_LostFocus();
         else if (watched == File1)

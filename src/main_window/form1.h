@@ -20,6 +20,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMouseEvent;
 class QPushButton;
 class QSlider;
 
@@ -137,6 +138,9 @@ public:
     void Dir1_Change();
     void File1_Click();
     void File1_LostFocus();
+    // A press on the name already selected selects nothing new, yet shows the
+    // file again as a click does.
+    void File1_MouseDown(const QMouseEvent &press);
     void Check1_Click();
     void Check2_Click();
     void Check3_Click();

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QStorageInfo>
 
 namespace {
@@ -191,6 +192,13 @@ void Form1::File1_Click()
 }
 
 void Form1::File1_LostFocus() { image1->clear(); }
+
+void Form1::File1_MouseDown(const QMouseEvent &press)
+{
+    const QListWidgetItem *item = File1->itemAt(press.position().toPoint());
+    if (item && item->isSelected() && press.button() == Qt::LeftButton && press.modifiers() == Qt::NoModifier)
+        File1_Click();
+}
 
 void Form1::filterBoxClicked(QCheckBox *box, const char *pattern)
 {

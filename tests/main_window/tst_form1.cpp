@@ -63,6 +63,8 @@ private slots:
     void clipboardModePutsTheImageTag_data();
     void clipboardModePutsTheImageTag();
     void leavingTheFileListRemovesThePicture();
+    void clickingTheSelectedFileShowsItAgain();
+    void switchingToAnotherWindowKeepsThePicture();
     void adjustCaptionShowsTheAlbumBox();
     void albumButtonWritesPages();
     void slideButtonWritesTheSlidePage();
@@ -429,6 +431,46 @@ void tst_Form1::leavingTheFileListRemovesThePicture()
     QVERIFY(form.image1->pixmap().isNull());
     QCOMPARE(form.Text5->text(), photos + QStringLiteral("/p.jpg"));
     QVERIFY(velmo.fakes.clipboard.text().isEmpty());
+}
+
+void tst_Form1::clickingTheSelectedFileShowsItAgain()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/p.jpg"), 64, 48));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    QApplication::setActiveWindow(&form);
+    form.File1->setFocus();
+    select(form.File1, QStringLiteral("p.jpg"));
+    form.cmdAlbum->setFocus();
+    QVERIFY(form.image1->pixmap().isNull());
+
+    const QRect name = form.File1->visualItemRect(form.File1->currentItem());
+    QTest::mouseClick(form.File1->viewport(), Qt::LeftButton, {}, name.center());
+
+    QVERIFY(!form.image1->pixmap().isNull());
+    QVERIFY(form.image1->isVisibleTo(&form));
+    QCOMPARE(form.Text5->text(), photos + QStringLiteral("/p.jpg"));
+}
+
+void tst_Form1::switchingToAnotherWindowKeepsThePicture()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/p.jpg"), 64, 48));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+    QApplication::setActiveWindow(&form);
+    form.File1->setFocus();
+    select(form.File1, QStringLiteral("p.jpg"));
+
+    QWidget otherProgram;
+    otherProgram.show();
+    QApplication::setActiveWindow(&otherProgram);
+    QVERIFY(!form.File1->hasFocus());
+
+    QVERIFY(!form.image1->pixmap().isNull());
 }
 
 void tst_Form1::adjustCaptionShowsTheAlbumBox()
