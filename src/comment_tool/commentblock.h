@@ -36,6 +36,8 @@ public:
     // The page with the comment replaced, encoded in the page's encoding and
     // with the page's CR LF line breaks. Only for a present block.
     QByteArray withComment(const QString &comment) const;
+    // The page as it was read.
+    const QByteArray &page() const { return m_page; }
 
 private:
     QByteArray m_page;

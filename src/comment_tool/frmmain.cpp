@@ -365,7 +365,9 @@ bool frmMain::loadComment(const DropLocation &location, const QStringList &folde
         txtComment->setPlainText(block.comment());
         m_targetPage = page;
         found = true;
-        AlbumPageFile::write(page, block.withComment(txtComment->toPlainText()));
+        // The page is written back with the comment it holds: its own bytes,
+        // so that no decoding round trip can alter the comment.
+        AlbumPageFile::write(page, block.page());
     }
     return found;
 }

@@ -99,6 +99,7 @@ private slots:
     void writeBackReplacesOnlyTheComment_data();
     void writeBackReplacesOnlyTheComment();
     void shiftJisPageRoundTrip();
+    void dropKeepsPageBytes();
     void writeBackBeforeAnyDropFails75();
     void writeBackLeavesChangedPageAlone();
     void previewShowsFittedPicture();
@@ -427,6 +428,24 @@ void TestFrmMain::shiftJisPageRoundTrip()
     writeBack(QStringLiteral("新しい"));
 
     QCOMPARE(Fixture::readFile(album), shiftJis(albumPage({{QStringLiteral("写真.jpg"), "新しい"}})));
+}
+
+// A drop rewrites the page with the comment it holds; bytes that would not
+// survive decoding and encoding again (a bare line feed, a vendor code of
+// Shift_JIS) stay exactly as they were.
+void TestFrmMain::dropKeepsPageBytes()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    QByteArray bytes = albumPage({{QStringLiteral("img1.jpg"), "a\nb"}});
+    bytes.replace("a\nb", "a\nb\xED\x40\x81");
+    QVERIFY(Fixture::writeFile(album, bytes));
+    openWindow();
+
+    dropFile(image);
+
+    QVERIFY(!comment().isEmpty());
+    QCOMPARE(Fixture::readFile(album), bytes);
 }
 
 void TestFrmMain::writeBackBeforeAnyDropFails75()
