@@ -12,9 +12,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 namespace {
 
@@ -28,7 +30,12 @@ public:
     {
         setBusy(true);
     }
-    ~Form1BuildView() override { setBusy(false); }
+    ~Form1BuildView() override
+    {
+        if (m_refreshPending)
+            refreshNow();
+        setBusy(false);
+    }
     Form1BuildView(const Form1BuildView &) = delete;
     Form1BuildView &operator=(const Form1BuildView &) = delete;
 
@@ -36,13 +43,16 @@ public:
     void showProgress(bool visible) override
     {
         m_form.HScrollBar->setVisible(visible);
-        m_form.repaint();
+        repaintProgress();
     }
     void setProgressWidth(double twips) override
     {
         m_progressWidth = twips;
-        m_form.HScrollBar->resize(qRound(twips / Form1::TwipsPerPixel), m_form.HScrollBar->height());
-        m_form.repaint();
+        const int width = qRound(twips / Form1::TwipsPerPixel);
+        if (width == m_form.HScrollBar->width())
+            return;
+        m_form.HScrollBar->resize(width, m_form.HScrollBar->height());
+        repaintProgress();
     }
     double progressWidth() const override { return m_progressWidth; }
     void setStatus(const QString &text) override
@@ -52,7 +62,17 @@ public:
     }
     QString status() const override { return m_form.Label3->text(); }
     void setAlbumFilter(bool checked) override { m_form.Check1->setChecked(checked); }
-    void refreshFileList() override { m_form.refreshFile1(); }
+    // A command refreshes the list after every image it makes; listing a
+    // large folder that often would cost more than the images, so the list
+    // follows a few times a second and once more at the end.
+    void refreshFileList() override
+    {
+        if (m_lastRefresh.isValid() && m_lastRefresh.elapsed() < RefreshIntervalMs) {
+            m_refreshPending = true;
+            return;
+        }
+        refreshNow();
+    }
     void setBusy(bool busy) override
     {
         if (busy == m_busy)
@@ -75,9 +95,27 @@ public:
     }
 
 private:
+    static constexpr qint64 RefreshIntervalMs = 250;
+
+    void refreshNow()
+    {
+        m_form.refreshFile1();
+        m_form.File1->repaint();
+        m_refreshPending = false;
+        m_lastRefresh.start();
+    }
+    // The bar's whole row, so that a shorter or hidden bar leaves no trace.
+    void repaintProgress()
+    {
+        const QWidget *bar = m_form.HScrollBar;
+        m_form.repaint(QRect(bar->pos(), QSize(m_form.width() - bar->x(), bar->height())));
+    }
+
     Form1 &m_form;
     double m_progressWidth = 0;
     bool m_busy = false;
+    bool m_refreshPending = false;
+    QElapsedTimer m_lastRefresh;
 };
 
 } // namespace
