@@ -2,7 +2,6 @@
 #include "comment_tool/frmmain.h"
 #include "comment_tool/quilleticon.h"
 #include "comment_tool/quillettext.h"
-#include "platform/desktopservices.h"
 #include "platform/widgetservices.h"
 #include "settings/settingsstore.h"
 
@@ -16,15 +15,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(quilletIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("quillet"));
 
-    WidgetMessageBoxes messages(QuilletText::programTitle());
-    ProcessLauncher launcher;
-    DesktopShellOpener shell;
-    WidgetCommonDialogs dialogs;
-    SystemClipboard clipboard;
-    SystemClock clock;
+    RealServices services(QuilletText::programTitle());
     SettingsStore store;
-
-    frmMain window({messages, launcher, shell, dialogs, clipboard, clock}, store);
+    frmMain window(services.services(), store);
     window.show();
     return app.exec();
 }

@@ -2,7 +2,6 @@
 #include "lang/programinfo.h"
 #include "main_window/form1.h"
 #include "main_window/forms.h"
-#include "platform/desktopservices.h"
 #include "platform/widgetservices.h"
 #include "settings/settingsstore.h"
 
@@ -18,14 +17,9 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("velmo"));
 
-    WidgetMessageBoxes messages(ProgramInfo::title());
-    ProcessLauncher launcher;
-    DesktopShellOpener shell;
-    WidgetCommonDialogs dialogs;
-    SystemClipboard clipboard;
-    SystemClock clock;
+    RealServices services(ProgramInfo::title());
     SettingsStore store;
-    Forms forms(store, {messages, launcher, shell, dialogs, clipboard, clock});
+    Forms forms(store, services.services());
     forms.form1().Form_Load();
     return QApplication::exec();
 }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/desktopservices.h"
 #include "platform/dialogs.h"
 #include "platform/messageboxes.h"
+#include "platform/services.h"
 
 
 // Message boxes titled with the program title, over the active window.
@@ -21,4 +23,24 @@ class WidgetCommonDialogs : public CommonDialogs
 public:
     std::optional<QString> openExistingFile(const QString &title, const QString &filter) override;
     std::optional<QColor> pickColor(const QColor &initial) override;
+};
+
+// Every real service of a windowed program, ready to hand to its windows.
+class RealServices
+{
+public:
+    // Message boxes carry the program's title.
+    explicit RealServices(const QString &messageTitle)
+        : m_messages(messageTitle)
+    {
+    }
+    Services services() { return {m_messages, m_launcher, m_shell, m_dialogs, m_clipboard, m_clock}; }
+
+private:
+    WidgetMessageBoxes m_messages;
+    ProcessLauncher m_launcher;
+    DesktopShellOpener m_shell;
+    WidgetCommonDialogs m_dialogs;
+    SystemClipboard m_clipboard;
+    SystemClock m_clock;
 };
