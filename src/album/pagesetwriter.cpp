@@ -13,8 +13,7 @@
 
 namespace {
 
-// The open folder: flushes the file system that holds it (one flush for every
-// page written so far), or the folder's own entries.
+// The open folder, to flush its entries after the renames.
 class FolderHandle
 {
 public:
@@ -30,11 +29,6 @@ public:
     FolderHandle(const FolderHandle &) = delete;
     FolderHandle &operator=(const FolderHandle &) = delete;
 
-    void flushFileSystem() const
-    {
-        if (m_fd >= 0)
-            ::syncfs(m_fd);
-    }
     void flushEntries() const
     {
         if (m_fd >= 0)
@@ -44,6 +38,18 @@ public:
 private:
     int m_fd;
 };
+
+// Waits until the file's data stand on disk; the writing was started when
+// the page was added, so this mostly finds it done.
+bool flushToDisk(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool flushed = ::fdatasync(fd) == 0;
+    ::close(fd);
+    return flushed;
+}
 
 mode_t currentUmask()
 {
@@ -73,6 +79,8 @@ bool PageSetWriter::add(const QString &name, const QByteArray &bytes)
     if (!file.open())
         return false;
     const bool written = file.write(bytes) == bytes.size() && file.flush();
+    // Start writing the page to disk now; commit() waits for it.
+    ::sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
     // Temporary files are private; a page gets the mode of any new file.
     ::fchmod(file.handle(), 0666 & ~currentUmask());
     file.close();
@@ -87,12 +95,13 @@ bool PageSetWriter::add(const QString &name, const QByteArray &bytes)
 QStringList PageSetWriter::commit()
 {
     const FolderHandle folder(m_folder);
-    folder.flushFileSystem();
     QStringList failed;
     for (const Pending &page : std::as_const(m_pending)) {
-        // rename() replaces an existing page in one step.
+        // A page goes in place only once it stands on disk; rename() then
+        // replaces an existing page in one step.
         const QByteArray target = QFile::encodeName(Paths::join(m_folder, page.name));
-        if (std::rename(QFile::encodeName(page.temporary).constData(), target.constData()) != 0) {
+        if (!flushToDisk(page.temporary)
+            || std::rename(QFile::encodeName(page.temporary).constData(), target.constData()) != 0) {
             QFile::remove(page.temporary);
             failed.append(page.name);
         }

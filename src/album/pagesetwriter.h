@@ -6,9 +6,10 @@
 #include <QStringList>
 
 // Writes the pages of one build into their folder so that every page appears
-// whole or not at all, as QSaveFile would, but with one flush to disk for the
-// whole set instead of one per page: each page goes to a hidden temporary
-// file first; commit() flushes them all at once, then renames each into place.
+// whole or not at all, as QSaveFile would, without waiting for the disk once
+// per page: each page goes to a hidden temporary file whose writing to disk
+// starts at once; commit() waits for each to stand on disk, then renames it
+// into place. Only the pages are flushed, never other files' pending data.
 class PageSetWriter
 {
 public:
