@@ -15,12 +15,30 @@ static QString escapeMarkup(QString value, bool quotes)
     return value;
 }
 
+static QString percentEncoded(QChar c)
+{
+    return QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+}
+
+// Characters the browser would read as more than part of the name: "%", "#"
+// and "?" start an escape, a fragment and a query; a backslash counts as "/"
+// in file URLs; tabs and line breaks are dropped anywhere and blanks at the
+// ends are stripped.
+static bool needsPercent(const QString &name, qsizetype i)
+{
+    const QChar c = name.at(i);
+    if (c == QLatin1Char(' '))
+        return i == 0 || i == name.size() - 1;
+    return c == QLatin1Char('%') || c == QLatin1Char('#') || c == QLatin1Char('?') || c == QLatin1Char('\\')
+           || c.unicode() < 0x20 || c.unicode() == 0x7F;
+}
+
 QString urlPath(const QString &name)
 {
-    QString value = name;
-    value.replace(QLatin1Char('%'), QLatin1String("%25"));
-    value.replace(QLatin1Char('#'), QLatin1String("%23"));
-    value.replace(QLatin1Char('?'), QLatin1String("%3F"));
+    QString value;
+    value.reserve(name.size());
+    for (qsizetype i = 0; i < name.size(); ++i)
+        value += needsPercent(name, i) ? percentEncoded(name.at(i)) : QString(name.at(i));
     return value;
 }
 

@@ -6,15 +6,16 @@
 #include <QString>
 
 // How file names and values are put into generated pages. A name made only of
-// letters, digits, blanks, "._-()" and Japanese passes through every function
-// here unchanged.
+// letters, digits, inner blanks, "._-()" and Japanese passes through every
+// function here unchanged.
 namespace HtmlText {
 // The run of blanks that starts every indented line of the album and slide
 // pages; nothing reads it back.
 inline constexpr char Indent[] = "        ";
 
-// A file name as a relative URL: "%", "#" and "?" percent-encoded so the
-// browser takes them as part of the name. No other character is touched.
+// A file name as a relative URL: "%", "#", "?", the backslash, control
+// characters and blanks at either end percent-encoded so the browser takes
+// them as part of the name. No other character is touched.
 QString urlPath(const QString &name);
 // A file name as an href or src value: urlPath(), then the HTML specials as
 // character references.

@@ -9,14 +9,15 @@ namespace {
 // The link cells stand six to a table row.
 constexpr int CellsPerRow = 6;
 
-// One character of a single-quoted script string. "<", ">" and "&" are
+// One character of a URL (backslashes and control characters are already
+// percent-encoded) in a single-quoted script string. "<", ">" and "&" are
 // escaped too, so the page text never holds "</SCRIPT>" or a reference.
 QString scriptEscape(QChar c)
 {
     const char16_t code = c.unicode();
-    if (code == u'\\' || code == u'\'')
+    if (code == u'\'')
         return QString(QLatin1Char('\\')) + c;
-    if (code == u'<' || code == u'>' || code == u'&' || code < 0x20)
+    if (code == u'<' || code == u'>' || code == u'&')
         return QStringLiteral("\\x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
     if (code == 0x2028 || code == 0x2029)
         return QStringLiteral("\\u") + QString::number(code, 16);

@@ -18,6 +18,8 @@ private slots:
     void hostileNamesAndJapaneseTitle();
     void namesFormsPassOrdinaryNamesUnchanged_data();
     void namesFormsPassOrdinaryNamesUnchanged();
+    void urlKeepsWhatBrowsersWouldDropOrReread_data();
+    void urlKeepsWhatBrowsersWouldDropOrReread();
     void numberAndDateForms();
     void everyLineEndsInCrLf();
 };
@@ -131,6 +133,27 @@ void tst_AlbumPage::namesFormsPassOrdinaryNamesUnchanged()
     QCOMPARE(HtmlText::text(name), name);
     QCOMPARE(HtmlText::markerKey(name), name);
     QCOMPARE(HtmlText::startMarker(name), QStringLiteral("<!S") + name + QLatin1Char('>'));
+}
+
+// A browser drops tabs and line breaks from a URL, strips blanks at its ends
+// and reads a backslash as "/": each would link another file.
+void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("escape, fragment, query") << "1%#2?.jpg" << "1%25%232%3F.jpg";
+    QTest::newRow("backslash") << "a\\b.jpg" << "a%5Cb.jpg";
+    QTest::newRow("line break and tab") << "a\nb\r\tc.jpg" << "a%0Ab%0D%09c.jpg";
+    QTest::newRow("blank first") << " a b.jpg" << "%20a b.jpg";
+    QTest::newRow("blank last") << "a b.jpg " << "a b.jpg%20";
+    QTest::newRow("delete character") << "a\x7F.jpg" << "a%7F.jpg";
+}
+
+void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, url);
+    QCOMPARE(HtmlText::urlPath(name), url);
 }
 
 void tst_AlbumPage::numberAndDateForms()
