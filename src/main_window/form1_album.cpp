@@ -61,7 +61,15 @@ public:
         m_form.Label3->repaint();
     }
     QString status() const override { return m_form.Label3->text(); }
-    void setAlbumFilter(bool checked) override { m_form.Check1->setChecked(checked); }
+    // A change of the box lists the folder again through its click; a box
+    // that is already on still lists the page the command has just written.
+    void setAlbumFilter(bool checked) override
+    {
+        if (m_form.Check1->isChecked() == checked)
+            m_refreshPending = true;
+        else
+            m_form.Check1->setChecked(checked);
+    }
     // A command refreshes the list after every image it makes; listing a
     // large folder that often would cost more than the images, so the list
     // follows a few times a second and once more at the end.

@@ -67,6 +67,7 @@ private slots:
     void switchingToAnotherWindowKeepsThePicture();
     void adjustCaptionShowsTheAlbumBox();
     void albumButtonWritesPages();
+    void slideButtonWritesTheSlidePage_data();
     void slideButtonWritesTheSlidePage();
 };
 
@@ -506,14 +507,24 @@ void tst_Form1::albumButtonWritesPages()
     QVERIFY(!QGuiApplication::overrideCursor());
 }
 
+// The list shows the new page whether or not the album filter was already on.
+void tst_Form1::slideButtonWritesTheSlidePage_data()
+{
+    QTest::addColumn<bool>("albumFilterOn");
+    QTest::newRow("album filter off") << false;
+    QTest::newRow("album filter already on") << true;
+}
+
 void tst_Form1::slideButtonWritesTheSlidePage()
 {
+    QFETCH(bool, albumFilterOn);
     VelmoWindows velmo;
     const QString photos = velmo.home.folder();
     for (const char *name : {"a.jpg", "b.jpg"})
         QVERIFY(Fixture::makeJpeg(photos + '/' + name, 320, 240));
     velmo.startIn(photos);
     Form1 &form = velmo.form();
+    form.Check1->setChecked(albumFilterOn);
 
     QTest::mouseClick(form.cmdOMAKE, Qt::LeftButton);
 
