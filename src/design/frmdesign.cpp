@@ -49,6 +49,9 @@ const QString InitialColorMode = QStringLiteral("Text1");
 using Widgets = std::initializer_list<QWidget *>;
 
 const QColor SizeFieldBackground = QColor(192, 192, 192);
+// A size bar gives every step of its range a pixel, so it can be dragged to
+// a size; squeezed by the layout it was a few pixels of groove.
+constexpr int SizeBarLength = DesignSize::Maximum - DesignSize::Minimum;
 const QColor SizeFieldText = Qt::blue;
 
 template <typename Widget, typename... Args> Widget *named(const char *name, Args &&...args)
@@ -153,6 +156,8 @@ void frmDesign::createControls()
         bar->setRange(DesignSize::Minimum, DesignSize::Maximum);
         bar->setSingleStep(1);
     }
+    HScroll1->setMinimumWidth(SizeBarLength);
+    VScroll1->setMinimumHeight(SizeBarLength);
     HScroll1->setValue(DesignSize::InitialWidthBar);
     VScroll1->setValue(DesignSize::InitialHeightBar);
     TXTIMGWidth = named<QLineEdit>("TXTIMGWidth", initial.TXTIMGWidth);

@@ -104,6 +104,7 @@ private slots:
     void matchesCoreDesignValues_data();
     void matchesCoreDesignValues();
     void movingBarStoresSizeAtOnce();
+    void sizeBarsCanBeDraggedStepByStep();
     void colorPickPaintsAndSetsField_data();
     void colorPickPaintsAndSetsField();
     void cancelledPickNormalisesField();
@@ -284,6 +285,19 @@ void TestFrmDesign::movingBarStoresSizeAtOnce()
     QCOMPARE(captions.size(), 2);
     QCOMPARE(captions.at(0).at(0).toString(), QStringLiteral("Adjust W 50X H 100"));
     QCOMPARE(captions.at(1).at(0).toString(), QStringLiteral("Adjust W 50X H 77"));
+}
+
+// Each size bar is at least a pixel per step of its range long on screen.
+void TestFrmDesign::sizeBarsCanBeDraggedStepByStep()
+{
+    DesignDialog d(m_home.folder(QStringLiteral("bars")) + QStringLiteral("/store.conf"));
+    d.dialog.Form_Load();
+    d.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+
+    const int steps = DesignSize::Maximum - DesignSize::Minimum;
+    QCOMPARE_GE(d.control<QScrollBar>("HScroll1")->width(), steps);
+    QCOMPARE_GE(d.control<QScrollBar>("VScroll1")->height(), steps);
 }
 
 void TestFrmDesign::colorPickPaintsAndSetsField_data()
