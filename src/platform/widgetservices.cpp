@@ -6,6 +6,22 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
+// The window a box or dialog belongs to: the active one, or while a long
+// command keeps the window system from activating anything, the first
+// window on screen, so the box stands over it rather than anywhere.
+static QWidget *ownerWindow()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget *window) {
+        return window->isVisible() && window->isWindow() && !(window->windowType() == Qt::Popup);
+    });
+    return shown == windows.end() ? nullptr : *shown;
+}
+
 WidgetMessageBoxes::WidgetMessageBoxes(QString title)
     : m_title(std::move(title))
 {
@@ -14,7 +30,7 @@ WidgetMessageBoxes::WidgetMessageBoxes(QString title)
 MessageBoxes::Answer WidgetMessageBoxes::show(const QString &text, Buttons buttons, Icon icon)
 {
     QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, m_title, text,
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QMessageBox::NoButton, ownerWindow());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -40,7 +56,7 @@ MessageBoxes::Answer WidgetMessageBoxes::show(const QString &text, Buttons butto
 
 std::optional<QString> WidgetCommonDialogs::openExistingFile(const QString &title, const QString &filter)
 {
-    const QString chosen = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(), filter);
+    const QString chosen = QFileDialog::getOpenFileName(ownerWindow(), title, QString(), filter);
     if (chosen.isEmpty())
         return std::nullopt;
     return chosen;
@@ -48,7 +64,7 @@ std::optional<QString> WidgetCommonDialogs::openExistingFile(const QString &titl
 
 std::optional<QColor> WidgetCommonDialogs::pickColor(const QColor &initial)
 {
-    const QColor chosen = QColorDialog::getColor(initial, QApplication::activeWindow());
+    const QColor chosen = QColorDialog::getColor(initial, ownerWindow());
     if (!chosen.isValid())
         return std::nullopt;
     return chosen;
