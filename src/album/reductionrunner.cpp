@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/reductionrunner.h"
 
+#include "album/thumbnailsize.h"
+
 #include <QDir>
 #include <QFile>
 #include <QThread>
@@ -10,9 +12,16 @@
 #include <deque>
 #include <exception>
 #include <mutex>
+#include <shared_mutex>
 #include <thread>
 #include <utility>
 #include <vector>
+
+qint64 headerPixelCount(const QString &path)
+{
+    const QSize size = pictureSize(path);
+    return size.isValid() ? qint64(size.width()) * size.height() : 0;
+}
 
 int reductionWorkerCount(int count, int workers)
 {
@@ -88,10 +97,20 @@ void runReductions(const ReductionJob &job, ReduceFn fn,
     const int denominator = job.denominator;
 
     Queue queue(count);
+    std::shared_mutex memory; // shared by ordinary pictures, held alone by a big one
+    const auto reduce = [&](int i) {
+        return fn(sources[i].constData(), destinations[i].constData(), denominator, text.constData());
+    };
     auto work = [&] {
-        for (int i = queue.take(); i >= 0; i = queue.take())
-            queue.put(i, fn(sources[i].constData(), destinations[i].constData(), denominator,
-                            text.constData()));
+        for (int i = queue.take(); i >= 0; i = queue.take()) {
+            if (job.pixelCount(folder.filePath(job.names.at(i))) > job.alonePixels) {
+                std::unique_lock alone(memory);
+                queue.put(i, reduce(i));
+            } else {
+                std::shared_lock together(memory);
+                queue.put(i, reduce(i));
+            }
+        }
     };
     std::vector<std::thread> threads;
     const int threadCount = reductionWorkerCount(count, workers);

@@ -9,6 +9,10 @@
 
 #include <functional>
 
+// The pixel count of the picture at a path, from its header; 0 when unknown.
+using PixelCount = std::function<qint64(const QString &path)>;
+qint64 headerPixelCount(const QString &path);
+
 // One reduction pass over a folder: every name becomes "s_" + name beside it.
 struct ReductionJob
 {
@@ -16,10 +20,16 @@ struct ReductionJob
     QStringList names;
     int denominator = 8;
     QByteArray text = QByteArrayLiteral(RDCTJPEG_LIBRARY_TEXT);
+    // A picture larger than this is reduced while no other is: a progressive
+    // picture keeps all its coefficients in memory while it is decoded
+    // (about 3 bytes a pixel), so two big ones at once could exhaust memory.
+    qint64 alonePixels = 40'000'000;
+    PixelCount pixelCount = headerPixelCount;
 };
 
 // Reduces job.names on one worker thread per core. Images are handed out in
-// list order; each worker holds one image at a time. finished(index, result)
+// list order; each worker holds one image at a time, and a big one is
+// reduced alone. finished(index, result)
 // runs on the calling thread, once per image in the order the images complete,
 // result being fn's return code (0 = done). The calling thread only waits for
 // results meanwhile: it processes no events. Returns when every image is done.

@@ -11,6 +11,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -82,6 +83,7 @@ private slots:
     void failureIsReportedForThatImageOnly();
     void resultsArriveAsImagesComplete();
     void callbackExceptionStopsTheRun();
+    void bigPictureIsReducedAlone();
 };
 
 void TestReductionRunner::everyImageOnceInListOrder_data()
@@ -192,6 +194,56 @@ void TestReductionRunner::callbackExceptionStopsTheRun()
     // Workers were joined before the exception left: nothing runs any more.
     QCOMPARE(record.running.load(), 0);
     QVERIFY(record.calls.size() <= 50);
+}
+
+namespace {
+// The big picture's worker says it is about to reduce before it may wait for
+// the other. While either call runs it gives the other every chance to run
+// beside it, and the small one notes whether the big one did.
+std::atomic<bool> bigAsked{false};
+std::atomic<bool> bigRunning{false};
+std::atomic<bool> overlapped{false};
+constexpr int Chances = 100000;
+
+qint64 fakePixels(const QString &path)
+{
+    if (!path.endsWith(QLatin1String("/big.jpg")))
+        return 12'000'000;
+    bigAsked = true;
+    return 200'000'000;
+}
+
+int reduceWatchingBig(const char *source, const char *, int, const char *)
+{
+    if (std::string(source).ends_with("/big.jpg")) {
+        bigRunning = true;
+        for (int i = 0; i < Chances && !overlapped; ++i)
+            std::this_thread::yield();
+        bigRunning = false;
+        return 0;
+    }
+    while (!bigAsked)
+        std::this_thread::yield();
+    for (int i = 0; i < Chances && !overlapped; ++i) {
+        overlapped = bigRunning.load();
+        std::this_thread::yield();
+    }
+    return 0;
+}
+} // namespace
+
+void TestReductionRunner::bigPictureIsReducedAlone()
+{
+    if (reductionWorkerCount(2) < 2)
+        QSKIP("one worker: nothing runs beside anything");
+    ReductionJob job{QStringLiteral("/p"), {QStringLiteral("small.jpg"), QStringLiteral("big.jpg")}, 2, "RDCTJ:Q080"};
+    job.pixelCount = fakePixels;
+    bigAsked = false;
+    overlapped = false;
+    int delivered = 0;
+    runReductions(job, reduceWatchingBig, [&](int, int) { ++delivered; });
+    QCOMPARE(delivered, 2);
+    QVERIFY(!overlapped);
 }
 
 QTEST_GUILESS_MAIN(TestReductionRunner)
