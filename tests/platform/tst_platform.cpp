@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktopservices.h"
 #include "platform/failure.h"
+#include "platform/folderlock.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 #include "testsupport.h"
@@ -21,6 +22,7 @@ private slots:
     void regularFileTestComparesLetterCase();
     void listingHoldsOrdinaryVisibleFilesInNameOrder();
     void launcherFailsWith53ForMissingProgram();
+    void folderLockIsExclusiveUntilReleased();
 };
 
 void tst_Platform::prefixFromEnvironment()
@@ -84,4 +86,19 @@ void tst_Platform::launcherFailsWith53ForMissingProgram()
 }
 
 QTEST_GUILESS_MAIN(tst_Platform)
+void tst_Platform::folderLockIsExclusiveUntilReleased()
+{
+    TestHome home;
+    const QString folder = home.folder(QStringLiteral("photos"));
+    FolderLock first(folder);
+    FolderLock second(folder);
+    QVERIFY(first.tryLock());
+    QVERIFY(!second.tryLock());
+    first.unlock();
+    bool waited = false;
+    QVERIFY(second.lock([&waited] { waited = true; }));
+    QVERIFY(!waited);
+    QVERIFY(!FolderLock(folder + QStringLiteral("/missing")).lock());
+}
+
 #include "tst_platform.moc"
