@@ -4,14 +4,23 @@
 #include "comment_tool/quillettext.h"
 #include "platform/widgetservices.h"
 #include "settings/settingsstore.h"
+#include "windowcommandline.h"
 
 #include <QApplication>
 
+// quillet [--help] [--version]
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quillet"));
     QApplication::setApplicationVersion(QuilletVersion::text());
+    WindowCommandLine commandLine(QStringLiteral("quillet"),
+                                  QStringLiteral("Writes comments into Velmo's album pages: drop an image from an "
+                                                 "album page in the browser on the window."));
+    commandLine.answerHelpAndVersion(argc, argv);
+
+    QApplication app(argc, argv);
+    if (!commandLine.read(QApplication::arguments()))
+        return WindowCommandLine::BadCommandLine;
     QApplication::setWindowIcon(quilletIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("quillet"));
 

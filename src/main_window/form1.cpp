@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +79,15 @@ int wholeOf(const QString &text)
     if (value < -32768.5 || value > 32767.5)
         throw Failure(FailureCode::TypeMismatch, text);
     return qRound(value);
+}
+
+// The folder a start path opens: the folder itself or the photo's folder;
+// none without a path, so the stored one is used.
+QString folderOf(const QFileInfo &start)
+{
+    if (start.filePath().isEmpty())
+        return {};
+    return QDir::cleanPath(start.isDir() ? start.absoluteFilePath() : start.absolutePath());
 }
 
 } // namespace
@@ -277,10 +287,11 @@ void Form1::connectControls()
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
 }
 
-void Form1::Form_Load()
+void Form1::Form_Load(const QString &startPath)
 {
+    const QFileInfo start(startPath);
     try {
-        runLoadSteps();
+        runLoadSteps(folderOf(start));
     } catch (const Failure &failure) {
         m_services.messages.show(Messages::reportNumber(failure.code()));
     }
@@ -288,6 +299,19 @@ void Form1::Form_Load()
     // with the values it has so far.
     if (!isVisible())
         show();
+    if (start.isFile())
+        selectStartPhoto(start.fileName());
+}
+
+// Selects the photo in the file list and shows it, as a click on its name
+// does; a file the list does not show (not a JPEG name) leaves the folder alone.
+void Form1::selectStartPhoto(const QString &name)
+{
+    const QList<QListWidgetItem *> found = File1->findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    File1->setFocus();
+    File1->setCurrentItem(found.first());
 }
 
 // Runs a step that moves to the start folder; a folder that has gone away is
@@ -304,11 +328,11 @@ static void folderStep(MessageBoxes &messages, Step step)
     }
 }
 
-void Form1::runLoadSteps()
+void Form1::runLoadSteps(const QString &givenFolder)
 {
     const double top = numberOf(m_store.read(Keys::Top));
     const double left = numberOf(m_store.read(Keys::Left));
-    const QString startFolder = m_store.read(Keys::Path, Paths::homeFolder());
+    const QString startFolder = givenFolder.isEmpty() ? m_store.read(Keys::Path, Paths::homeFolder()) : givenFolder;
     folderStep(m_services.messages, [&] {
         if (!QDir::setCurrent(startFolder))
             throw Failure(QDir(startFolder).exists() ? FailureCode::PathFileAccess : FailureCode::PathNotFound,

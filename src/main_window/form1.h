@@ -39,8 +39,10 @@ public:
     // Twips per logical pixel (96 dpi): positions and sizes are kept in twips.
     static constexpr double TwipsPerPixel = 15.0;
 
-    // Start-up: position, folder, switches, options dialog, captions.
-    void Form_Load();
+    // Start-up: position, folder, switches, options dialog, captions. A
+    // start path from the command line replaces the stored folder for this
+    // start: a folder opens as it is, a photo opens its folder, selected and shown.
+    void Form_Load(const QString &startPath = QString());
 
     // --- Visible controls ---
     QLabel *image1;             // the viewer
@@ -174,7 +176,8 @@ private:
     void createControls();
     void createHiddenControls();
     void connectControls();
-    void runLoadSteps();
+    void runLoadSteps(const QString &givenFolder);
+    void selectStartPhoto(const QString &name);
     void placeWindow(double topTwips, double leftTwips);
     void fillDrive1();
     void selectDrive1For(const QString &folder);

@@ -46,6 +46,8 @@ private slots:
     void storedTextThatIsNoNumberStopsTheStart_data();
     void storedTextThatIsNoNumberStopsTheStart();
     void storedPlaceIsUsed();
+    void startPathOpensAFolderOrShowsAPhoto_data();
+    void startPathOpensAFolderOrShowsAPhoto();
     void closingStoresPlaceAndFolder_data();
     void closingStoresPlaceAndFolder();
     void aboutMessageByModifierKeys_data();
@@ -140,6 +142,37 @@ void tst_Form1::storedPlaceIsUsed()
     offScreen.store.write(Keys::Left, QStringLiteral("900000"));
     offScreen.form().Form_Load();
     QVERIFY(QGuiApplication::screenAt(offScreen.form().pos()));
+}
+
+void tst_Form1::startPathOpensAFolderOrShowsAPhoto_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("folder") << "photos" << "";
+    QTest::newRow("photo") << "photos/b.jpg" << "b.jpg";
+}
+
+// A path from the command line: the stored folder (gone here) is not used.
+void tst_Form1::startPathOpensAFolderOrShowsAPhoto()
+{
+    QFETCH(QString, given);
+    QFETCH(QString, selected);
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/a.jpg"), 64, 48));
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/b.jpg"), 64, 48));
+    velmo.store.write(Keys::Path, velmo.home.path() + QStringLiteral("/gone"));
+    Form1 &form = velmo.form();
+
+    form.Form_Load(velmo.home.path() + QLatin1Char('/') + given);
+
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
+    QCOMPARE(form.file1Path(), photos);
+    QCOMPARE(form.dir1Path(), photos);
+    QCOMPARE(form.file1FileName(), selected);
+    QCOMPARE(form.image1->isVisibleTo(&form), !selected.isEmpty());
+    if (!selected.isEmpty())
+        QCOMPARE(form.Text5->text(), photos + QLatin1Char('/') + selected);
 }
 
 void tst_Form1::closingStoresPlaceAndFolder_data()
