@@ -26,4 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmo.example.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-ipafont-gothic, fonts-comic-neue, xdg-utils")
 
+# Debian's record of the licence, where every package keeps it.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmo)
+
 include(CPack)
