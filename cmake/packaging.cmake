@@ -11,6 +11,7 @@ Quillet, its companion, writes comments into the album pages: drag an image from
 an album page in the browser onto it and edit the comment. velmo-album builds the
 same album from the command line.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Packaged programs carry no debugging information.
 set(CPACK_STRIP_FILES ON)

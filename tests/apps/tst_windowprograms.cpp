@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+// velmo and quillet run as programs: their command line is answered on the
+// terminal, and never by opening a window that would wait for a person.
+class tst_WindowPrograms : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandLine_data();
+    void commandLine();
+};
+
+void tst_WindowPrograms::commandLine_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+
+    QTest::newRow("version without a display") << "velmo" << QStringList{"--version"} << false << 0 << "Velmo 2.7.0";
+    QTest::newRow("help without a display") << "quillet" << QStringList{"-h"} << false << 0 << "--version";
+    QTest::newRow("help after the window system's options")
+        << "velmo" << QStringList{"-platform", "offscreen", "--help"} << true << 0 << "[FOLDER | PHOTO]";
+    QTest::newRow("missing path") << "velmo" << QStringList{"/no/such/photo.jpg"} << true << 1
+                                  << "velmo: no such file or folder: /no/such/photo.jpg";
+    QTest::newRow("two paths") << "velmo" << QStringList{"/", "/"} << true << 2 << "velmo: one path at most";
+    QTest::newRow("unknown option") << "velmo" << QStringList{"--bogus"} << true << 2 << "bogus";
+    QTest::newRow("quillet takes no path") << "quillet" << QStringList{"/"} << true << 2 << "no argument expected";
+}
+
+void tst_WindowPrograms::commandLine()
+{
+    QFETCH(QString, program);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    if (!display)
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+
+    process.start(qEnvironmentVariable("VELMO_TEST_BIN") + QLatin1Char('/') + program, arguments);
+
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    QVERIFY2(QString::fromLocal8Bit(process.readAll()).contains(output), qPrintable(output));
+}
+
+QTEST_GUILESS_MAIN(tst_WindowPrograms)
+#include "tst_windowprograms.moc"
