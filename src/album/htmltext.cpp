@@ -33,13 +33,21 @@ static bool needsPercent(const QString &name, qsizetype i)
            || c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
+// A relative URL whose first segment holds a ":" would be read as a scheme
+// ("javascript:", "png:"); starting it with "./" keeps it a path to the file.
+static bool readsAsScheme(const QString &url)
+{
+    const qsizetype colon = url.indexOf(QLatin1Char(':'));
+    return colon >= 0 && !url.left(colon).contains(QLatin1Char('/'));
+}
+
 QString urlPath(const QString &name)
 {
     QString value;
-    value.reserve(name.size());
+    value.reserve(name.size() + 2);
     for (qsizetype i = 0; i < name.size(); ++i)
         value += needsPercent(name, i) ? percentEncoded(name.at(i)) : QString(name.at(i));
-    return value;
+    return readsAsScheme(value) ? QStringLiteral("./") + value : value;
 }
 
 QString urlAttribute(const QString &name)

@@ -15,7 +15,8 @@ inline constexpr char Indent[] = "        ";
 
 // A file name as a relative URL: "%", "#", "?", the backslash, control
 // characters and blanks at either end percent-encoded so the browser takes
-// them as part of the name. No other character is touched.
+// them as part of the name, and "./" in front of a name with a ":" so that
+// no part of it reads as a scheme. No other character is touched.
 QString urlPath(const QString &name);
 // A file name as an href or src value: urlPath(), then the HTML specials as
 // character references.

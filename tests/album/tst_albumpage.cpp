@@ -135,8 +135,9 @@ void tst_AlbumPage::namesFormsPassOrdinaryNamesUnchanged()
     QCOMPARE(HtmlText::startMarker(name), QStringLiteral("<!S") + name + QLatin1Char('>'));
 }
 
-// A browser drops tabs and line breaks from a URL, strips blanks at its ends
-// and reads a backslash as "/": each would link another file.
+// A browser drops tabs and line breaks from a URL, strips blanks at its ends,
+// reads a backslash as "/" and what stands before a ":" as a scheme: each
+// would link another file or run a script.
 void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread_data()
 {
     QTest::addColumn<QString>("name");
@@ -147,6 +148,9 @@ void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread_data()
     QTest::newRow("blank first") << " a b.jpg" << "%20a b.jpg";
     QTest::newRow("blank last") << "a b.jpg " << "a b.jpg%20";
     QTest::newRow("delete character") << "a\x7F.jpg" << "a%7F.jpg";
+    QTest::newRow("script scheme") << "javascript:alert(document.domain).jpg" << "./javascript:alert(document.domain).jpg";
+    QTest::newRow("image scheme") << "png:x.jpg" << "./png:x.jpg";
+    QTest::newRow("colon after a blank") << "a b:c.jpg" << "./a b:c.jpg";
 }
 
 void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread()

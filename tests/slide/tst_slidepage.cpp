@@ -115,6 +115,11 @@ void TestSlidePage::awkwardNames_data()
                                 << QStringLiteral("movimg[0] = new Image();movimg[0].src='\\x3C/SCRIPT\\x3E\\x3Cb\\x3E.jpg';")
                                 << QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>&lt;/SCRIPT&gt;&lt;b&gt;.jpg</A></B></FONT>")
                                 << QStringLiteral("<IMG SRC=\"&lt;/SCRIPT&gt;&lt;b&gt;.jpg\">");
+    QTest::newRow("scheme") << QStringLiteral("javascript:alert(1).jpg")
+                            << QStringLiteral("movimg[0] = new Image();movimg[0].src='./javascript:alert(1).jpg';")
+                            << QStringLiteral(
+                                   "        <FONT COLOR=\"YELLOW\"><B>javascript:alert(1).jpg</A></B></FONT>")
+                            << QStringLiteral("<IMG SRC=\"./javascript:alert(1).jpg\">");
     QTest::newRow("quote and hash") << QStringLiteral("\"#1\".jpg")
                                     << QStringLiteral("movimg[0] = new Image();movimg[0].src='\"%231\".jpg';")
                                     << QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>\"#1\".jpg</A></B></FONT>")
