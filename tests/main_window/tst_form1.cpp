@@ -236,10 +236,11 @@ void tst_Form1::filterBoxesChooseTheListedFiles_data()
 {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("none") << QString() << QStringList{"B.JPEG", "a.jpg", "c.jpe", "photo.jpeg"};
+    // Alphabetical without regard to letter case, like the folder list.
+    QTest::newRow("none") << QString() << QStringList{"a.jpg", "B.JPEG", "c.jpe", "photo.jpeg"};
     QTest::newRow("ALB") << "Check1" << QStringList{"Album001.html", "Slide.html"};
     QTest::newRow("TXT") << "Check2" << QStringList{"notes.txt"};
-    QTest::newRow("HTML") << "Check3" << QStringList{"Album001.html", "Slide.html", "index.htm"};
+    QTest::newRow("HTML") << "Check3" << QStringList{"Album001.html", "index.htm", "Slide.html"};
 }
 
 void tst_Form1::filterBoxesChooseTheListedFiles()
@@ -421,10 +422,14 @@ void tst_Form1::clipboardModePutsTheImageTag_data()
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<bool>("originalScale");
     QTest::addColumn<QString>("numbers");
-    QTest::newRow("landscape") << QSize(640, 480) << true << "WIDTH=133 HEIGHT=100";
-    QTest::newRow("portrait") << QSize(480, 640) << true << "WIDTH=75 HEIGHT=100";
-    QTest::newRow("fixed area") << QSize(480, 640) << false << "WIDTH=133 HEIGHT=100";
-    QTest::newRow("inside the album box") << QSize(8, 6) << true << "WIDTH= HEIGHT=";
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("link");
+    const QString photo = QStringLiteral("My photo.jpg");
+    QTest::newRow("landscape") << QSize(640, 480) << true << "WIDTH=133 HEIGHT=100" << photo << photo;
+    QTest::newRow("portrait") << QSize(480, 640) << true << "WIDTH=75 HEIGHT=100" << photo << photo;
+    QTest::newRow("fixed area") << QSize(480, 640) << false << "WIDTH=133 HEIGHT=100" << photo << photo;
+    QTest::newRow("inside the album box") << QSize(8, 6) << true << "WIDTH= HEIGHT=" << photo << photo;
+    QTest::newRow("name read as a scheme") << QSize(8, 6) << true << "WIDTH= HEIGHT=" << "png:x.jpg" << "./png:x.jpg";
 }
 
 void tst_Form1::clipboardModePutsTheImageTag()
@@ -432,17 +437,19 @@ void tst_Form1::clipboardModePutsTheImageTag()
     QFETCH(QSize, picture);
     QFETCH(bool, originalScale);
     QFETCH(QString, numbers);
+    QFETCH(QString, name);
+    QFETCH(QString, link);
     VelmoWindows velmo;
     velmo.store.write(Keys::IMGClipBoard, QStringLiteral("1"));
     const QString photos = velmo.home.folder();
-    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/My photo.jpg"), picture.width(), picture.height()));
+    QVERIFY(Fixture::makeJpeg(photos + QLatin1Char('/') + name, picture.width(), picture.height()));
     velmo.startIn(photos);
     Form1 &form = velmo.form();
     form.Check4->setChecked(originalScale);
 
-    select(form.File1, QStringLiteral("My photo.jpg"));
+    select(form.File1, name);
 
-    const QString tag = QStringLiteral("<A HREF=\"My photo.jpg\"><IMG SRC=\"My photo.jpg\" %1 BORDER=0></A>").arg(numbers);
+    const QString tag = QStringLiteral("<A HREF=\"%1\"><IMG SRC=\"%1\" %2 BORDER=0></A>").arg(link, numbers);
     QCOMPARE(form.Text5->text(), tag);
     QCOMPARE(velmo.fakes.clipboard.text(), tag);
     QCOMPARE(form.Text5->palette().color(QPalette::Text), QColor(Qt::blue));

@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class tst_Platform : public QObject
 {
@@ -61,17 +63,30 @@ void tst_Platform::regularFileTestComparesLetterCase()
     QVERIFY(!Paths::isRegularFile(lib)); // a folder is not a file
 }
 
+// Entries count by what they finally are, symlinks followed, and are never
+// opened: a FIFO behind a link would block whoever opened it. Names sort
+// without regard to case; a name no QString path can open is set apart.
 void tst_Platform::listingHoldsOrdinaryVisibleFilesInNameOrder()
 {
     TestHome home;
     const QString dir = home.folder();
-    for (const char *name : {"b.JPG", "a.jpg", "c.jpeg", "notes.txt", ".hidden.jpg"})
-        QVERIFY(Fixture::writeFile(dir + QLatin1Char('/') + QLatin1String(name), "x"));
+    const auto bytes = [&dir](const char *name) { return QFile::encodeName(dir) + '/' + name; };
+    for (const char *name :
+         {"b.JPG", "a.jpg", "c.jpeg", "notes.txt", ".hidden.jpg", "P1.jpg", "bad1.jpg", "caf\xE9.jpg"})
+        QVERIFY(::close(::open(bytes(name).constData(), O_CREAT | O_WRONLY, 0600)) == 0);
     QVERIFY(QDir(dir).mkdir(QStringLiteral("x.jpg")));
-    QCOMPARE(::mkfifo(QFile::encodeName(dir + QStringLiteral("/fifo.jpg")).constData(), 0600), 0);
-    QCOMPARE(Listing::files(dir), QStringList({"a.jpg", "b.JPG", "c.jpeg", "notes.txt"}));
-    QCOMPARE(Listing::files(dir, {"*.jpg", "*.jpe", "*.jpeg"}), QStringList({"a.jpg", "b.JPG", "c.jpeg"}));
-    QCOMPARE(Listing::folders(dir), QStringList({"x.jpg"}));
+    QCOMPARE(::mkfifo(bytes("fifo.jpg").constData(), 0600), 0);
+    QCOMPARE(::symlink("fifo.jpg", bytes("pipe-link.jpg").constData()), 0);
+    QCOMPARE(::symlink("a.jpg", bytes("file-link.jpg").constData()), 0);
+    QCOMPARE(::symlink("x.jpg", bytes("folder-link").constData()), 0);
+    QCOMPARE(::symlink("gone.jpg", bytes("dangling.jpg").constData()), 0);
+
+    QCOMPARE(Listing::files(dir),
+             QStringList({"a.jpg", "b.JPG", "bad1.jpg", "c.jpeg", "file-link.jpg", "notes.txt", "P1.jpg"}));
+    const Listing::FileListing jpegs = Listing::scanFiles(dir, {"*.jpg", "*.jpe", "*.jpeg"});
+    QCOMPARE(jpegs.names, QStringList({"a.jpg", "b.JPG", "bad1.jpg", "c.jpeg", "file-link.jpg", "P1.jpg"}));
+    QCOMPARE(jpegs.unreadableNames, QStringList({"caf\\xE9.jpg"}));
+    QCOMPARE(Listing::folders(dir), QStringList({"folder-link", "x.jpg"}));
 }
 
 void tst_Platform::launcherFailsWith53ForMissingProgram()
