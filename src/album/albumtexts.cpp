@@ -17,4 +17,11 @@ QString pagesNotWritten(const QStringList &pages)
         .arg(pages.join(QStringLiteral(", ")));
 }
 
+QString picturesLeftOut(const QStringList &names)
+{
+    return QStringLiteral("%1 個の画像を除きました (名前が UTF-8 ではありません): %2")
+        .arg(names.size())
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 } // namespace AlbumText

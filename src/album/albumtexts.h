@@ -20,4 +20,6 @@ inline const QString TargetNotFound = QStringLiteral("対象ファイルが見�
 QString pagesWritten(int imageCount, int pageCount);
 // "1 個のﾍﾟｰｼﾞを書き込めませんでした: Album002.html"
 QString pagesNotWritten(const QStringList &pages);
+// "1 個の画像を除きました (名前が UTF-8 ではありません): caf\xE9.jpg"
+QString picturesLeftOut(const QStringList &names);
 } // namespace AlbumText

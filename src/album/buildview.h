@@ -21,6 +21,9 @@ public:
     virtual double progressWidth() const = 0;
     virtual void setStatus(const QString &text) = 0;
     virtual QString status() const = 0;
+    // Something the command left out; it stays in view (terminal, status
+    // line) after the command's own status texts.
+    virtual void warn(const QString &text) = 0;
     // The "ALB" filter box of the file list.
     virtual void setAlbumFilter(bool checked) = 0;
     virtual void refreshFileList() = 0;

@@ -7,8 +7,10 @@
 #include "platform/paths.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 const QString ThumbnailPrefix = QStringLiteral("s_");
@@ -32,26 +34,64 @@ QString thumbnailName(const QString &imageName)
     return ThumbnailPrefix + imageName;
 }
 
+namespace {
+
+struct SortedListing
+{
+    QStringList images; // in album order
+    QStringList thumbnails;
+};
+
+// Sorts listed names into images and thumbnails. An "s_" name whose photo is
+// not listed is a photo itself: deleting it would lose an original.
+SortedListing sortListing(const QStringList &listed)
+{
+    SortedListing sorted;
+    const QSet<QString> present(listed.begin(), listed.end());
+    for (const QString &name : listed) {
+        if (isThumbnailName(name) && present.contains(name.mid(ThumbnailPrefix.size())))
+            sorted.thumbnails.append(name);
+        else if (isJpegName(name))
+            sorted.images.append(name);
+    }
+    std::stable_sort(sorted.images.begin(), sorted.images.end(), [](const QString &a, const QString &b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    });
+    return sorted;
+}
+
+// JPEG names the listing could not take (not valid UTF-8) are named, never
+// dropped without a word.
+void warnUnreadable(const QStringList &names, BuildView &view)
+{
+    QStringList pictures;
+    std::copy_if(names.begin(), names.end(), std::back_inserter(pictures), isJpegName);
+    if (!pictures.isEmpty())
+        view.warn(AlbumText::picturesLeftOut(pictures));
+}
+
+} // namespace
+
+QStringList folderImages(const QString &folder)
+{
+    return sortListing(Listing::files(folder)).images;
+}
+
 ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
 {
     view.showProgress(true);
     view.setStatus(AlbumText::PrepareStart);
 
-    ImageList images{folder, {}};
-    const QStringList listed = Listing::files(folder);
+    const Listing::FileListing listed = Listing::scanFiles(folder);
     view.setBusy(true);
-    for (const QString &name : listed) {
-        if (isThumbnailName(name)) {
-            if (deleteThumbnails)
-                QFile::remove(Paths::join(folder, name)); // one that stays is left alone
-        } else if (isJpegName(name)) {
-            images.names.append(name);
-            view.setProgressWidth(images.count());
-        }
+    warnUnreadable(listed.unreadableNames, view);
+    const SortedListing sorted = sortListing(listed.names);
+    if (deleteThumbnails) {
+        for (const QString &name : sorted.thumbnails)
+            QFile::remove(Paths::join(folder, name)); // one that stays is left alone
     }
-    std::stable_sort(images.names.begin(), images.names.end(), [](const QString &a, const QString &b) {
-        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-    });
+    const ImageList images{folder, sorted.images};
+    view.setProgressWidth(images.count()); // one unit per image
 
     view.setStatus(AlbumText::PrepareEnd);
     return images;

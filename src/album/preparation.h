@@ -17,14 +17,20 @@ struct ImageList
 
 // The last three characters of the name, upper-cased, are "JPG" or "PEG".
 bool isJpegName(const QString &name);
-// A JPEG name that begins with exactly "s_": a reduced copy, never an image.
+// A JPEG name that begins with exactly "s_": the form of a reduced copy. In a
+// folder it is one only while its photo (the name without "s_") lies beside
+// it; otherwise it is a photo of its own.
 bool isThumbnailName(const QString &name);
 // The name of an image's reduced copy: "s_" + name.
 QString thumbnailName(const QString &imageName);
 
+// The folder's JPEG images in album order, as the preparation pass finds
+// them, with nothing changed or reported.
+QStringList folderImages(const QString &folder);
 // The preparation pass: lists the folder's regular files once, keeps the JPEG
 // images that are not thumbnails, deletes the thumbnails when
 // deleteThumbnails is set (CheckWarningJPG), and sorts the images by name
 // without regard to letter case (names equal but for case keep their listing
-// order). Leaves the progress bar shown and the busy pointer on.
+// order). JPEG names that are not valid UTF-8 are left out with a warning
+// that names them. Leaves the progress bar shown and the busy pointer on.
 ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view);

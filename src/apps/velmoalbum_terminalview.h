@@ -24,6 +24,7 @@ public:
     double progressWidth() const override { return m_width; }
     void setStatus(const QString &text) override { m_status = text; }
     QString status() const override { return m_status; }
+    void warn(const QString &text) override { showMessage(text, MessageBoxes::Icon::Exclamation); }
     void setAlbumFilter(bool) override {}
     void refreshFileList() override {}
     void setBusy(bool) override {}

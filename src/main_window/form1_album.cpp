@@ -55,12 +55,23 @@ public:
         repaintProgress();
     }
     double progressWidth() const override { return m_progressWidth; }
+    // Warnings follow every later status text, so the command's own texts
+    // never hide them.
     void setStatus(const QString &text) override
     {
-        m_form.Label3->setText(text);
+        QStringList shown = m_warnings;
+        if (!text.isEmpty())
+            shown.prepend(text);
+        m_form.Label3->setText(shown.join(QLatin1Char(' ')));
         m_form.Label3->repaint();
+        m_status = text;
     }
-    QString status() const override { return m_form.Label3->text(); }
+    QString status() const override { return m_status; }
+    void warn(const QString &text) override
+    {
+        m_warnings.append(text);
+        setStatus(m_status);
+    }
     // A change of the box lists the folder again through its click; a box
     // that is already on still lists the page the command has just written.
     void setAlbumFilter(bool checked) override
@@ -121,6 +132,8 @@ private:
 
     Form1 &m_form;
     double m_progressWidth = 0;
+    QString m_status;
+    QStringList m_warnings;
     bool m_busy = false;
     bool m_refreshPending = false;
     QElapsedTimer m_lastRefresh;

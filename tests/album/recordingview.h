@@ -24,6 +24,7 @@ public:
     double progressWidth() const override { return width; }
     void setStatus(const QString &text) override { statuses.append(text); }
     QString status() const override { return statuses.value(statuses.size() - 1); }
+    void warn(const QString &text) override { warnings.append(text); }
     void setAlbumFilter(bool checked) override { albumFilter = checked; }
     void refreshFileList() override { ++refreshes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
@@ -38,6 +39,7 @@ public:
     bool progressVisible = false;
     double width = 0;
     QStringList statuses;
+    QStringList warnings;
     bool albumFilter = false;
     int refreshes = 0;
     bool busy = false;

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class tst_Preparation : public QObject
 {
@@ -63,18 +65,23 @@ void tst_Preparation::imagesThumbnailsAndOthers()
     QFETCH(bool, deleteThumbnails);
     TestHome home;
     const QString folder = home.folder();
-    for (const char *name : {"a.jpg", "B.JPEG", "s_a.jpg", "notes.txt", "c.mpeg", "S_d.jpg", "s_e.txt"})
+    // s_holiday.jpg has no holiday.jpg beside it: an original photo.
+    for (const char *name :
+         {"a.jpg", "B.JPEG", "s_a.jpg", "notes.txt", "c.mpeg", "S_d.jpg", "s_e.txt", "s_holiday.jpg"})
         QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
 
     RecordingView view;
     const ImageList images = PrepareFolder(folder, deleteThumbnails, view);
 
     QCOMPARE(images.folder, folder);
-    QCOMPARE(images.names, QStringList({"a.jpg", "B.JPEG", "c.mpeg", "S_d.jpg"}));
+    const QStringList expected = {"a.jpg", "B.JPEG", "c.mpeg", "S_d.jpg", "s_holiday.jpg"};
+    QCOMPARE(images.names, expected);
+    QCOMPARE(folderImages(folder), expected);
     QCOMPARE(QFile::exists(folder + "/s_a.jpg"), !deleteThumbnails);
+    QVERIFY(QFile::exists(folder + "/s_holiday.jpg"));
     QVERIFY(QFile::exists(folder + "/s_e.txt"));
     QVERIFY(QFile::exists(folder + "/notes.txt"));
-    QCOMPARE(view.width, 4.0); // one unit per image
+    QCOMPARE(view.width, 5.0); // one unit per image
     QVERIFY(view.progressVisible);
     QVERIFY(view.busy); // the caller puts the pointer back
 }
@@ -102,16 +109,23 @@ void tst_Preparation::emptyFolder()
     QCOMPARE(view.statuses, QStringList({AlbumText::PrepareStart, AlbumText::PrepareEnd}));
 }
 
+// A FIFO behind a link is never opened (the pass would block for ever); a
+// name that is not UTF-8 cannot be opened either and is named in a warning.
 void tst_Preparation::onlyRegularFilesAreListed()
 {
     TestHome home;
     const QString folder = home.folder();
+    const QByteArray path = QFile::encodeName(folder) + '/';
     QVERIFY(QDir(folder).mkdir("x.jpg"));
-    QCOMPARE(mkfifo(QFile::encodeName(folder + "/pipe.jpg").constData(), 0644), 0);
+    QCOMPARE(mkfifo(path + "pipe", 0644), 0);
+    QCOMPARE(symlink("pipe", path + "pipe.jpg"), 0);
+    QCOMPARE(close(open(path + "caf\xE9.jpg", O_CREAT | O_WRONLY, 0600)), 0);
+    QCOMPARE(close(open(path + "\xFF.txt", O_CREAT | O_WRONLY, 0600)), 0);
     QVERIFY(Fixture::writeFile(folder + "/real.jpg", "x"));
 
     RecordingView view;
     QCOMPARE(PrepareFolder(folder, false, view).names, QStringList({"real.jpg"}));
+    QCOMPARE(view.warnings, QStringList({AlbumText::picturesLeftOut({"caf\\xE9.jpg"})}));
 }
 
 QTEST_GUILESS_MAIN(tst_Preparation)
