@@ -3,6 +3,7 @@
 
 #include "album/albumbuild.h"
 #include "album/albumtexts.h"
+#include "album/preparation.h"
 #include "platform/desktopservices.h"
 #include "settings/settingsstore.h"
 #include "slide/slidebuild.h"
@@ -54,7 +55,9 @@ AlbumControls startupControls(const Options &options, const SettingsStore &store
     const QLatin1String checked("1");
     AlbumControls controls;
     controls.folder = options.folder;
-    controls.CheckWarningHtml = store.read(Keys::CheckWarningHtml) == checked;
+    // --yes and --keep answer the old-pages question, so it is always asked.
+    controls.CheckWarningHtml =
+        options.oldPages != TerminalView::OldPages::Ask || store.read(Keys::CheckWarningHtml) == checked;
     controls.CheckWarningJPG = store.read(Keys::CheckWarningJPG) == checked;
     controls.CheckTARGET = store.read(Keys::CheckTARGET) == checked;
     controls.Check5 = options.adjust;
@@ -103,13 +106,19 @@ QString parse(const QStringList &arguments, Options &options)
     return {};
 }
 
-// Nothing is written unless the folder exists and takes new files.
+// Nothing is written unless the folder exists, takes new files and holds
+// pictures.
 QString folderProblem(const QString &folder)
 {
-    if (!QFileInfo(folder).isDir())
+    const QFileInfo info(folder);
+    if (!info.exists())
         return QStringLiteral("no such folder: ") + folder;
+    if (!info.isDir())
+        return QStringLiteral("not a folder: ") + folder;
     if (access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return QStringLiteral("cannot write into folder: ") + folder;
+    if (folderImages(folder).isEmpty())
+        return QStringLiteral("no JPEG pictures in ") + folder;
     return {};
 }
 
@@ -137,7 +146,9 @@ int runVelmoAlbum(const QStringList &arguments)
         if (result.carriedComments > 0)
             printTo(stdout, carriedComments(result.carriedComments));
     }
-    if (options.slide && cmdOMAKE_Click(options.folder, controls.CheckWarningJPG, view, clock, design).failureCode != 0)
+    // After the album, the thumbnails are the ones its pages have just taken.
+    const bool deleteThumbnails = controls.CheckWarningJPG && !options.album;
+    if (options.slide && cmdOMAKE_Click(options.folder, deleteThumbnails, view, clock, design).failureCode != 0)
         return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
     return Done;
 }

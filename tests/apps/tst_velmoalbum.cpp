@@ -63,7 +63,8 @@ void tst_VelmoAlbum::refusals_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("missing folder") << QStringList{"no-such-folder"} << 1 << "no such folder";
-    QTest::newRow("a file, not a folder") << QStringList{"photos/p1.jpg"} << 1 << "no such folder";
+    QTest::newRow("a file, not a folder") << QStringList{"photos/p1.jpg"} << 1 << "not a folder: ";
+    QTest::newRow("no pictures") << QStringList{"."} << 1 << "no JPEG pictures in ";
     QTest::newRow("bad option") << QStringList{"--bogus", "photos"} << 2 << "bogus";
     QTest::newRow("no folder") << QStringList{} << 2 << "FOLDER";
     QTest::newRow("two folders") << QStringList{"photos", "photos"} << 2 << "FOLDER";
@@ -104,25 +105,32 @@ void tst_VelmoAlbum::buildsRelativeFolder()
     QVERIFY(QFile::exists(home.folder() + "/Album002.html"));
 }
 
+// --yes and --keep answer the old-pages question whatever is stored; without
+// them a stored "ask" is answered No (no terminal), else the pages go.
 void tst_VelmoAlbum::oldPages_data()
 {
     QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("kept");
     QTest::addColumn<QString>("note");
-    QTest::newRow("--keep") << QStringList{"--keep"} << true << QString();
-    QTest::newRow("--yes") << QStringList{"--yes"} << false << QString();
-    QTest::newRow("no answer, no terminal") << QStringList{} << true << "old album pages kept";
+    QTest::newRow("--keep, ask stored") << QStringList{"--keep"} << "1" << true << QString();
+    QTest::newRow("--keep, no ask stored") << QStringList{"--keep"} << "0" << true << QString();
+    QTest::newRow("--yes, ask stored") << QStringList{"--yes"} << "1" << false << QString();
+    QTest::newRow("--yes, no ask stored") << QStringList{"--yes"} << "0" << false << QString();
+    QTest::newRow("ask stored, no terminal") << QStringList{} << "1" << true << "old album pages kept";
+    QTest::newRow("no ask stored") << QStringList{} << "0" << false << QString();
 }
 
 void tst_VelmoAlbum::oldPages()
 {
     QFETCH(QStringList, options);
+    QFETCH(QString, stored);
     QFETCH(bool, kept);
     QFETCH(QString, note);
     TestHome home;
     addImages(home.folder(), 2);
     QVERIFY(Fixture::writeFile(home.folder() + "/Album005.html", "old"));
-    SettingsStore(home.configFile()).write(Keys::CheckWarningHtml, "1");
+    SettingsStore(home.configFile()).write(Keys::CheckWarningHtml, stored);
 
     const Run run = velmoAlbum(options + QStringList{home.folder()});
     QCOMPARE(run.exitCode, 0);
@@ -165,22 +173,32 @@ void tst_VelmoAlbum::noAdjustAndComments()
     QVERIFY(Fixture::readFile(page).contains(start + "港の朝"));
 }
 
+// With thumbnails made and old ones to be deleted first, the slide page
+// after the album keeps the thumbnails the album pages have just taken.
 void tst_VelmoAlbum::slidePage_data()
 {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<bool>("album");
     QTest::addColumn<bool>("slide");
-    QTest::newRow("album alone") << QStringList{} << true << false;
-    QTest::newRow("--slide alone") << QStringList{"--slide"} << false << true;
-    QTest::newRow("--album --slide") << QStringList{"--album", "--slide"} << true << true;
+    QTest::addColumn<bool>("thumbnails");
+    QTest::newRow("album alone") << QStringList{} << true << false << false;
+    QTest::newRow("--slide alone") << QStringList{"--slide"} << false << true << false;
+    QTest::newRow("--album --slide") << QStringList{"--album", "--slide"} << true << true << false;
+    QTest::newRow("--album --slide, thumbnails") << QStringList{"--album", "--slide"} << true << true << true;
 }
 
 void tst_VelmoAlbum::slidePage()
 {
     QFETCH(QStringList, options);
+    QFETCH(bool, thumbnails);
     TestHome home;
     addImages(home.folder(), 2);
     QVERIFY(Fixture::writeFile(home.folder() + "/Album002.html", "old"));
+    if (thumbnails) {
+        QVERIFY(QFile::copy(qEnvironmentVariable("VELMO_TEST_BIN") + "/../lib/velmo/RdctJPEG.so",
+                            home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
+        SettingsStore(home.configFile()).write(Keys::CheckWarningJPG, "1");
+    }
 
     const Run run = velmoAlbum(options + QStringList{home.folder()});
     QCOMPARE(run.exitCode, 0);
@@ -189,6 +207,7 @@ void tst_VelmoAlbum::slidePage()
     // The old pages go only with an album build.
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
+    QTEST(QFile::exists(home.folder() + "/s_p1.jpg") && QFile::exists(home.folder() + "/s_p2.jpg"), "thumbnails");
 }
 
 QTEST_GUILESS_MAIN(tst_VelmoAlbum)
