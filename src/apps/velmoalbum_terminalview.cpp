@@ -93,6 +93,14 @@ bool TerminalView::askDeleteOldPages(const QString &question)
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
 }
 
+void TerminalView::warn(const QString &text)
+{
+    if (m_warnings.contains(text))
+        return;
+    m_warnings.append(text);
+    showMessage(text, MessageBoxes::Icon::Exclamation);
+}
+
 void TerminalView::showMessage(const QString &text, MessageBoxes::Icon)
 {
     clearBar();

@@ -4,6 +4,7 @@
 #include "album/buildview.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdio>
 
@@ -24,7 +25,8 @@ public:
     double progressWidth() const override { return m_width; }
     void setStatus(const QString &text) override { m_status = text; }
     QString status() const override { return m_status; }
-    void warn(const QString &text) override { showMessage(text, MessageBoxes::Icon::Exclamation); }
+    // Each warning once, though the album and the slide page both prepare.
+    void warn(const QString &text) override;
     void setAlbumFilter(bool) override {}
     void refreshFileList() override {}
     void setBusy(bool) override {}
@@ -42,4 +44,5 @@ private:
     int m_drawnPercent = -1;
     double m_width = 0;
     QString m_status;
+    QStringList m_warnings;
 };
