@@ -72,9 +72,11 @@ void warnUnreadable(const QStringList &names, BuildView &view)
 
 } // namespace
 
-QStringList folderImages(const QString &folder)
+QStringList folderImages(const QString &folder, BuildView &view)
 {
-    return sortListing(Listing::files(folder)).images;
+    const Listing::FileListing listed = Listing::scanFiles(folder);
+    warnUnreadable(listed.unreadableNames, view);
+    return sortListing(listed.names).images;
 }
 
 ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)

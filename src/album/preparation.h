@@ -25,8 +25,8 @@ bool isThumbnailName(const QString &name);
 QString thumbnailName(const QString &imageName);
 
 // The folder's JPEG images in album order, as the preparation pass finds
-// them, with nothing changed or reported.
-QStringList folderImages(const QString &folder);
+// them and with the same warnings, but with nothing changed.
+QStringList folderImages(const QString &folder, BuildView &view);
 // The preparation pass: lists the folder's regular files once, keeps the JPEG
 // images that are not thumbnails, deletes the thumbnails when
 // deleteThumbnails is set (CheckWarningJPG), and sorts the images by name

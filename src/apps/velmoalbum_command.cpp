@@ -107,8 +107,8 @@ QString parse(const QStringList &arguments, Options &options)
 }
 
 // Nothing is written unless the folder exists, takes new files and holds
-// pictures.
-QString folderProblem(const QString &folder)
+// pictures (pictures it cannot take are named on the view).
+QString folderProblem(const QString &folder, BuildView &view)
 {
     const QFileInfo info(folder);
     if (!info.exists())
@@ -117,7 +117,7 @@ QString folderProblem(const QString &folder)
         return QStringLiteral("not a folder: ") + folder;
     if (access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
         return QStringLiteral("cannot write into folder: ") + folder;
-    if (folderImages(folder).isEmpty())
+    if (folderImages(folder, view).isEmpty())
         return QStringLiteral("no JPEG pictures in ") + folder;
     return {};
 }
@@ -129,12 +129,12 @@ int runVelmoAlbum(const QStringList &arguments)
     Options options;
     if (const QString problem = parse(arguments, options); !problem.isEmpty())
         return fail(BadCommandLine, problem);
-    if (const QString problem = folderProblem(options.folder); !problem.isEmpty())
+    TerminalView view(options.oldPages);
+    if (const QString problem = folderProblem(options.folder, view); !problem.isEmpty())
         return fail(NotWritten, problem);
 
     SettingsStore store;
     SystemClock clock;
-    TerminalView view(options.oldPages);
     AlbumControls controls = startupControls(options, store);
     const auto design = [&store] { return loadDesignValues(store); };
 
