@@ -2,7 +2,6 @@
 #include "platform/listing.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace Listing {
 
@@ -21,14 +20,6 @@ QStringList folders(const QString &folder)
     dir.setFilter(QDir::Dirs | QDir::NoDotAndDotDot);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     return dir.entryList();
-}
-
-bool moveToTrash(const QString &path)
-{
-    QFile file(path);
-    if (file.moveToTrash())
-        return true;
-    return QFile::exists(path) && file.remove();
 }
 
 } // namespace Listing

@@ -11,6 +11,8 @@ namespace Listing {
 QStringList files(const QString &folder, const QStringList &nameFilters = {});
 // Subfolders, hidden ones left out, in name order.
 QStringList folders(const QString &folder);
-// Moves a file to the desktop's trash; deletes it where there is no trash.
+// Moves a file to the desktop's trash, making the trash folders where they
+// are missing (trash.cpp). False, with the file left where it was, when the
+// file is gone or no trash can take it.
 bool moveToTrash(const QString &path);
 } // namespace Listing
