@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/thumbnailsize.h"
 
+#include "album/guardedpicture.h"
 #include "album/htmltext.h"
 #include "platform/failure.h"
-
-#include <QImageIOHandler>
-#include <QImageReader>
 
 namespace {
 
@@ -22,12 +20,7 @@ int boxSide(const QString &field)
 
 QSize pictureSize(const QString &path)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QSize size = reader.size();
-    if (size.isValid() && reader.transformation().testFlag(QImageIOHandler::TransformationRotate90))
-        size.transpose();
-    return size;
+    return readPictureHeader(path).upright();
 }
 
 ThumbnailSize MeasureThumbnail(const QString &path, const DesignValues &design, FitState &state)

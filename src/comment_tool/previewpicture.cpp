@@ -7,41 +7,24 @@
 #include <QFileInfo>
 
 namespace {
-const QByteArray AlbumImageFormat = QByteArrayLiteral("jpeg");
+
+// A drop from an album whose folder is gone fails before the file is looked at.
+const QString &inExistingFolder(const QString &path)
+{
+    if (!QFileInfo(path).dir().exists())
+        throw Failure(FailureCode::PathNotFound, path);
+    return path;
 }
 
+} // namespace
+
 PreviewPicture::PreviewPicture(const QString &path)
-{
-    const QFileInfo file(path);
-    if (!file.dir().exists())
-        throw Failure(FailureCode::PathNotFound, path);
-    if (!file.isFile())
-        throw Failure(FailureCode::FileNotFound, path);
-    // The content decides the format, so a PNG named .jpg is no album image.
-    m_reader.setFileName(path);
-    m_reader.setDecideFormatFromContent(true);
-    m_reader.setAutoTransform(true);
-    if (!m_reader.canRead()) {
-        const bool unreadable = m_reader.error() == QImageReader::DeviceError;
-        throw Failure(unreadable ? FailureCode::PathFileAccess : FailureCode::InvalidPicture, path);
-    }
-    if (m_reader.format() != AlbumImageFormat)
-        throw Failure(FailureCode::InvalidPicture, path);
-    const QSize stored = m_reader.size();
-    if (stored.isEmpty())
-        throw Failure(FailureCode::BadPictureData, path);
-    m_turned = m_reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-    m_natural = m_turned ? stored.transposed() : stored;
-}
+    : m_picture(inExistingFolder(path))
+{}
 
 QImage PreviewPicture::decode(const QSize &shown)
 {
-    const QSize upright = shown.expandedTo(QSize(1, 1));
-    m_reader.setScaledSize(m_turned ? upright.transposed() : upright);
-    const QImage image = m_reader.read();
-    if (image.isNull())
-        throw Failure(FailureCode::BadPictureData, m_reader.fileName());
-    return image;
+    return m_picture.decode(shown);
 }
 
 namespace PreviewFit {

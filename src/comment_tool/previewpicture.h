@@ -1,31 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/guardedpicture.h"
+
 #include <QImage>
-#include <QImageReader>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
 
 // A dropped picture for the preview. Album images are JPEG files; opening
 // fails with 76 when the folder is missing, 53 when the file is, 75 when it
-// cannot be read, and 481 when it is no JPEG picture.
+// cannot be read, 481 when it is no JPEG picture, and 50003 when it is too
+// large to show.
 class PreviewPicture
 {
 public:
     explicit PreviewPicture(const QString &path);
 
     // The picture's size in pixels as shown, upright.
-    QSize naturalSize() const { return m_natural; }
+    QSize naturalSize() const { return m_picture.naturalSize(); }
 
     // The picture decoded at the given upright size, and no larger; picture
     // data that cannot be decoded fails with 50003.
     QImage decode(const QSize &shown);
 
 private:
-    QImageReader m_reader;
-    QSize m_natural;
-    bool m_turned = false; // stored sideways, shown turned a quarter
+    GuardedPicture m_picture;
 };
 
 // The preview's fit (JPEGSizeSet): a picture taller than the box is scaled to

@@ -32,8 +32,13 @@ namespace {
 // The client area as designed, in twips.
 constexpr int ClientWidth = 10050;
 constexpr int ClientHeight = 7590;
+// Pixels left above and below a filter box's check mark.
+constexpr int FilterBoxMargin = 2;
 
-int pixels(double twips) { return qRound(twips / Form1::TwipsPerPixel); }
+int pixels(double twips)
+{
+    return qRound(twips / Form1::TwipsPerPixel);
+}
 
 QRect twipsRect(int left, int top, int width, int height)
 {
@@ -45,6 +50,18 @@ QFont faceOf(const char *family, double points, bool bold = false)
     QFont f(QString::fromLatin1(family));
     f.setPointSizeF(points);
     f.setBold(bold);
+    return f;
+}
+
+// The designed size of a face, or less in half points down to the smallest
+// readable size, so that a line of it fits a control's height in pixels:
+// the design's fonts stand in for ones with smaller line spacing.
+QFont fittedFace(const char *family, double points, int height)
+{
+    constexpr double SmallestPoints = 5;
+    QFont f = faceOf(family, points);
+    while (QFontMetrics(f).height() > height && f.pointSizeF() > SmallestPoints)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
     return f;
 }
 
@@ -60,6 +77,37 @@ void setTextColor(QWidget *widget, const QColor &color)
     palette.setColor(QPalette::WindowText, color);
     palette.setColor(QPalette::Text, color);
     widget->setPalette(palette);
+}
+
+// The screen that holds the largest part of a window placed at the rectangle;
+// the primary screen when none holds any of it.
+const QScreen *screenHolding(const QRect &place)
+{
+    const QScreen *best = QGuiApplication::primaryScreen();
+    qint64 bestArea = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRect common = screen->geometry().intersected(place);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > bestArea) {
+            best = screen;
+            bestArea = area;
+        }
+    }
+    return best;
+}
+
+// Pulls the whole window, with its frame as far as the window system has told
+// it, onto the screen it is mostly on; a window larger than the screen keeps
+// its top left corner on it.
+void keepOnScreen(QWidget &window)
+{
+    QRect place = window.frameGeometry();
+    if (const QScreen *screen = screenHolding(place)) {
+        const QRect room = screen->availableGeometry();
+        place.moveLeft(qMax(room.left(), qMin(place.left(), room.right() + 1 - place.width())));
+        place.moveTop(qMax(room.top(), qMin(place.top(), room.bottom() + 1 - place.height())));
+    }
+    window.move(place.topLeft());
 }
 
 // A text value as a number, as the start-up converts stored texts; text
@@ -117,8 +165,7 @@ Form1::~Form1() = default;
 
 namespace {
 
-template<typename W>
-W *place(W *widget, const char *name, const QRect &geometry, QWidget *parent)
+template <typename W> W *place(W *widget, const char *name, const QRect &geometry, QWidget *parent)
 {
     widget->setParent(parent);
     widget->setObjectName(QString::fromUtf8(name));
@@ -126,8 +173,7 @@ W *place(W *widget, const char *name, const QRect &geometry, QWidget *parent)
     return widget;
 }
 
-QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry,
-                    QWidget *parent)
+QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
 {
     auto *b = place(new QPushButton(QString::fromUtf8(caption)), name, geometry, parent);
     b->setFont(faceOf(PGothic, 9));
@@ -136,8 +182,7 @@ QPushButton *button(const char *name, const char *caption, const char *tip, cons
     return b;
 }
 
-QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry,
-                    QWidget *parent)
+QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
 {
     auto *box = place(new QCheckBox(QString::fromUtf8(caption)), name, geometry, parent);
     if (tip)
@@ -151,7 +196,8 @@ QLineEdit *infoLine(const char *name, const QRect &geometry, QWidget *parent)
     line->setReadOnly(true);
     line->setFocusPolicy(Qt::NoFocus);
     line->setFrame(false);
-    line->setFont(faceOf(Gothic, 8));
+    // Frameless, so a line of text has the whole height.
+    line->setFont(fittedFace(Gothic, 8, geometry.height()));
     QPalette palette = line->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     line->setPalette(palette);
@@ -202,12 +248,18 @@ void Form1::createControls()
 
     cmdJPGDEL = button("cmdJPGDEL", "JpgDelete", "選択されたJPG形式のファイルを削除します。",
                        twipsRect(8160, 3936, 1812, 372), this);
-    Check2 = checkBox("Check2", "TXT", "ＴＸＴ形式のファイルをリストに追加します。", twipsRect(8160, 4320, 612, 180), this);
+    Check2 =
+        checkBox("Check2", "TXT", "ＴＸＴ形式のファイルをリストに追加します。", twipsRect(8160, 4320, 612, 180), this);
     Check3 = checkBox("Check3", "HTML", "ＨＴＭＬ形式のファイルをリストに追加します。", twipsRect(8736, 4320, 732, 180),
                       this);
     Check1 = checkBox("Check1", "ALB", nullptr, twipsRect(9480, 4320, 612, 180), this);
-    for (QCheckBox *filter : {Check1, Check2, Check3})
-        filter->setFont(faceOf(PGothic, 6.5));
+    for (QCheckBox *filter : {Check1, Check2, Check3}) {
+        filter->setFont(fittedFace(PGothic, 6.5, filter->height()));
+        // The style's box is taller than these designed 12 pixels: a smaller
+        // one is drawn whole instead of clipped.
+        filter->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
+                                  .arg(filter->height() - FilterBoxMargin));
+    }
     cmdAlbum = button("cmdAlbum", "Album", "JPG画像を編集してサムネイル形式のＨＴＭＬファイルを作成します。",
                       twipsRect(8160, 4512, 1455, 492), this);
     cmdDesign = button("cmdDesign", "><", "アルバムのデザインを変更します。", twipsRect(9600, 4512, 396, 492), this);
@@ -216,12 +268,14 @@ void Form1::createControls()
     // Proportional and a little smaller, so "Adjust W 135X H 100" fits the box.
     Check5->setFont(faceOf(PGothic, 7.5));
     cmdMSIE = button("cmdMSIE", "Browser", "ブラウザが起動します。", twipsRect(8160, 5280, 852, 372), this);
-    cmdOption = button("cmdOption", "Options", "設定用オプション画面を開きます。", twipsRect(9120, 5280, 852, 372), this);
+    cmdOption =
+        button("cmdOption", "Options", "設定用オプション画面を開きます。", twipsRect(9120, 5280, 852, 372), this);
     cmdNOTE = button("cmdNOTE", "Editer", "エディタが起動します。", twipsRect(8160, 5664, 852, 372), this);
     cmdFTP = button("cmdFTP", "Comment", "コメントヴェルモを起動します。", twipsRect(9120, 5664, 852, 372), this);
-    cmdSlideShow = button("cmdSlideShow", "SlideShow", "画像の自動送り機能を開始します。",
-                          twipsRect(8160, 6120, 1455, 372), this);
-    cmdSlideStop = button("cmdSlideStop", "Stop", "スライドショーを停止します。", twipsRect(8160, 6120, 1815, 372), this);
+    cmdSlideShow =
+        button("cmdSlideShow", "SlideShow", "画像の自動送り機能を開始します。", twipsRect(8160, 6120, 1455, 372), this);
+    cmdSlideStop =
+        button("cmdSlideStop", "Stop", "スライドショーを停止します。", twipsRect(8160, 6120, 1815, 372), this);
     cmdSlideStop->hide();
     cmdOMAKE = button("cmdOMAKE", "S", "スライド形式のHTMLを作成します（ローカルドライブで使用することを推奨）。",
                       twipsRect(9600, 6120, 375, 375), this);
@@ -250,8 +304,9 @@ void Form1::createHiddenControls()
     TXTAlbumLine = place(new QLineEdit(QStringLiteral("2")), "TXTAlbumLine", nowhere, this);
     TXTJPEGReduction = place(new QLineEdit(QStringLiteral("2")), "TXTJPEGReduction", nowhere, this);
     cmdRdctJPEG = button("cmdRdctJPEG", "RdctJPEG", nullptr, nowhere, this);
-    for (QWidget *hidden : std::initializer_list<QWidget *>{CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckTARGET,
-                                                           TXTApage, TXTAlbumLine, TXTJPEGReduction, cmdRdctJPEG})
+    for (QWidget *hidden :
+         std::initializer_list<QWidget *>{CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckTARGET, TXTApage,
+                                          TXTAlbumLine, TXTJPEGReduction, cmdRdctJPEG})
         hidden->hide();
 }
 
@@ -316,8 +371,7 @@ void Form1::selectStartPhoto(const QString &name)
 
 // Runs a step that moves to the start folder; a folder that has gone away is
 // reported and the start-up goes on.
-template<typename Step>
-static void folderStep(MessageBoxes &messages, Step step)
+template <typename Step> static void folderStep(MessageBoxes &messages, Step step)
 {
     try {
         step();
@@ -343,9 +397,11 @@ void Form1::runLoadSteps(const QString &givenFolder)
     folderStep(m_services.messages, [&] { setDir1Path(startFolder); });
     placeWindow(top, left);
     show();
+    keepOnScreen(*this); // again, now that the frame is known
     setWindowState(Qt::WindowNoState);
 
-    CheckWarning->setChecked(wholeOf(m_store.read(Keys::CheckWarning, QString::number(CheckWarning->isChecked()))) != 0);
+    CheckWarning->setChecked(wholeOf(m_store.read(Keys::CheckWarning, QString::number(CheckWarning->isChecked()))) !=
+                             0);
     CheckWarningHtml->setChecked(
         wholeOf(m_store.read(Keys::CheckWarningHtml, QString::number(CheckWarningHtml->isChecked()))) != 0);
     CheckWarningJPG->setChecked(
@@ -362,16 +418,12 @@ void Form1::runLoadSteps(const QString &givenFolder)
     m_forms.options().TXTDIRftp->setText(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
 }
 
-// The stored place of the window, in twips; a place on no screen moves to
-// the primary screen's corner.
+// The stored place of the window, in twips, kept whole on its screen: a place
+// saved with a larger or another screen would leave the window out of reach.
 void Form1::placeWindow(double topTwips, double leftTwips)
 {
-    QPoint position(pixels(leftTwips), pixels(topTwips));
-    if (!QGuiApplication::screenAt(position)) {
-        if (const QScreen *primary = QGuiApplication::primaryScreen())
-            position = primary->availableGeometry().topLeft();
-    }
-    move(position);
+    move(pixels(leftTwips), pixels(topTwips));
+    keepOnScreen(*this);
 }
 
 void Form1::saveWindowPlace()

@@ -5,6 +5,7 @@
 #include "main_window/form1.h"
 
 #include "design/frmdesign.h"
+#include "lang/setlanguagecaptions.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
 #include "platform/failure.h"
@@ -15,6 +16,7 @@
 #include "settings/frmoptions.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QUrl>
@@ -27,7 +29,27 @@ const QString BrowserSetting = QStringLiteral("ブラウザの設定が異常で
 const QString EditorSetting = QStringLiteral("Editerの設定が異常です。設定を見直して下さい。");
 const QString CommentToolSetting = QStringLiteral("ファイルの設定が異常です。設定を見直して下さい。");
 const QString NotForPictures = QStringLiteral("このボタンは、選択できません。");
+// Asked when no trash can take the picture; OK deletes it for good.
+constexpr Captions::Row NoTrash{"cmdJPGDEL", "ゴミ箱に移せません。ファイルを完全に削除します。",
+                                "The file cannot go to the trash. It will be deleted for good."};
 } // namespace FileActionMessages
+
+enum class Removal { Done, Kept, Failed };
+
+// Moves a picture to the trash; where no trash can take it, the picture is
+// deleted for good only if the user agrees. Never deleted without a word.
+Removal removePicture(Form1 &form, const QString &path)
+{
+    if (Listing::moveToTrash(path))
+        return Removal::Done;
+    if (!QFile::exists(path))
+        return Removal::Failed;
+    const QString question = FileActionMessages::NoTrash.text(captionLanguage(form.forms().options()));
+    if (form.services().messages.show(question, MessageBoxes::Buttons::OkCancel, MessageBoxes::Icon::Exclamation) ==
+        MessageBoxes::Answer::Cancel)
+        return Removal::Kept;
+    return QFile::remove(path) ? Removal::Done : Removal::Failed;
+}
 
 // Starts a program field with the given arguments; a program that cannot be
 // found or a command line that cannot be used shows the field's own message,
@@ -62,11 +84,15 @@ void Form1::cmdJPGDEL_Click()
             m_services.messages.show(FileActionMessages::ConfirmDelete, MessageBoxes::Buttons::OkCancel,
                                      MessageBoxes::Icon::Exclamation) == MessageBoxes::Answer::Cancel)
             return;
-        if (!Listing::moveToTrash(m_currentFile)) {
+        switch (removePicture(*this, m_currentFile)) {
+        case Removal::Kept:
+            return;
+        case Removal::Failed:
             image1->hide();
             return;
+        case Removal::Done:
+            refreshFile1();
         }
-        refreshFile1();
     }
     ViewClear();
 }

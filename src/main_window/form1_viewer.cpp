@@ -2,6 +2,7 @@
 // Form1: the picture viewer, its size box and path line, and the scale boxes.
 #include "main_window/form1.h"
 
+#include "album/guardedpicture.h"
 #include "album/htmltext.h"
 #include "design/frmdesign.h"
 #include "main_window/form1texts.h"
@@ -13,7 +14,6 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -25,24 +25,6 @@ constexpr int ViewerBoxWidth = 7884;
 constexpr int ViewerBoxHeight = 6000;
 constexpr int FixedWidth = 5120;
 constexpr int FixedHeight = 3840;
-
-// A JPEG reader that turns pictures upright as their orientation says. Only
-// JPEG content counts as a picture, whatever the name says.
-void openReader(QImageReader &reader, const QString &path)
-{
-    if (!QFileInfo(path).isFile())
-        throw Failure(FailureCode::FileNotFound, path);
-    reader.setFileName(path);
-    reader.setFormat("jpeg");
-    reader.setAutoTransform(true);
-    if (!reader.canRead())
-        throw Failure(FailureCode::InvalidPicture, path);
-}
-
-bool turnsSideways(const QImageReader &reader)
-{
-    return reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
-}
 
 int sizeField(const QString &text)
 {
@@ -62,22 +44,19 @@ void setTextColor(QLineEdit *line, const QColor &color)
 
 } // namespace
 
+// Only JPEG content counts as a picture, whatever the name says; the size is
+// upright, as the orientation turns the picture.
 void Form1::loadImage2(const QString &path)
 {
-    QImageReader reader;
-    openReader(reader, path);
-    QSize size = reader.size();
-    if (!size.isValid())
-        throw Failure(FailureCode::BadPictureData, path);
-    if (turnsSideways(reader))
-        size.transpose();
-    Image2 = size * TwipsPerPixel;
+    Image2 = GuardedPicture(path).naturalSize() * TwipsPerPixel;
 }
 
+// A fitted side shorter than half a pixel (a panorama) still shows one pixel.
 void Form1::setImage1Size(double widthTwips, double heightTwips)
 {
     m_image1Twips = QSizeF(widthTwips, heightTwips);
-    image1->resize(qRound(widthTwips / TwipsPerPixel), qRound(heightTwips / TwipsPerPixel));
+    image1->resize(
+        QSize(qRound(widthTwips / TwipsPerPixel), qRound(heightTwips / TwipsPerPixel)).expandedTo(QSize(1, 1)));
 }
 
 void Form1::SizeViewer()
@@ -101,16 +80,7 @@ void Form1::fitImage1ToViewerBox()
 // Decodes only as many pixels as the viewer shows.
 void Form1::JPGView()
 {
-    QImageReader reader;
-    openReader(reader, m_currentFile);
-    QSize shown = image1->size();
-    if (turnsSideways(reader))
-        shown.transpose();
-    reader.setScaledSize(shown);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        throw Failure(FailureCode::BadPictureData, m_currentFile);
-    image1->setPixmap(QPixmap::fromImage(picture));
+    image1->setPixmap(QPixmap::fromImage(GuardedPicture(m_currentFile).decode(image1->size())));
     image1->show();
 
     if (m_store.read(Keys::IMGClipBoard) == QLatin1String("1")) {
@@ -122,8 +92,8 @@ void Form1::JPGView()
         setTextColor(Text5, Qt::black);
         Text5->setText(m_currentFile);
     }
-    Text6->setText(HtmlText::wholeNumber(m_image1Twips.width() / TwipsPerPixel) + QStringLiteral("×")
-                   + HtmlText::wholeNumber(m_image1Twips.height() / TwipsPerPixel));
+    Text6->setText(HtmlText::wholeNumber(m_image1Twips.width() / TwipsPerPixel) + QStringLiteral("×") +
+                   HtmlText::wholeNumber(m_image1Twips.height() / TwipsPerPixel));
 }
 
 // The link-and-image tag of the shown picture, sized into the album's
@@ -192,6 +162,6 @@ void Form1::Check5_Click()
         return;
     }
     const frmDesign &design = m_forms.design();
-    Check5->setText(QStringLiteral("Adjust W ") + design.imageWidthText() + QStringLiteral("X H ")
-                    + design.imageHeightText());
+    Check5->setText(QStringLiteral("Adjust W ") + design.imageWidthText() + QStringLiteral("X H ") +
+                    design.imageHeightText());
 }

@@ -109,12 +109,4 @@ QStringList folders(const QString &folder)
     return scan(folder, Kind::Folder, {}).names;
 }
 
-bool moveToTrash(const QString &path)
-{
-    QFile file(path);
-    if (file.moveToTrash())
-        return true;
-    return QFile::exists(path) && file.remove();
-}
-
 } // namespace Listing

@@ -24,6 +24,8 @@ FileListing scanFiles(const QString &folder, const QStringList &nameFilters = {}
 QStringList files(const QString &folder, const QStringList &nameFilters = {});
 // Subfolders.
 QStringList folders(const QString &folder);
-// Moves a file to the desktop's trash; deletes it where there is no trash.
+// Moves a file to the desktop's trash, making the trash folders where they
+// are missing (trash.cpp). False, with the file left where it was, when the
+// file is gone or no trash can take it.
 bool moveToTrash(const QString &path);
 } // namespace Listing

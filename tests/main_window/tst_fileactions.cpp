@@ -22,6 +22,7 @@ const QString BrowserSetting = QStringLiteral("ブラウザの設定が異常で
 const QString EditorSetting = QStringLiteral("Editerの設定が異常です。設定を見直して下さい。");
 const QString CommentToolSetting = QStringLiteral("ファイルの設定が異常です。設定を見直して下さい。");
 const QString NotForPictures = QStringLiteral("このボタンは、選択できません。");
+const QString NoTrash = QStringLiteral("ゴミ箱に移せません。ファイルを完全に削除します。");
 const QString Browser = QStringLiteral("/opt/browser/bin/browse");
 const QString Editor = QStringLiteral("/opt/editor/bin/edit --new");
 const QString CommentTool = QStringLiteral("/opt/velmo/bin/quillet");
@@ -105,6 +106,8 @@ class tst_FileActions : public QObject
 private slots:
     void deleteMovesPictureToTrash_data();
     void deleteMovesPictureToTrash();
+    void deleteWhereTheTrashIsMissingOrUnusable_data();
+    void deleteWhereTheTrashIsMissingOrUnusable();
     void deleteOnlyTakesPictures_data();
     void deleteOnlyTakesPictures();
     void deleteOfVanishedPictureHidesViewer();
@@ -161,6 +164,63 @@ void tst_FileActions::deleteMovesPictureToTrash()
     // Cancel leaves the picture on show.
     QCOMPARE(form.image1->isHidden(), deleted);
     QCOMPARE(form.Text5->text().isEmpty(), deleted);
+}
+
+void tst_FileActions::deleteWhereTheTrashIsMissingOrUnusable_data()
+{
+    QTest::addColumn<QString>("dataHome"); // below the test home; empty: the usual one
+    QTest::addColumn<bool>("earlier");     // the trash already holds a P1.jpg
+    QTest::addColumn<MessageBoxes::Answer>("answer");
+    QTest::addColumn<QString>("trashed"); // the name in the trash; empty: not trashed
+    QTest::addColumn<bool>("kept");
+
+    QTest::newRow("missing data folder: the trash is made")
+        << "fresh/share" << false << MessageBoxes::Answer::Ok << "P1.jpg" << false;
+    QTest::newRow("name taken in the trash") << "" << true << MessageBoxes::Answer::Ok << "P1.2.jpg" << false;
+    QTest::newRow("no trash possible, OK deletes for good")
+        << "blocked/share" << false << MessageBoxes::Answer::Ok << "" << false;
+    QTest::newRow("no trash possible, Cancel keeps it")
+        << "blocked/share" << false << MessageBoxes::Answer::Cancel << "" << true;
+}
+
+// The trash follows XDG_DATA_HOME and is made where missing; where it cannot
+// be made ("blocked" is a file), the user is asked before a deletion for good.
+void tst_FileActions::deleteWhereTheTrashIsMissingOrUnusable()
+{
+    QFETCH(QString, dataHome);
+    QFETCH(bool, earlier);
+    QFETCH(MessageBoxes::Answer, answer);
+    QFETCH(QString, trashed);
+    QFETCH(bool, kept);
+    ActionWindow velmo;
+    QVERIFY(Fixture::writeFile(velmo.home.path() + QStringLiteral("/blocked"), "a file\n"));
+    const QString trash = (dataHome.isEmpty() ? velmo.home.path() + QStringLiteral("/home/.local/share")
+                                              : velmo.home.path() + '/' + dataHome) +
+                          QStringLiteral("/Trash");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(trash.chopped(6)));
+    if (earlier) {
+        QVERIFY(QDir().mkpath(trash + QStringLiteral("/info")) && QDir().mkpath(trash + QStringLiteral("/files")));
+        QVERIFY(Fixture::writeFile(trash + QStringLiteral("/info/P1.jpg.trashinfo"), "[Trash Info]\n"));
+        QVERIFY(Fixture::writeFile(trash + QStringLiteral("/files/P1.jpg"), "earlier"));
+    }
+    velmo.fakes.messages.answers.enqueue(answer);
+    velmo.select(QStringLiteral("P1.jpg"));
+
+    QTest::mouseClick(velmo.form().cmdJPGDEL, Qt::LeftButton);
+
+    QCOMPARE(velmo.fakes.messages.texts(), trashed.isEmpty() ? QStringList{NoTrash} : QStringList());
+    QCOMPARE(QFile::exists(velmo.path(QStringLiteral("P1.jpg"))), kept);
+    QCOMPARE(velmo.listed(QStringLiteral("P1.jpg")), kept);
+    if (!trashed.isEmpty()) {
+        QVERIFY(QFile::exists(trash + QStringLiteral("/files/") + trashed));
+        const QByteArray info = Fixture::readFile(trash + QStringLiteral("/info/") + trashed + ".trashinfo");
+        QVERIFY2(info.startsWith("[Trash Info]\nPath=" + QFile::encodeName(velmo.path("P1.jpg")) + "\nDeletionDate="),
+                 info.constData());
+    }
+    if (earlier)
+        QCOMPARE(Fixture::readFile(trash + QStringLiteral("/files/P1.jpg")), QByteArray("earlier"));
+    // Nothing is scattered into the current folder.
+    QVERIFY(!QDir(QStringLiteral("files")).exists() && !QDir(QStringLiteral("info")).exists());
 }
 
 void tst_FileActions::deleteOnlyTakesPictures_data()

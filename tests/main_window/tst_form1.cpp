@@ -5,15 +5,17 @@
 #include "design/frmdesign.h"
 #include "settings/frmoptions.h"
 
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
-#include <QBuffer>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <fcntl.h>
@@ -49,6 +51,7 @@ private slots:
     void vanishedFolderIsReportedOncePerStep();
     void storedTextThatIsNoNumberStopsTheStart_data();
     void storedTextThatIsNoNumberStopsTheStart();
+    void storedPlaceIsUsed_data();
     void storedPlaceIsUsed();
     void startPathOpensAFolderOrShowsAPhoto_data();
     void startPathOpensAFolderOrShowsAPhoto();
@@ -72,6 +75,7 @@ private slots:
     void clickingTheSelectedFileShowsItAgain();
     void switchingToAnotherWindowKeepsThePicture();
     void adjustCaptionShowsTheAlbumBox();
+    void smallControlsDrawTheirTextWhole();
     void albumButtonWritesPages();
     void slideButtonWritesTheSlidePage_data();
     void slideButtonWritesTheSlidePage();
@@ -132,20 +136,32 @@ void tst_Form1::storedTextThatIsNoNumberStopsTheStart()
     QVERIFY(velmo.form().isVisible());
 }
 
+void tst_Form1::storedPlaceIsUsed_data()
+{
+    QTest::addColumn<int>("left"); // twips
+    QTest::addColumn<int>("top");
+    QTest::addColumn<QPoint>("kept"); // null: pulled onto the screen
+
+    QTest::newRow("whole on the screen") << 1500 << 750 << QPoint(100, 50);
+    QTest::newRow("mostly off to the lower right") << 9000 << 6000 << QPoint();
+    QTest::newRow("above and left of the screen") << -3000 << -1500 << QPoint();
+    QTest::newRow("on no screen") << 900000 << -900000 << QPoint();
+}
+
+// The whole window stays on the screen, not only its top left corner.
 void tst_Form1::storedPlaceIsUsed()
 {
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(QPoint, kept);
     VelmoWindows velmo;
-    velmo.store.write(Keys::Top, QStringLiteral("1500"));
-    velmo.store.write(Keys::Left, QStringLiteral("3000"));
+    velmo.store.write(Keys::Top, QString::number(top));
+    velmo.store.write(Keys::Left, QString::number(left));
     velmo.form().Form_Load();
-    QCOMPARE(velmo.form().pos(), QPoint(200, 100));
-
-    // A place on no screen comes back onto the primary screen.
-    VelmoWindows offScreen;
-    offScreen.store.write(Keys::Top, QStringLiteral("-900000"));
-    offScreen.store.write(Keys::Left, QStringLiteral("900000"));
-    offScreen.form().Form_Load();
-    QVERIFY(QGuiApplication::screenAt(offScreen.form().pos()));
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(room.contains(velmo.form().frameGeometry()));
+    if (!kept.isNull())
+        QCOMPARE(velmo.form().pos(), kept);
 }
 
 void tst_Form1::startPathOpensAFolderOrShowsAPhoto_data()
@@ -530,6 +546,24 @@ void tst_Form1::adjustCaptionShowsTheAlbumBox()
     form.Check5->click();
     QCOMPARE(form.Check5->text(), QStringLiteral("Adjust W 135X H 100"));
     QVERIFY(velmo.forms.hasDesign());
+}
+
+// The filter boxes are 12 pixels high and the path line 10: their fonts and
+// check marks are sized to fit, not clipped.
+void tst_Form1::smallControlsDrawTheirTextWhole()
+{
+    VelmoWindows velmo;
+    Form1 &form = velmo.form();
+    form.Form_Load();
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{form.Text5, form.Text6, form.Check1, form.Check2, form.Check3})
+        QVERIFY2(QFontMetrics(control->font()).height() <= control->height(), qPrintable(control->objectName()));
+    for (QCheckBox *box : {form.Check1, form.Check2, form.Check3}) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        QVERIFY2(box->rect().contains(box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box)),
+                 qPrintable(box->objectName()));
+    }
 }
 
 void tst_Form1::albumButtonWritesPages()
