@@ -6,12 +6,19 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <string>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr int BarCells = 20;
+constexpr int BarCells = 10;
+
+// Columns of the terminal on stderr; a line must stay shorter to be drawn over.
+int terminalColumns()
+{
+    winsize size = {};
+    return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
 
 void printLine(const QString &text)
 {
@@ -61,7 +68,7 @@ void TerminalView::showProgress(bool visible)
         clearLine();
 }
 
-// "[#####               ]  25% thumbnails 12/50: 12 made, 0 up to date",
+// "[##        ]  24% thumbnails 12/50: 12 made, 0 up to date",
 // drawn over itself; the count of the last item gives exactly 100%.
 void TerminalView::setProgressCount(const QString &phase, int done, int total, const QString &detail)
 {
@@ -77,6 +84,7 @@ void TerminalView::setProgressCount(const QString &phase, int done, int total, c
                        .arg(total);
     if (!detail.isEmpty())
         line += QStringLiteral(": ") + detail;
+    line.truncate(terminalColumns()); // the carriage return takes no column
     std::fputs((line + QStringLiteral("\033[K")).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     m_drawn = true;
