@@ -14,6 +14,7 @@
 #include <string.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <jerror.h>
@@ -186,11 +187,24 @@ static int is_copied(const jpeg_saved_marker_ptr m) {
           memcmp(m->data, "ICC_PROFILE\0", 12) == 0);
 }
 
+/* A source modified in the last seconds may be written again within the same
+ * time stamp (kept to a clock tick, or to two seconds on FAT) without its
+ * length or time showing it. Its file gets no record, so it is never taken as
+ * current, and the next build reduces it again. */
+#define SETTLED_SECONDS 2
+
+static int settled(const struct stat *st) {
+  struct timespec now;
+  return clock_gettime(CLOCK_REALTIME, &now) == 0 && st->st_mtim.tv_sec + SETTLED_SECONDS < now.tv_sec;
+}
+
 /* The record of what this file is made from (rdctjpeg_record.h), written
  * with a zero length; finish_record() fills in the length once the whole
- * file is encoded. A name too long for a record leaves the file without one,
- * so it is never taken as current. */
+ * file is encoded. A name too long for a record, or a source that has not
+ * settled, leaves the file without one, so it is never taken as current. */
 static void write_record(struct job *job, int denominator, const char *text) {
+  if (!settled(&job->source))
+    return;
   char record[RDCTJPEG_RECORD_MAX];
   const char *slash = strrchr(job->source_path, '/');
   int n = rdctjpeg_format_record(record, sizeof record, 0, denominator, text, (long long)job->source.st_size,

@@ -19,6 +19,9 @@
  * part). The number after the slash changes whenever the library would write
  * other bytes for the same source, scale and text.
  *
+ * A source modified less than about two seconds before it was read gets no
+ * record: it could still change without its length or time showing it.
+ *
  * A reduction of the same source at the same scale with the same text writes
  * the same record and the same bytes. So a caller that finds in an existing
  * file exactly the record it would expect (the file's own length included)

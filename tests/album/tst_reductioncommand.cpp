@@ -257,6 +257,9 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
     const QString a = folder + "/a.jpg", b = folder + "/b.jpg", thumbA = folder + "/s_a.jpg";
     QVERIFY(Fixture::makeJpeg(a, 64, 48));
     QVERIFY(Fixture::makeJpeg(b, 80, 60, Qt::blue));
+    // Photos modified in the last seconds are never taken as current.
+    const timespec anHourAgo = {::time(nullptr) - 3600, 123456789};
+    QVERIFY(setModified(a, anHourAgo) && setModified(b, anHourAgo));
     SettingsStore store(home.configFile());
     store.write(Keys::JPEGReduction, "2");
     AlbumControls controls{folder};

@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -219,6 +220,12 @@ void tst_VelmoAlbum::thumbnailOutcome()
     QVERIFY(QFile::copy(RDCTJPEG_BUILT_LIBRARY, home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
     addImages(folder, 2);
     QVERIFY(Fixture::writeFile(folder + "/bad.jpg", "not a picture"));
+    // Photos modified in the last seconds are never taken as current.
+    for (const QString name : {"/p1.jpg", "/p2.jpg"}) {
+        QFile photo(folder + name);
+        QVERIFY(photo.open(QIODevice::ReadWrite));
+        QVERIFY(photo.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
     const auto outcome = [](int made, int upToDate, int notMade) {
         return AlbumText::pagesWritten(3, 1) + ' ' + AlbumText::thumbnailOutcome(made, upToDate, notMade) + '\n';
     };
