@@ -66,6 +66,7 @@ public:
         int rowWidth = 1;
         int photosPerPage = 6;
         bool thumbnailMode = false;
+        QSet<QString> withoutThumbnail; // images whose thumbnail could not be made
     };
 
     PageWriter(const ImageList &images, const AlbumControls &controls, const DesignValues &design, Layout layout,
@@ -106,6 +107,7 @@ private:
         const QString name = AlbumPage::fileName(page);
         if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
+        m_view.setProgressCount(AlbumText::PagesPhase, page, totalPages());
     }
 
     int totalPages() const
@@ -173,10 +175,10 @@ private:
     }
 
     // In thumbnail mode the reduced copy, unless its reduction failed: then
-    // the full image, so that the page never shows a missing picture.
+    // the full image, so that the page never shows a missing or stale picture.
     QString thumbnailSource(const QString &name) const
     {
-        if (!m_layout.thumbnailMode)
+        if (!m_layout.thumbnailMode || m_layout.withoutThumbnail.contains(name))
             return name;
         const QString thumbnail = thumbnailName(name);
         return QFileInfo(Paths::join(m_images.folder, thumbnail)).isFile() ? thumbnail : name;
@@ -196,6 +198,19 @@ private:
     int m_next = 0;
     int m_onPage = 0;
 };
+
+// The pages written (or not), and in thumbnail mode what became of the thumbnails.
+QString finalStatus(const AlbumBuildResult &result)
+{
+    QString status = result.unwrittenPages.isEmpty() ? AlbumText::pagesWritten(result.imageCount, result.pageCount)
+                                                     : AlbumText::pagesNotWritten(result.unwrittenPages);
+    if (result.thumbnailMode) {
+        const ThumbnailCounts &counts = result.thumbnails;
+        status +=
+            QLatin1Char(' ') + AlbumText::thumbnailOutcome(counts.made, counts.upToDate, int(counts.notMade.size()));
+    }
+    return status;
+}
 
 } // namespace
 
@@ -217,8 +232,18 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, B
     layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary())
                            && controls.TXTJPEGReduction != QLatin1String("1");
     result.thumbnailMode = layout.thumbnailMode;
-    const ImageList images = layout.thumbnailMode ? cmdRdctJPEG_Click(controls, store, view, reduction)
-                                                  : PrepareFolder(controls.folder, controls.CheckWarningJPG, view);
+    ImageList images;
+    if (layout.thumbnailMode) {
+        const ReductionResult reduced =
+            cmdRdctJPEG_Click(controls, store, view, reduction,
+                              controls.remakeThumbnails ? Thumbnails::RemakeAll : Thumbnails::KeepCurrent);
+        images = reduced.images;
+        result.thumbnails = reduced.thumbnails;
+        for (const NotMadeThumbnail &image : reduced.thumbnails.notMade)
+            layout.withoutThumbnail.insert(image.name);
+    } else {
+        images = PrepareFolder(controls.folder, controls.CheckWarningJPG, view);
+    }
     result.imageCount = images.count();
 
     if (images.count() > 0) {
@@ -235,8 +260,7 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, B
         if (deleteOld && result.unwrittenPages.isEmpty())
             deleteOldPages(images.folder, result.pageCount);
         view.refreshFileList();
-        view.setStatus(result.unwrittenPages.isEmpty() ? AlbumText::pagesWritten(result.imageCount, result.pageCount)
-                                                       : AlbumText::pagesNotWritten(result.unwrittenPages));
+        view.setStatus(finalStatus(result));
         view.setAlbumFilter(true);
     }
     view.showProgress(false);

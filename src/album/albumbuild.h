@@ -28,6 +28,7 @@ struct AlbumControls
     bool CheckWarningJPG = false;   // delete old thumbnails first
     bool CheckTARGET = false;       // links open a new window
     bool Check5 = true;             // "Adjust": size thumbnails by the box
+    bool remakeThumbnails = false;  // reduce every image, current thumbnails too
 };
 
 // What one build did.
@@ -38,6 +39,7 @@ struct AlbumBuildResult
     QStringList unwrittenPages;  // pages that could not be written
     int carriedComments = 0;     // comments taken over from the old pages
     bool thumbnailMode = false;
+    ThumbnailCounts thumbnails;  // in thumbnail mode
 };
 
 // The album build of the main window's Album button, shared with velmo-album.

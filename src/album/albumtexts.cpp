@@ -24,4 +24,15 @@ QString picturesLeftOut(const QStringList &names)
         .arg(names.join(QStringLiteral(", ")));
 }
 
+QString thumbnailCounts(int made, int upToDate, int notMade)
+{
+    const QString counts = QStringLiteral("%1 made, %2 up to date").arg(made).arg(upToDate);
+    return notMade > 0 ? counts + QStringLiteral(", %1 not made").arg(notMade) : counts;
+}
+
+QString thumbnailOutcome(int made, int upToDate, int notMade)
+{
+    return ThumbnailsPhase + QStringLiteral(": ") + thumbnailCounts(made, upToDate, notMade);
+}
+
 } // namespace AlbumText

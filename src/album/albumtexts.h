@@ -22,4 +22,13 @@ QString pagesWritten(int imageCount, int pageCount);
 QString pagesNotWritten(const QStringList &pages);
 // "1 個の画像を除きました (名前が UTF-8 ではありません): caf\xE9.jpg"
 QString picturesLeftOut(const QStringList &names);
+
+// The phases a progress count names.
+inline const QString ThumbnailsPhase = QStringLiteral("thumbnails");
+inline const QString PagesPhase = QStringLiteral("pages");
+// "12 made, 988 up to date", and ", 3 not made" when some could not be made.
+QString thumbnailCounts(int made, int upToDate, int notMade);
+// The end of the final status in thumbnail mode:
+// "thumbnails: 12 made, 988 up to date".
+QString thumbnailOutcome(int made, int upToDate, int notMade);
 } // namespace AlbumText

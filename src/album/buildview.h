@@ -19,6 +19,15 @@ public:
     // Width of the progress bar in twips; 8000 is the full bar.
     virtual void setProgressWidth(double twips) = 0;
     virtual double progressWidth() const = 0;
+    // done of total items of a phase (AlbumText::ThumbnailsPhase, PagesPhase),
+    // with what became of them so far; the window shows the bar alone.
+    virtual void setProgressCount(const QString &phase, int done, int total, const QString &detail = {})
+    {
+        Q_UNUSED(phase);
+        Q_UNUSED(done);
+        Q_UNUSED(total);
+        Q_UNUSED(detail);
+    }
     virtual void setStatus(const QString &text) = 0;
     virtual QString status() const = 0;
     // Something the command left out; it stays in view (terminal, status

@@ -4,6 +4,7 @@
 #include "album/albumbuild.h"
 #include "album/albumtexts.h"
 #include "album/buildview.h"
+#include "album/reductionrecord.h"
 #include "album/reductionrunner.h"
 #include "lang/failuretext.h"
 #include "platform/failure.h"
@@ -13,8 +14,10 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <limits>
 #include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -33,7 +36,51 @@ int denominatorOf(const QString &setting)
     return 0;
 }
 
-void reduceImages(const ImageList &images, const QString &setting, BuildView &view, const ReductionEntry &entry)
+// Counts every image once, as its result arrives.
+class Tally
+{
+public:
+    explicit Tally(const ImageList &images)
+        : m_images(images)
+        , m_results(size_t(images.count()), NoResult)
+    {}
+
+    int done() const { return m_done; }
+    const ThumbnailCounts &counts() const { return m_counts; }
+
+    void add(int index, int result)
+    {
+        m_results[size_t(index)] = result;
+        ++m_done;
+        if (result == 0)
+            ++m_counts.made;
+        else if (result == ThumbnailUpToDate)
+            ++m_counts.upToDate;
+    }
+
+    // The counts with the images not made in album order; when the command
+    // ended early, every image without a result counts as not made (code 0).
+    ThumbnailCounts finish(bool ended)
+    {
+        for (int i = 0; i < m_images.count(); ++i) {
+            const int result = m_results[size_t(i)];
+            if (result == NoResult ? ended : result != 0 && result != ThumbnailUpToDate)
+                m_counts.notMade.append({m_images.names.at(i), result == NoResult ? 0 : result});
+        }
+        return m_counts;
+    }
+
+private:
+    static constexpr int NoResult = std::numeric_limits<int>::min();
+
+    const ImageList &m_images;
+    std::vector<int> m_results;
+    ThumbnailCounts m_counts;
+    int m_done = 0;
+};
+
+void reduceImages(const ImageList &images, const QString &setting, Thumbnails thumbnails, BuildView &view,
+                  const ReductionEntry &entry, Tally &tally)
 {
     view.showProgress(true);
     view.setProgressWidth(0);
@@ -42,19 +89,30 @@ void reduceImages(const ImageList &images, const QString &setting, BuildView &vi
         return;
 
     const double step = 8000.0 / images.count();
-    const auto imageDone = [&view, step](int /*index*/, int /*result*/) {
+    const auto advance = [&view, step] {
         view.setProgressWidth(view.progressWidth() + step);
         view.refreshFileList();
     };
     const int denominator = denominatorOf(setting);
     if (denominator == 0) {
         for (int i = 0; i < images.count(); ++i)
-            imageDone(i, 0);
+            advance();
         return;
     }
-    // An image whose reduction fails keeps no "s_" file; its page then shows
-    // the full image instead (see the album build).
-    runReductions(ReductionJob{images.folder, images.names, denominator}, entry(), imageDone);
+    const auto imageDone = [&](int index, int result) {
+        tally.add(index, result);
+        const ThumbnailCounts &counts = tally.counts();
+        view.setProgressCount(
+            AlbumText::ThumbnailsPhase, tally.done(), images.count(),
+            AlbumText::thumbnailCounts(counts.made, counts.upToDate, tally.done() - counts.made - counts.upToDate));
+        advance();
+    };
+    ReductionJob job{images.folder, images.names, denominator};
+    if (thumbnails == Thumbnails::KeepCurrent)
+        job.isCurrent = thumbnailIsCurrent;
+    // An image whose reduction fails keeps no new "s_" file; its page then
+    // shows the full image instead (see the album build).
+    runReductions(job, entry(), imageDone);
 }
 
 void finish(BuildView &view)
@@ -106,15 +164,19 @@ ReductionEntry installedReductionLibrary()
     return installedEntryPoint;
 }
 
-ImageList cmdRdctJPEG_Click(AlbumControls &controls, SettingsStore &store, BuildView &view, const ReductionEntry &entry)
+ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, SettingsStore &store, BuildView &view,
+                                  const ReductionEntry &entry, Thumbnails thumbnails)
 {
     controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
-    ImageList images = PrepareFolder(controls.folder, controls.CheckWarningJPG, view);
+    ReductionResult result{PrepareFolder(controls.folder, controls.CheckWarningJPG, view), {}};
+    Tally tally(result.images);
     try {
-        reduceImages(images, controls.TXTJPEGReduction, view, entry);
+        reduceImages(result.images, controls.TXTJPEGReduction, thumbnails, view, entry, tally);
         finish(view);
+        result.thumbnails = tally.finish(false);
     } catch (const Failure &failure) {
         report(failure, view);
+        result.thumbnails = tally.finish(true);
     }
-    return images;
+    return result;
 }

@@ -4,6 +4,9 @@
 #include "album/preparation.h"
 #include "album/reductionlibrary.h"
 
+#include <QList>
+#include <QString>
+
 #include <functional>
 
 struct AlbumControls;
@@ -18,11 +21,40 @@ using ReductionEntry = std::function<ReduceFn()>;
 // and stays loaded for the life of the program; safe from any thread.
 ReductionEntry installedReductionLibrary();
 
+// Whether the reduction command reduces every image or keeps the thumbnails
+// that are certain to be what a new reduction would write.
+enum class Thumbnails { RemakeAll, KeepCurrent };
+
+// An image that got no thumbnail, with the library's code (RDCTJPEG_E_...),
+// or 0 when the command ended before reducing it.
+struct NotMadeThumbnail
+{
+    QString name;
+    int code = 0;
+};
+
+// What became of the thumbnails of one reduction command.
+struct ThumbnailCounts
+{
+    int made = 0;
+    int upToDate = 0;
+    QList<NotMadeThumbnail> notMade; // in album order
+};
+
+struct ReductionResult
+{
+    ImageList images;
+    ThumbnailCounts thumbnails;
+};
+
 // The reduction command of the main window's hidden button: reads
 // "JPEGReduction" into TXTJPEGReduction, runs the preparation pass and writes
 // "s_" + name, reduced by the setting's denominator (2, 4 or 8), beside every
-// image, in album order on every core. A failure ends the command with the
+// image, in album order on every core; with KeepCurrent a thumbnail that is
+// already current stays as it is. A failure ends the command with the
 // message its number calls for (none for 5 and 13), leaving the progress bar
-// and the busy pointer for the caller. Returns the preparation pass's images.
-ImageList cmdRdctJPEG_Click(AlbumControls &controls, SettingsStore &store, BuildView &view,
-                            const ReductionEntry &entry = installedReductionLibrary());
+// and the busy pointer for the caller, and every image it has not reduced
+// counts as not made. Returns the preparation pass's images and the counts.
+ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, SettingsStore &store, BuildView &view,
+                                  const ReductionEntry &entry = installedReductionLibrary(),
+                                  Thumbnails thumbnails = Thumbnails::RemakeAll);

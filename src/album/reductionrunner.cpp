@@ -103,7 +103,9 @@ void runReductions(const ReductionJob &job, ReduceFn fn,
     };
     auto work = [&] {
         for (int i = queue.take(); i >= 0; i = queue.take()) {
-            if (job.pixelCount(folder.filePath(job.names.at(i))) > job.alonePixels) {
+            if (job.isCurrent && job.isCurrent(sources[i], destinations[i], denominator, text)) {
+                queue.put(i, ThumbnailUpToDate);
+            } else if (job.pixelCount(folder.filePath(job.names.at(i))) > job.alonePixels) {
                 std::unique_lock alone(memory);
                 queue.put(i, reduce(i));
             } else {

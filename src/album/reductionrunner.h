@@ -9,6 +9,15 @@
 
 #include <functional>
 
+// What finished() gets for an image whose thumbnail was found current and
+// left as it is; the library's own codes are 0 and up.
+inline constexpr int ThumbnailUpToDate = -1;
+
+// Whether the thumbnail (second path) is what reducing the source (first
+// path) at the denominator with the text would write; paths encoded.
+using ThumbnailCheck =
+    std::function<bool(const QByteArray &source, const QByteArray &thumbnail, int denominator, const QByteArray &text)>;
+
 // The pixel count of the picture at a path, from its header; 0 when unknown.
 using PixelCount = std::function<qint64(const QString &path)>;
 qint64 headerPixelCount(const QString &path);
@@ -25,13 +34,16 @@ struct ReductionJob
     // (about 3 bytes a pixel), so two big ones at once could exhaust memory.
     qint64 alonePixels = 40'000'000;
     PixelCount pixelCount = headerPixelCount;
+    // When set, an image whose thumbnail it finds current is not reduced:
+    // finished() gets ThumbnailUpToDate. Empty: every image is reduced.
+    ThumbnailCheck isCurrent = nullptr;
 };
 
 // Reduces job.names on one worker thread per core. Images are handed out in
 // list order; each worker holds one image at a time, and a big one is
 // reduced alone. finished(index, result)
 // runs on the calling thread, once per image in the order the images complete,
-// result being fn's return code (0 = done). The calling thread only waits for
+// result being fn's return code (0 = done) or ThumbnailUpToDate. The calling thread only waits for
 // results meanwhile: it processes no events. Returns when every image is done.
 // If finished throws, no further image is started, running ones complete, and
 // the exception propagates. workers = 0 means one per core.

@@ -18,7 +18,7 @@
 
 namespace {
 
-enum ExitCode { Done = 0, NotWritten = 1, BadCommandLine = 2 };
+enum ExitCode { Done = 0, NotWritten = 1, BadCommandLine = 2, ThumbnailsNotMade = 3 };
 
 const QString ProgramName = QStringLiteral("velmo-album");
 
@@ -46,6 +46,8 @@ struct Options
     bool adjust = true;
     bool album = true;
     bool slide = false;
+    bool quiet = false;
+    bool force = false;
 };
 
 // The controls of a freshly started main window: the hidden fields' initial
@@ -81,7 +83,10 @@ QString parse(const QStringList &arguments, Options &options)
                                    QStringLiteral("Write the album pages (done unless only --slide is given)."));
     const QCommandLineOption slide(QStringLiteral("slide"),
                                    QStringLiteral("Write the slide page Slide.html (after the album with --album)."));
-    parser.addOptions({yes, keep, noAdjust, album, slide});
+    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print errors only."));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Make every thumbnail again, also those that are up to date."));
+    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force});
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
 
     if (!parser.parse(arguments))
@@ -103,6 +108,8 @@ QString parse(const QStringList &arguments, Options &options)
     options.adjust = !parser.isSet(noAdjust);
     options.slide = parser.isSet(slide);
     options.album = parser.isSet(album) || !options.slide;
+    options.quiet = parser.isSet(quiet);
+    options.force = parser.isSet(force);
     return {};
 }
 
@@ -129,26 +136,33 @@ int runVelmoAlbum(const QStringList &arguments)
     Options options;
     if (const QString problem = parse(arguments, options); !problem.isEmpty())
         return fail(BadCommandLine, problem);
-    TerminalView view(options.oldPages);
+    TerminalView view(options.oldPages, options.quiet);
     if (const QString problem = folderProblem(options.folder, view); !problem.isEmpty())
         return fail(NotWritten, problem);
 
     SettingsStore store;
     SystemClock clock;
     AlbumControls controls = startupControls(options, store);
+    controls.remakeThumbnails = options.force;
     const auto design = [&store] { return loadDesignValues(store); };
 
+    int code = Done;
     if (options.album) {
         const AlbumBuildResult result = cmdAlbum_Click(controls, store, view, clock, design);
+        view.reportNotMade(result.thumbnails.notMade);
         if (!result.unwrittenPages.isEmpty())
             return fail(NotWritten, view.status());
-        printTo(stdout, view.status());
-        if (result.carriedComments > 0)
-            printTo(stdout, carriedComments(result.carriedComments));
+        if (!options.quiet) {
+            printTo(stdout, view.status());
+            if (result.carriedComments > 0)
+                printTo(stdout, carriedComments(result.carriedComments));
+        }
+        if (!result.thumbnails.notMade.isEmpty())
+            code = ThumbnailsNotMade;
     }
     // After the album, the thumbnails are the ones its pages have just taken.
     const bool deleteThumbnails = controls.CheckWarningJPG && !options.album;
     if (options.slide && cmdOMAKE_Click(options.folder, deleteThumbnails, view, clock, design).failureCode != 0)
         return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
-    return Done;
+    return code;
 }

@@ -1,69 +1,96 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmoalbum_terminalview.h"
 
+#include "rdctjpeg/rdctjpeg.h"
+
 #include <QTextStream>
 
-#include <algorithm>
-#include <string>
+#include <cstdio>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr double FullBar = 8000.0;
-constexpr int BarCells = 40;
+constexpr int BarCells = 10;
+
+// Columns of the terminal on stderr; a line must stay shorter to be drawn over.
+int terminalColumns()
+{
+    winsize size = {};
+    return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
+}
 
 void printLine(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stderr);
-    std::fputc('\n', stderr);
+    std::fputs((text + QLatin1Char('\n')).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
+}
+
+// Why the reduction library made no thumbnail, by its return code.
+QString reason(int code)
+{
+    switch (code) {
+    case RDCTJPEG_E_NOT_REGULAR:
+        return QStringLiteral("not a regular file");
+    case RDCTJPEG_E_OPEN:
+        return QStringLiteral("cannot be read");
+    case RDCTJPEG_E_DECODE:
+        return QStringLiteral("not a JPEG picture, or damaged");
+    case RDCTJPEG_E_TOO_LARGE:
+        return QStringLiteral("too large");
+    case RDCTJPEG_E_TOO_MANY_SCANS:
+        return QStringLiteral("too many scans");
+    case RDCTJPEG_E_WRITE:
+        return QStringLiteral("the thumbnail cannot be written");
+    case 0:
+        return QStringLiteral("the reduction ended before it");
+    default:
+        return QStringLiteral("reduction failed with code %1").arg(code);
+    }
 }
 
 } // namespace
 
-TerminalView::TerminalView(OldPages oldPages)
-    : m_oldPages(oldPages), m_barOnTerminal(isatty(STDERR_FILENO))
-{
-}
+TerminalView::TerminalView(OldPages oldPages, bool quiet)
+    : m_oldPages(oldPages)
+    , m_quiet(quiet)
+    , m_lineOnTerminal(!quiet && isatty(STDERR_FILENO))
+{}
 
 TerminalView::~TerminalView()
 {
-    clearBar();
+    clearLine();
 }
 
 void TerminalView::showProgress(bool visible)
 {
-    m_visible = visible;
-    if (visible)
-        drawBar();
-    else
-        clearBar();
+    if (!visible)
+        clearLine();
 }
 
-void TerminalView::setProgressWidth(double twips)
+// "[##        ]  24% thumbnails 12/50: 12 made, 0 up to date",
+// drawn over itself; the count of the last item gives exactly 100%.
+void TerminalView::setProgressCount(const QString &phase, int done, int total, const QString &detail)
 {
-    m_width = twips;
-    if (m_visible)
-        drawBar();
-}
-
-// Redraws only when the shown percentage changes.
-void TerminalView::drawBar()
-{
-    if (!m_barOnTerminal)
+    if (!m_lineOnTerminal || total <= 0)
         return;
-    const int percent = int(std::clamp(m_width / FullBar, 0.0, 1.0) * 100);
-    if (m_drawn && percent == m_drawnPercent)
-        return;
+    const int percent = int(qint64(done) * 100 / total);
     const int filled = percent * BarCells / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%%", std::string(filled, '#').c_str(), std::string(BarCells - filled, ' ').c_str(),
-                 percent);
+    QString line = QStringLiteral("\r[%1%2] %3% %4 %5/%6")
+                       .arg(QString(filled, QLatin1Char('#')), QString(BarCells - filled, QLatin1Char(' ')))
+                       .arg(percent, 3)
+                       .arg(phase)
+                       .arg(done)
+                       .arg(total);
+    if (!detail.isEmpty())
+        line += QStringLiteral(": ") + detail;
+    line.truncate(terminalColumns()); // the carriage return takes no column
+    std::fputs((line + QStringLiteral("\033[K")).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     m_drawn = true;
-    m_drawnPercent = percent;
 }
 
-void TerminalView::clearBar()
+void TerminalView::clearLine()
 {
     if (!m_drawn)
         return;
@@ -82,9 +109,10 @@ bool TerminalView::askDeleteOldPages(const QString &question)
     case OldPages::Ask:
         break;
     }
-    clearBar();
+    clearLine();
     if (!isatty(STDIN_FILENO)) {
-        printLine(QStringLiteral("velmo-album: old album pages kept (no terminal to ask; use --yes or --keep)"));
+        if (!m_quiet)
+            printLine(QStringLiteral("velmo-album: old album pages kept (no terminal to ask; use --yes or --keep)"));
         return false;
     }
     std::fputs((question + QStringLiteral(" [y/N] ")).toLocal8Bit().constData(), stderr);
@@ -103,6 +131,13 @@ void TerminalView::warn(const QString &text)
 
 void TerminalView::showMessage(const QString &text, MessageBoxes::Icon)
 {
-    clearBar();
+    clearLine();
     printLine(QStringLiteral("velmo-album: ") + text);
+}
+
+void TerminalView::reportNotMade(const QList<NotMadeThumbnail> &images)
+{
+    clearLine();
+    for (const NotMadeThumbnail &image : images)
+        printLine(QStringLiteral("velmo-album: no thumbnail for %1: %2").arg(image.name, reason(image.code)));
 }

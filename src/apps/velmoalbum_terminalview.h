@@ -2,27 +2,28 @@
 #pragma once
 
 #include "album/buildview.h"
+#include "album/reductioncommand.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <cstdio>
-
-// The window of a long command, on a terminal: a progress bar on stderr when
-// stderr is a terminal, messages on stderr, and the old-pages question
-// answered by an option or, on a terminal, by the user.
+// The window of a long command, on a terminal: when stderr is a terminal, a
+// progress line there naming the phase and its counts ("thumbnails 12/50");
+// messages on stderr, and the old-pages question answered by an option or,
+// on a terminal, by the user. Quiet: errors only.
 class TerminalView : public BuildView
 {
 public:
     enum class OldPages { Ask, Delete, Keep };
 
-    explicit TerminalView(OldPages oldPages);
+    TerminalView(OldPages oldPages, bool quiet);
     ~TerminalView() override;
 
     void clearViewer() override {}
     void showProgress(bool visible) override;
-    void setProgressWidth(double twips) override;
+    void setProgressWidth(double twips) override { m_width = twips; }
     double progressWidth() const override { return m_width; }
+    void setProgressCount(const QString &phase, int done, int total, const QString &detail) override;
     void setStatus(const QString &text) override { m_status = text; }
     QString status() const override { return m_status; }
     // Each warning once, though the album and the slide page both prepare.
@@ -33,15 +34,16 @@ public:
     bool askDeleteOldPages(const QString &question) override;
     void showMessage(const QString &text, MessageBoxes::Icon icon) override;
 
+    // One line on stderr for every image that got no thumbnail, with the reason.
+    void reportNotMade(const QList<NotMadeThumbnail> &images);
+
 private:
-    void drawBar();
-    void clearBar();
+    void clearLine();
 
     const OldPages m_oldPages;
-    const bool m_barOnTerminal;
-    bool m_visible = false;
+    const bool m_quiet;
+    const bool m_lineOnTerminal;
     bool m_drawn = false;
-    int m_drawnPercent = -1;
     double m_width = 0;
     QString m_status;
     QStringList m_warnings;

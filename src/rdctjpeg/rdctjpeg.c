@@ -1,8 +1,9 @@
 /* SPDX-License-Identifier: GPL-3.0-or-later
  * RdctJPEG: scaled decode with libjpeg, encode again, write beside the target
- * and rename into place. Every call owns all of its state (reentrant). */
+ * and put into place whole. Every call owns all of its state (reentrant). */
 #define _GNU_SOURCE
 #include "rdctjpeg.h"
+#include "rdctjpeg_record.h"
 
 #include <errno.h>
 #include <fcntl.h>
@@ -13,6 +14,7 @@
 #include <string.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <jerror.h>
@@ -52,8 +54,11 @@ struct job {
   struct memory_dest dest;
   struct scan_monitor monitor;
   int in_created, out_created;
+  const char *source_path;
+  struct stat source; /* as found when the source was opened */
   unsigned char *file;
   size_t file_size;
+  size_t record_digits; /* offset of the record's length digits in dest, 0: no record */
 };
 
 static void fail(j_common_ptr cinfo, int code) {
@@ -136,19 +141,20 @@ static int read_source(const char *path, struct job *job) {
   int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0)
     return RDCTJPEG_E_OPEN;
-  struct stat st;
+  const struct stat *st = &job->source;
   int code = RDCTJPEG_OK;
-  if (fstat(fd, &st) != 0)
+  job->source_path = path;
+  if (fstat(fd, &job->source) != 0)
     code = RDCTJPEG_E_OPEN;
-  else if (!S_ISREG(st.st_mode))
+  else if (!S_ISREG(st->st_mode))
     code = RDCTJPEG_E_NOT_REGULAR;
-  else if (st.st_size == 0)
+  else if (st->st_size == 0)
     code = RDCTJPEG_E_DECODE;
-  else if ((long long)st.st_size > RDCTJPEG_MAX_FILE_BYTES)
+  else if ((long long)st->st_size > RDCTJPEG_MAX_FILE_BYTES)
     code = RDCTJPEG_E_TOO_LARGE;
-  else if (!(job->file = malloc((size_t)st.st_size)))
+  else if (!(job->file = malloc((size_t)st->st_size)))
     code = RDCTJPEG_E_TOO_LARGE;
-  size_t size = code == RDCTJPEG_OK ? (size_t)st.st_size : 0, done = 0;
+  size_t size = code == RDCTJPEG_OK ? (size_t)st->st_size : 0, done = 0;
   while (done < size) {
     ssize_t n = read(fd, job->file + done, size - done);
     if (n < 0 && errno == EINTR)
@@ -181,9 +187,49 @@ static int is_copied(const jpeg_saved_marker_ptr m) {
           memcmp(m->data, "ICC_PROFILE\0", 12) == 0);
 }
 
+/* A source modified in the last seconds may be written again within the same
+ * time stamp (kept to a clock tick, or to two seconds on FAT) without its
+ * length or time showing it. Its file gets no record, so it is never taken as
+ * current, and the next build reduces it again. */
+#define SETTLED_SECONDS 2
+
+static int settled(const struct stat *st) {
+  struct timespec now;
+  return clock_gettime(CLOCK_REALTIME, &now) == 0 && st->st_mtim.tv_sec + SETTLED_SECONDS < now.tv_sec;
+}
+
+/* The record of what this file is made from (rdctjpeg_record.h), written
+ * with a zero length; finish_record() fills in the length once the whole
+ * file is encoded. A name too long for a record, or a source that has not
+ * settled, leaves the file without one, so it is never taken as current. */
+static void write_record(struct job *job, int denominator, const char *text) {
+  if (!settled(&job->source))
+    return;
+  char record[RDCTJPEG_RECORD_MAX];
+  const char *slash = strrchr(job->source_path, '/');
+  int n = rdctjpeg_format_record(record, sizeof record, 0, denominator, text, (long long)job->source.st_size,
+                                 (long long)job->source.st_mtim.tv_sec, job->source.st_mtim.tv_nsec,
+                                 slash ? slash + 1 : job->source_path);
+  if (n < 0)
+    return;
+  jpeg_write_marker(&job->out, JPEG_COM, (const JOCTET *)record, (unsigned int)n);
+  /* The marker went straight into the memory destination. */
+  size_t end = (size_t)(job->dest.pub.next_output_byte - job->dest.data);
+  job->record_digits = end - (size_t)n + sizeof RDCTJPEG_RECORD_TAG - 1;
+}
+
+static void finish_record(struct job *job) {
+  if (job->record_digits == 0)
+    return;
+  size_t value = job->dest.length;
+  unsigned char *digits = job->dest.data + job->record_digits;
+  for (int i = RDCTJPEG_RECORD_LENGTH_DIGITS - 1; i >= 0; --i, value /= 10)
+    digits[i] = (unsigned char)('0' + value % 10);
+}
+
 /* Decodes job->file at 1/denominator and encodes the result into job->dest.
  * Every resource lives in *job, so the caller frees it whichever way we leave. */
-static int reduce(struct job *job, int denominator, int quality) {
+static int reduce(struct job *job, int denominator, int quality, const char *text) {
   struct jpeg_decompress_struct *in = &job->in;
   struct jpeg_compress_struct *out = &job->out;
 
@@ -253,6 +299,7 @@ static int reduce(struct job *job, int denominator, int quality) {
   for (jpeg_saved_marker_ptr m = in->marker_list; m; m = m->next)
     if (is_copied(m))
       jpeg_write_marker(out, m->marker, m->data, m->data_length);
+  write_record(job, denominator, text);
 
   JSAMPARRAY rows = (*in->mem->alloc_sarray)((j_common_ptr)in, JPOOL_IMAGE,
       in->output_width * (JDIMENSION)in->output_components, ROWS_PER_STEP);
@@ -261,41 +308,47 @@ static int reduce(struct job *job, int denominator, int quality) {
     jpeg_write_scanlines(out, rows, n);
   }
   jpeg_finish_compress(out);
+  finish_record(job);
   return RDCTJPEG_OK;
 }
 
-/* Temporary name ".<name>.XXXXXXXX" in the destination's folder, so that the
- * rename stays within one file system and the file stays out of listings. */
-static char *temporary_name(const char *destination) {
+/* Stale temporaries of a killed call are recognised, and removed, by this prefix. */
+#define TEMPORARY_PREFIX ".velmo-thumb-"
+#define RANDOM_CHARACTERS 6
+/* Not a result: the unnamed way cannot be taken here, take the named one. */
+#define TRY_NAMED (-1)
+
+/* The destination's folder ("./" for a bare name) and a short hidden name in
+ * it, whatever the length of the destination's own name; the folder's part
+ * ends at name + folder. */
+struct temporary {
+  char *name;
+  size_t folder;
+};
+
+static int make_temporary(const char *destination, struct temporary *t) {
   const char *slash = strrchr(destination, '/');
-  size_t folder = slash ? (size_t)(slash - destination) + 1 : 0;
-  size_t length = strlen(destination);
-  char *name = malloc(length + 11);
-  if (!name)
-    return NULL;
-  memcpy(name, destination, folder);
-  name[folder] = '.';
-  memcpy(name + folder + 1, destination + folder, length - folder);
-  memcpy(name + length + 1, ".XXXXXXXX", 10);
-  return name;
+  const char *folder = slash ? destination : "./";
+  t->folder = slash ? (size_t)(slash - destination) + 1 : 2;
+  t->name = malloc(t->folder + sizeof TEMPORARY_PREFIX + RANDOM_CHARACTERS);
+  if (!t->name)
+    return -1;
+  memcpy(t->name, folder, t->folder);
+  memcpy(t->name + t->folder, TEMPORARY_PREFIX, sizeof TEMPORARY_PREFIX - 1);
+  t->name[t->folder + sizeof TEMPORARY_PREFIX - 1 + RANDOM_CHARACTERS] = '\0';
+  return 0;
 }
 
-/* Creates the file with O_EXCL and mode 0644, which the kernel reduces by the
- * umask; mkstemp would give 0600 and reading the umask is not thread-safe. */
-static int create_temporary(char *name) {
+/* Gives the temporary name a new random ending. */
+static int randomize(struct temporary *t) {
   static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  char *suffix = name + strlen(name) - 8;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    unsigned char random[8];
-    if (getrandom(random, sizeof random, 0) != (ssize_t)sizeof random)
-      return -1;
-    for (int i = 0; i < 8; ++i)
-      suffix[i] = digits[random[i] % 36];
-    int fd = open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0 || errno != EEXIST)
-      return fd;
-  }
-  return -1;
+  unsigned char random[RANDOM_CHARACTERS];
+  if (getrandom(random, sizeof random, 0) != (ssize_t)sizeof random)
+    return -1;
+  char *suffix = t->name + t->folder + sizeof TEMPORARY_PREFIX - 1;
+  for (int i = 0; i < RANDOM_CHARACTERS; ++i)
+    suffix[i] = digits[random[i] % 36];
+  return 0;
 }
 
 static int write_all(int fd, const unsigned char *data, size_t length) {
@@ -311,22 +364,89 @@ static int write_all(int fd, const unsigned char *data, size_t length) {
   return 0;
 }
 
-static int store(const char *destination, const unsigned char *data, size_t length) {
-  char *name = temporary_name(destination);
-  if (!name)
-    return RDCTJPEG_E_WRITE;
-  int fd = create_temporary(name);
-  if (fd < 0) {
-    free(name);
-    return RDCTJPEG_E_WRITE;
+/* Gives the unnamed file of fd the name path; fails with EEXIST when path is taken. */
+static int link_unnamed(int fd, const char *path) {
+  char self[32];
+  snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
+  return linkat(AT_FDCWD, self, AT_FDCWD, path, AT_SYMLINK_FOLLOW);
+}
+
+/* A file made with O_TMPFILE has no name until it is complete, so a call
+ * killed while writing leaves nothing behind. It takes the destination's name
+ * at once when that is free; else it is linked under the short temporary
+ * name and renamed over the old file. */
+static int store_unnamed(const char *destination, struct temporary *t, const unsigned char *data, size_t length) {
+  char kept = t->name[t->folder];
+  t->name[t->folder] = '\0';
+  int fd = open(t->name, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
+  t->name[t->folder] = kept;
+  if (fd < 0)
+    return TRY_NAMED; /* a file system without O_TMPFILE */
+  int code = RDCTJPEG_OK;
+  if (write_all(fd, data, length) != 0)
+    code = RDCTJPEG_E_WRITE;
+  else if (link_unnamed(fd, destination) == 0)
+    code = RDCTJPEG_OK;
+  else if (errno != EEXIST)
+    code = TRY_NAMED; /* no /proc to link through */
+  else {
+    code = RDCTJPEG_E_WRITE;
+    for (int attempt = 0; attempt < 100 && code == RDCTJPEG_E_WRITE; ++attempt) {
+      if (randomize(t) != 0)
+        break;
+      if (link_unnamed(fd, t->name) != 0) {
+        if (errno != EEXIST)
+          break;
+        continue;
+      }
+      if (rename(t->name, destination) == 0)
+        code = RDCTJPEG_OK;
+      else {
+        unlink(t->name);
+        break;
+      }
+    }
   }
+  if (close(fd) != 0 && code == RDCTJPEG_OK)
+    code = RDCTJPEG_E_WRITE;
+  return code;
+}
+
+/* Creates the file with O_EXCL and mode 0644, which the kernel reduces by the
+ * umask; mkstemp would give 0600 and reading the umask is not thread-safe. */
+static int create_temporary(struct temporary *t) {
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    if (randomize(t) != 0)
+      return -1;
+    int fd = open(t->name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0 || errno != EEXIST)
+      return fd;
+  }
+  return -1;
+}
+
+/* Written under the short temporary name and renamed into place. */
+static int store_named(const char *destination, struct temporary *t, const unsigned char *data, size_t length) {
+  int fd = create_temporary(t);
+  if (fd < 0)
+    return RDCTJPEG_E_WRITE;
   int ok = write_all(fd, data, length) == 0;
   ok = (close(fd) == 0) && ok;
-  ok = ok && rename(name, destination) == 0;
+  ok = ok && rename(t->name, destination) == 0;
   if (!ok)
-    unlink(name);
-  free(name);
+    unlink(t->name);
   return ok ? RDCTJPEG_OK : RDCTJPEG_E_WRITE;
+}
+
+static int store(const char *destination, const unsigned char *data, size_t length) {
+  struct temporary t;
+  if (make_temporary(destination, &t) != 0)
+    return RDCTJPEG_E_WRITE;
+  int code = store_unnamed(destination, &t, data, length);
+  if (code == TRY_NAMED)
+    code = store_named(destination, &t, data, length);
+  free(t.name);
+  return code;
 }
 
 RDCTJPEG_EXPORT int ReductJPEGFile(const char *source, const char *destination,
@@ -341,7 +461,7 @@ RDCTJPEG_EXPORT int ReductJPEGFile(const char *source, const char *destination,
     return RDCTJPEG_E_TOO_LARGE;
   int code = read_source(source, job);
   if (code == RDCTJPEG_OK)
-    code = reduce(job, denominator, quality);
+    code = reduce(job, denominator, quality, text);
   /* The source is no longer needed: free it before writing. */
   if (job->out_created)
     jpeg_destroy_compress(&job->out);

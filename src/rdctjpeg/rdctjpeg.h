@@ -79,11 +79,17 @@ extern "C" {
  * the ICC profile's APP2 markers are copied unchanged, in their order; other
  * APP2 markers (a camera's multi-picture index) are left out.
  *
- * The destination is written under a temporary name in its own folder and
- * renamed into place, with mode 0644 less the umask. So the destination is
- * either left as it was or replaced by the complete new file, and a failed
- * call leaves no file behind. A truncated source (premature end of file) is
- * a failure.
+ * A comment segment after those markers records what the file was made
+ * from (rdctjpeg_record.h): the same source, scale and text give the same
+ * bytes, so a caller can tell a reduced file that is still current.
+ *
+ * The destination is written as an unnamed file in its own folder (O_TMPFILE)
+ * and linked into place complete, or, where the file system cannot do that,
+ * written under a short hidden name `.velmo-thumb-XXXXXX` and renamed into
+ * place; either way no temporary name is longer than the file-name limit.
+ * Mode 0644 less the umask. So the destination is either left as it was or
+ * replaced by the complete new file, and a failed call leaves no file behind.
+ * A truncated source (premature end of file) is a failure.
  *
  * The function is reentrant: several threads may call it at once on
  * different files.

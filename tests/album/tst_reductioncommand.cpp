@@ -2,6 +2,7 @@
 #include "album/albumbuild.h"
 #include "album/albumtexts.h"
 #include "album/reductioncommand.h"
+#include "album/reductionrecord.h"
 #include "platform/failure.h"
 #include "recordingview.h"
 #include "settings/settingsstore.h"
@@ -10,6 +11,9 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,6 +46,26 @@ ReductionEntry failingWith(int code)
     return [code]() -> ReduceFn { throw Failure(code); };
 }
 
+// The built library, as the program loads it.
+ReductionEntry builtLibrary()
+{
+    static ReductionLibrary library(QStringLiteral(RDCTJPEG_BUILT_LIBRARY));
+    return [] { return library.entryPoint(); };
+}
+
+timespec modified(const QString &path)
+{
+    struct stat st = {};
+    stat(QFile::encodeName(path).constData(), &st);
+    return st.st_mtim;
+}
+
+bool setModified(const QString &path, timespec time)
+{
+    const timespec times[2] = {time, time};
+    return utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
 QStringList sources()
 {
     QStringList names;
@@ -67,6 +91,8 @@ private slots:
     void installedLibraryFailures_data();
     void installedLibraryFailures();
     void folderWithoutImages();
+    void keepsOnlyCurrentThumbnails_data();
+    void keepsOnlyCurrentThumbnails();
 };
 
 void tst_ReductionCommand::reducesEveryImageOfTheFolder()
@@ -80,7 +106,7 @@ void tst_ReductionCommand::reducesEveryImageOfTheFolder()
     AlbumControls controls{folder};
     RecordingView view;
 
-    const ImageList images = cmdRdctJPEG_Click(controls, store, view, recording());
+    const ImageList images = cmdRdctJPEG_Click(controls, store, view, recording()).images;
     QCOMPARE(images.names, QStringList({"a.jpg", "b.JPEG"}));
     QCOMPARE(controls.TXTJPEGReduction, QString("4"));
     QCOMPARE(calls.size(), 2);
@@ -119,7 +145,7 @@ void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, recording()).count(), 1);
+    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, recording()).images.count(), 1);
     QVERIFY(calls.isEmpty());
     QVERIFY(view.messages.isEmpty());
     QCOMPARE(view.status(), completes ? QString() : AlbumText::ReductionStart);
@@ -152,7 +178,10 @@ void tst_ReductionCommand::failureMessages()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(code)).names, QStringList{"a.jpg"});
+    const ReductionResult result = cmdRdctJPEG_Click(controls, store, view, failingWith(code));
+    QCOMPARE(result.images.names, QStringList{"a.jpg"});
+    QCOMPARE(result.thumbnails.notMade.size(), 1);
+    QCOMPARE(result.thumbnails.notMade[0].name, QString("a.jpg"));
     QCOMPARE(view.messages.size(), message.isEmpty() ? 0 : 1);
     if (!message.isEmpty()) {
         QCOMPARE(view.messages[0].text, message);
@@ -196,9 +225,88 @@ void tst_ReductionCommand::folderWithoutImages()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(53)).count(), 0);
+    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(53)).images.count(), 0);
     QVERIFY(view.messages.isEmpty());
     QCOMPARE(view.status(), QString());
+}
+
+void tst_ReductionCommand::keepsOnlyCurrentThumbnails_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("made"); // of a.jpg and b.jpg; the others are up to date
+    QTest::newRow("nothing") << "nothing" << 0;
+    QTest::newRow("photo 1 ns newer") << "touch" << 1;
+    QTest::newRow("photo longer, same time") << "grow" << 1;
+    QTest::newRow("other scale") << "scale" << 2;
+    QTest::newRow("thumbnail from another program") << "foreign" << 1;
+    QTest::newRow("thumbnail cut short") << "cut" << 1;
+    QTest::newRow("thumbnail with a byte more") << "append" << 1;
+    QTest::newRow("thumbnail of an identical photo") << "twin" << 1;
+    QTest::newRow("remake all") << "remake" << 2;
+    QTest::newRow("old thumbnails deleted first") << "delete" << 2;
+}
+
+// A thumbnail is kept only when it is what a fresh reduction would write, and
+// then it is that, byte for byte.
+void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
+{
+    QFETCH(QString, change);
+    QFETCH(int, made);
+    TestHome home;
+    const QString folder = home.folder();
+    const QString a = folder + "/a.jpg", b = folder + "/b.jpg", thumbA = folder + "/s_a.jpg";
+    QVERIFY(Fixture::makeJpeg(a, 64, 48));
+    QVERIFY(Fixture::makeJpeg(b, 80, 60, Qt::blue));
+    // Photos modified in the last seconds are never taken as current.
+    const timespec anHourAgo = {::time(nullptr) - 3600, 123456789};
+    QVERIFY(setModified(a, anHourAgo) && setModified(b, anHourAgo));
+    SettingsStore store(home.configFile());
+    store.write(Keys::JPEGReduction, "2");
+    AlbumControls controls{folder};
+    RecordingView view;
+    const auto run = [&](Thumbnails thumbnails) {
+        return cmdRdctJPEG_Click(controls, store, view, builtLibrary(), thumbnails).thumbnails;
+    };
+    QCOMPARE(run(Thumbnails::KeepCurrent).made, 2);
+
+    Thumbnails thumbnails = Thumbnails::KeepCurrent;
+    const timespec time = modified(a);
+    if (change == "touch") {
+        QVERIFY(setModified(a, {time.tv_sec, (time.tv_nsec + 1) % 1000000000}));
+    } else if (change == "grow") {
+        QVERIFY(Fixture::writeFile(a, Fixture::readFile(a) + '\0'));
+        QVERIFY(setModified(a, time));
+    } else if (change == "scale") {
+        store.write(Keys::JPEGReduction, "4");
+    } else if (change == "foreign") {
+        QVERIFY(Fixture::makeJpeg(thumbA, 32, 24));
+    } else if (change == "cut" || change == "append") {
+        const QByteArray bytes = Fixture::readFile(thumbA);
+        QVERIFY(Fixture::writeFile(thumbA, change == "cut" ? bytes.chopped(1) : bytes + QByteArray("\xFF\xD9", 2)));
+    } else if (change == "twin") {
+        // b becomes a's exact copy, same time; a's thumbnail names a, not b.
+        QVERIFY(Fixture::writeFile(b, Fixture::readFile(a)) && setModified(b, time));
+        QVERIFY(QFile::remove(folder + "/s_b.jpg") && QFile::copy(thumbA, folder + "/s_b.jpg"));
+    } else if (change == "remake") {
+        thumbnails = Thumbnails::RemakeAll;
+    } else if (change == "delete") {
+        controls.CheckWarningJPG = true;
+    }
+    const ThumbnailCounts second = run(thumbnails);
+    QCOMPARE(second.made, made);
+    QCOMPARE(second.upToDate, 2 - made);
+    QVERIFY(second.notMade.isEmpty());
+
+    const QByteArray kept = Fixture::readFile(thumbA);
+    const QByteArray source = QFile::encodeName(a), thumbnail = QFile::encodeName(thumbA);
+    const int denominator = change == "scale" ? 4 : 2;
+    QVERIFY(thumbnailIsCurrent(source, thumbnail, denominator, RDCTJPEG_LIBRARY_TEXT));
+    QVERIFY(!thumbnailIsCurrent(source, thumbnail, denominator, "RDCTJ:Q079"));
+    QVERIFY(!thumbnailIsCurrent(source, thumbnail, 8, RDCTJPEG_LIBRARY_TEXT));
+    QVERIFY(QFile::remove(thumbA));
+    controls.CheckWarningJPG = false;
+    QCOMPARE(run(Thumbnails::KeepCurrent).made, 1);
+    QCOMPARE(Fixture::readFile(thumbA), kept);
 }
 
 QTEST_GUILESS_MAIN(tst_ReductionCommand)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <mutex>
 #include <stdexcept>
@@ -52,14 +53,39 @@ void resetRecord()
     record.mostRunning = 0;
 }
 
+// A runner that never gives the awaited sign fails the test instead of hanging it.
+constexpr auto Deadline = std::chrono::seconds(20);
+
+bool waitFor(const std::atomic<bool> &flag)
+{
+    const auto end = std::chrono::steady_clock::now() + Deadline;
+    while (!flag) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
 std::promise<void> *secondDone = nullptr;
 
 // The first image is held until the caller has been told about the second.
 int holdFirst(const char *source, const char *, int, const char *)
 {
     if (std::string(source).ends_with("/first.jpg"))
-        secondDone->get_future().wait();
+        return secondDone->get_future().wait_for(Deadline) == std::future_status::ready ? 0 : 1;
     return 0;
+}
+
+// Every image but the first waits until the caller has been told about the
+// first, so that only one image per worker is under way when it throws.
+std::atomic<bool> firstDelivered{false};
+
+int holdAllButFirst(const char *source, const char *destination, int denominator, const char *text)
+{
+    if (!std::string(source).ends_with("/img_000.jpg") && !waitFor(firstDelivered))
+        return 1;
+    return recordCall(source, destination, denominator, text);
 }
 
 QStringList names(int count)
@@ -179,13 +205,19 @@ void TestReductionRunner::resultsArriveAsImagesComplete()
 
 void TestReductionRunner::callbackExceptionStopsTheRun()
 {
+    const int count = 1000;
     int delivered = 0;
     bool thrown = false;
+    firstDelivered = false;
     try {
-        runReductions({QStringLiteral("/p"), names(50), 2, "RDCTJ:Q080"}, recordCall, [&](int, int) {
-            ++delivered;
-            throw std::runtime_error("window gone");
-        });
+        runReductions(
+            {QStringLiteral("/p"), names(count), 2, "RDCTJ:Q080"}, holdAllButFirst,
+            [&](int, int) {
+                ++delivered;
+                firstDelivered = true;
+                throw std::runtime_error("window gone");
+            },
+            2);
     } catch (const std::runtime_error &) {
         thrown = true;
     }
@@ -193,7 +225,8 @@ void TestReductionRunner::callbackExceptionStopsTheRun()
     QCOMPARE(delivered, 1);
     // Workers were joined before the exception left: nothing runs any more.
     QCOMPARE(record.running.load(), 0);
-    QVERIFY(record.calls.size() <= 50);
+    // No image was handed out once the run stopped.
+    QVERIFY2(record.calls.size() < size_t(count), qPrintable(QString::number(record.calls.size())));
 }
 
 namespace {
@@ -222,8 +255,8 @@ int reduceWatchingBig(const char *source, const char *, int, const char *)
         bigRunning = false;
         return 0;
     }
-    while (!bigAsked)
-        std::this_thread::yield();
+    if (!waitFor(bigAsked))
+        return 1;
     for (int i = 0; i < Chances && !overlapped; ++i) {
         overlapped = bigRunning.load();
         std::this_thread::yield();
@@ -241,8 +274,13 @@ void TestReductionRunner::bigPictureIsReducedAlone()
     bigAsked = false;
     overlapped = false;
     int delivered = 0;
-    runReductions(job, reduceWatchingBig, [&](int, int) { ++delivered; });
+    int failed = 0;
+    runReductions(job, reduceWatchingBig, [&](int, int result) {
+        ++delivered;
+        failed += result != 0;
+    });
     QCOMPARE(delivered, 2);
+    QCOMPARE(failed, 0);
     QVERIFY(!overlapped);
 }
 

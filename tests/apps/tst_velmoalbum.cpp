@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -54,6 +55,7 @@ private slots:
     void noAdjustAndComments();
     void slidePage_data();
     void slidePage();
+    void thumbnailOutcome();
 };
 
 void tst_VelmoAlbum::refusals_data()
@@ -208,6 +210,47 @@ void tst_VelmoAlbum::slidePage()
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
     QTEST(QFile::exists(home.folder() + "/s_p1.jpg") && QFile::exists(home.folder() + "/s_p2.jpg"), "thumbnails");
+}
+
+// Made, up to date and not made are told; a thumbnail not made gives exit 3.
+void tst_VelmoAlbum::thumbnailOutcome()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    QVERIFY(QFile::copy(RDCTJPEG_BUILT_LIBRARY, home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
+    addImages(folder, 2);
+    QVERIFY(Fixture::writeFile(folder + "/bad.jpg", "not a picture"));
+    // Photos modified in the last seconds are never taken as current.
+    for (const QString name : {"/p1.jpg", "/p2.jpg"}) {
+        QFile photo(folder + name);
+        QVERIFY(photo.open(QIODevice::ReadWrite));
+        QVERIFY(photo.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+    const auto outcome = [](int made, int upToDate, int notMade) {
+        return AlbumText::pagesWritten(3, 1) + ' ' + AlbumText::thumbnailOutcome(made, upToDate, notMade) + '\n';
+    };
+    const QString notMade = "velmo-album: no thumbnail for bad.jpg: not a JPEG picture, or damaged\n";
+
+    Run run = velmoAlbum({"--yes", folder});
+    QCOMPARE(run.exitCode, 3);
+    QCOMPARE(run.out, outcome(2, 0, 1));
+    QCOMPARE(run.err, notMade);
+    QVERIFY(Fixture::readFile(folder + "/Album001.html").contains("src=\"bad.jpg\""));
+
+    run = velmoAlbum({"--yes", folder});
+    QCOMPARE(run.out, outcome(0, 2, 1));
+    QCOMPARE(run.exitCode, 3);
+
+    // Quiet: errors only.
+    run = velmoAlbum({"--yes", "--quiet", "--force", folder});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, notMade);
+
+    QVERIFY(QFile::remove(folder + "/bad.jpg"));
+    run = velmoAlbum({"--yes", "--force", folder});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, AlbumText::pagesWritten(2, 1) + ' ' + AlbumText::thumbnailOutcome(2, 0, 0) + '\n');
 }
 
 QTEST_GUILESS_MAIN(tst_VelmoAlbum)

@@ -2,6 +2,7 @@
 // RdctJPEG.so as the program sees it: loaded from the build tree by path.
 #include "jpegfixture.h"
 #include "rdctjpeg/rdctjpeg.h"
+#include "rdctjpeg/rdctjpeg_record.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -91,6 +93,8 @@ private slots:
     void refusedOversized();
     void fifoIsRefusedWithoutOpening();
     void unwritableDestination();
+    void placedWholeWithItsRecord_data();
+    void placedWholeWithItsRecord();
     void newFileModeFollowsUmask();
     void twoThreadsAtOnce();
 
@@ -460,6 +464,56 @@ void TestRdctJpeg::unwritableDestination()
     QCOMPARE(m_reduce(src.constData(), blocked.constData(), 2, RDCTJPEG_LIBRARY_TEXT), RDCTJPEG_E_WRITE);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("s_x.jpg")});
+}
+
+void TestRdctJpeg::placedWholeWithItsRecord_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("replacing");
+    QTest::addColumn<bool>("settled"); // the source was last modified an hour ago
+    const QString longName = QString(246, QLatin1Char('n')) + QStringLiteral(".jpg");
+    QTest::newRow("new file") << QStringLiteral("p.jpg") << false << true;
+    QTest::newRow("replacing") << QStringLiteral("p.jpg") << true << true;
+    // "s_" + name still fits the file-name limit; no temporary name may be longer.
+    QTest::newRow("250-byte name") << longName << false << true;
+    QTest::newRow("250-byte name, replacing") << longName << true << true;
+    QTest::newRow("source just modified: no record") << QStringLiteral("p.jpg") << false << false;
+}
+
+void TestRdctJpeg::placedWholeWithItsRecord()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, replacing);
+    QFETCH(bool, settled);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(name), destination = dir.filePath(QStringLiteral("s_") + name);
+    QVERIFY(writeAll(source, encode(recipe(120, 90))));
+    const timespec anHourAgo[2] = {{time(nullptr) - 3600, 123456789}, {time(nullptr) - 3600, 123456789}};
+    QVERIFY(!settled || utimensat(AT_FDCWD, QFile::encodeName(source).constData(), anHourAgo, 0) == 0);
+    if (replacing)
+        QVERIFY(writeAll(destination, "an older thumbnail"));
+    const QByteArray src = QFile::encodeName(source);
+    QCOMPARE(m_reduce(src.constData(), QFile::encodeName(destination).constData(), 4, RDCTJPEG_LIBRARY_TEXT),
+             RDCTJPEG_OK);
+    const QByteArray out = readAll(destination);
+    QVERIFY(decode(out).ok);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).size(),
+             2);
+
+    // The comment segment records the source, the scale, the text and the file's own length.
+    struct stat st;
+    QCOMPARE(stat(src.constData(), &st), 0);
+    char expected[RDCTJPEG_RECORD_MAX];
+    const int length =
+        rdctjpeg_format_record(expected, sizeof expected, out.size(), 4, RDCTJPEG_LIBRARY_TEXT, st.st_size,
+                               st.st_mtim.tv_sec, st.st_mtim.tv_nsec, QFile::encodeName(name).constData());
+    QVERIFY(length > 0);
+    const qsizetype comment = findMarker(out, 0xFE);
+    QCOMPARE(comment > 0, settled);
+    if (!settled)
+        return;
+    QCOMPARE(out.mid(comment + 2, 2), QByteArray(1, char((length + 2) >> 8)) + char((length + 2) & 0xFF));
+    QCOMPARE(out.mid(comment + 4, length), QByteArray(expected, length));
 }
 
 void TestRdctJpeg::newFileModeFollowsUmask()
