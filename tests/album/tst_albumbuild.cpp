@@ -339,7 +339,6 @@ void tst_AlbumBuild::unwritablePageKeepsOldSet()
     QCOMPARE(hiddenFiles(album), QStringList());
 }
 
-
 // Files of this process cannot grow beyond limit bytes while it lives, as on
 // a nearly full disk.
 class FileSizeLimit
