@@ -3,9 +3,10 @@
  * own colours, for the benches that need photos but no corpus.
  *   cc -O2 -o make_photos make_photos.c -ljpeg
  *   make_photos FOLDER COUNT WIDTH HEIGHT */
-#include <jpeglib.h>
 #include <stdio.h>
 #include <stdlib.h>
+
+#include <jpeglib.h>
 
 static int write_photo(const char *path, int number, int width, int height) {
   FILE *file = fopen(path, "wb");
