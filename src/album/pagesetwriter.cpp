@@ -150,11 +150,13 @@ bool PageSetWriter::commit(const QStringList &obsolete)
 bool PageSetWriter::recover(const QString &folder)
 {
     FolderFiles files(folder, stopHook());
-    if (files.exists(JournalName)) {
+    if (files.exists(JournalName) && !files.isFolder(JournalName)) {
+        const std::optional<QByteArray> bytes = files.read(JournalName);
+        if (!bytes)
+            return false;
         // A journal only ever appears whole; anything else is not one of ours
         // to follow, and is dropped with the temporaries.
-        const std::optional<QByteArray> bytes = files.read(JournalName);
-        const std::optional<Journal> journal = bytes ? Journal::parse(*bytes) : std::nullopt;
+        const std::optional<Journal> journal = Journal::parse(*bytes);
         if (journal ? !journal->finish(files) : !files.remove(JournalName))
             return false;
     }

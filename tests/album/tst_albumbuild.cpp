@@ -133,6 +133,7 @@ private slots:
     void unwritablePageKeepsOldSet();
     void stoppedAtAnyStepLosesNothing();
     void staleTemporariesAreRemoved();
+    void unfinishedSetStopsTheBuild();
     void secondBuildWaitsForTheFirst();
     void fullDiskKeepsOldPages();
     void badFilesDoNotStopTheBuild();
@@ -465,6 +466,29 @@ void tst_AlbumBuild::staleTemporariesAreRemoved()
     kept.sort();
     QCOMPARE(left, kept);
     QVERIFY(QFileInfo(album.path(".velmo-page-Folder")).isDir());
+}
+
+// A decided set that cannot be finished (its page name is taken by a folder)
+// stops the build from writing; once the way is clear, the next build
+// finishes it and carries its comment on.
+void tst_AlbumBuild::unfinishedSetStopsTheBuild()
+{
+    Album album;
+    addImages(album.folder, 1);
+    album.build();
+    QVERIFY(Fixture::writeFile(album.path(".velmo-page-Abc123"), withComment(album.page(1), "01.jpg", "kept")));
+    QVERIFY(Fixture::writeFile(album.path(".velmo-pages"),
+                               "velmo page set 1\nput .velmo-page-Abc123 Album002.html\nremove Album001.html\nend\n"));
+    QVERIFY(QDir(album.folder).mkdir("Album002.html"));
+
+    QCOMPARE(album.build().unwrittenPages, QStringList{"Album001.html"});
+    QCOMPARE(hiddenFiles(album), (QStringList{".velmo-page-Abc123", ".velmo-pages"}));
+
+    QVERIFY(QDir(album.folder).rmdir("Album002.html"));
+    QCOMPARE(album.build().carriedComments, 1);
+    QCOMPARE(album.pages(), QStringList{"Album001.html"});
+    QVERIFY(album.page(1).contains(HtmlText::startMarker("01.jpg").toUtf8() + "kept"));
+    QCOMPARE(hiddenFiles(album), QStringList());
 }
 
 // Holds the folder as another build would, and lets go once the build says
