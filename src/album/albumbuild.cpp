@@ -15,7 +15,6 @@
 #include "settings/settingsstore.h"
 
 #include <QFileInfo>
-#include <QSet>
 
 #include <array>
 
@@ -45,26 +44,21 @@ int photosPerPageOf(const QString &setting, int previous)
     return photos > 0 ? photos : UnlimitedPhotosPerPage;
 }
 
-// The folder's album pages other than the pageCount pages of the new set.
-QStringList obsoletePages(const QString &folder, int pageCount)
-{
-    QSet<QString> written;
-    for (int page = 1; page <= pageCount; ++page)
-        written.insert(AlbumPage::fileName(page));
-    QStringList obsolete;
-    for (const QString &name : Listing::files(folder, {OldPagesPattern})) {
-        if (!written.contains(name))
-            obsolete.append(name);
-    }
-    return obsolete;
-}
-
 QStringList pageNames(int pageCount)
 {
     QStringList names;
     for (int page = 1; page <= pageCount; ++page)
         names.append(AlbumPage::fileName(page));
     return names;
+}
+
+// The folder's album pages other than the pageCount pages of the new set.
+QStringList obsoletePages(const QString &folder, int pageCount)
+{
+    const QStringList written = pageNames(pageCount);
+    QStringList obsolete = Listing::files(folder, {OldPagesPattern});
+    obsolete.removeIf([&written](const QString &name) { return written.contains(name); });
+    return obsolete;
 }
 
 // Writes the pages of one build: the page loop and the row procedure.
