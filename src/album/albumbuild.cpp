@@ -9,13 +9,12 @@
 #include "album/thumbnailsize.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
+#include "platform/folderlock.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
 #include <array>
 
@@ -45,16 +44,21 @@ int photosPerPageOf(const QString &setting, int previous)
     return photos > 0 ? photos : UnlimitedPhotosPerPage;
 }
 
-// Removes the folder's album pages other than the pageCount pages just written.
-void deleteOldPages(const QString &folder, int pageCount)
+QStringList pageNames(int pageCount)
 {
-    QSet<QString> written;
+    QStringList names;
     for (int page = 1; page <= pageCount; ++page)
-        written.insert(AlbumPage::fileName(page));
-    for (const QString &name : Listing::files(folder, {OldPagesPattern})) {
-        if (!written.contains(name))
-            QFile::remove(Paths::join(folder, name));
-    }
+        names.append(AlbumPage::fileName(page));
+    return names;
+}
+
+// The folder's album pages other than the pageCount pages of the new set.
+QStringList obsoletePages(const QString &folder, int pageCount)
+{
+    const QStringList written = pageNames(pageCount);
+    QStringList obsolete = Listing::files(folder, {OldPagesPattern});
+    obsolete.removeIf([&written](const QString &name) { return written.contains(name); });
+    return obsolete;
 }
 
 // Writes the pages of one build: the page loop and the row procedure.
@@ -76,9 +80,11 @@ public:
     {
     }
 
-    // Writes every page; fills the page count, unwritten pages and carried
-    // comments of result.
-    void run(AlbumBuildResult &result)
+    // Writes every page and puts them in place as one set, removing the
+    // other old pages when deleteOld is set; fills the page count, unwritten
+    // pages and carried comments of result. When any page fails, no page is
+    // put in place and no old page is removed.
+    void run(AlbumBuildResult &result, bool deleteOld)
     {
         m_result = &result;
         for (int page = 1;; ++page) {
@@ -88,8 +94,9 @@ public:
                 break;
             }
         }
-        result.unwrittenPages += m_pages.commit();
-        result.unwrittenPages.sort();
+        const QStringList obsolete = deleteOld ? obsoletePages(m_images.folder, result.pageCount) : QStringList();
+        if (!m_pages.commit(obsolete) && result.unwrittenPages.isEmpty())
+            result.unwrittenPages = pageNames(result.pageCount);
     }
 
 private:
@@ -228,6 +235,12 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, B
     const DesignValues design = copyDesignValues();
     controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
 
+    // One build per folder at a time: a second one, from this window,
+    // another Velmo or velmo-album, waits here for the first to end.
+    FolderLock lock(controls.folder);
+    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
+    const bool recovered = PageSetWriter::recover(controls.folder);
+
     AlbumBuildResult result;
     layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary())
                            && controls.TXTJPEGReduction != QLatin1String("1");
@@ -250,15 +263,16 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, B
         view.showProgress(true);
         view.setProgressWidth(0);
         view.setStatus(AlbumText::BuildingPages);
-        // Comments are taken before the old pages are deleted or overwritten.
-        const PageComments comments = PageComments::read(images.folder);
-        const bool deleteOld = !controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages);
-
-        PageWriter(images, controls, design, layout, view, clock, comments).run(result);
-        // The old pages go only once the new album stands complete: a build
-        // that cannot write its pages (a full disk) keeps them and their comments.
-        if (deleteOld && result.unwrittenPages.isEmpty())
-            deleteOldPages(images.folder, result.pageCount);
+        if (recovered) {
+            // Comments are taken before the old pages are deleted or overwritten.
+            const PageComments comments = PageComments::read(images.folder);
+            const bool deleteOld = !controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages);
+            PageWriter(images, controls, design, layout, view, clock, comments).run(result, deleteOld);
+        } else {
+            // A stopped build's set that cannot be finished keeps its journal
+            // and temporaries, which hold comments: nothing may be written.
+            result.unwrittenPages = pageNames((images.count() + layout.photosPerPage - 1) / layout.photosPerPage);
+        }
         view.refreshFileList();
         view.setStatus(finalStatus(result));
         view.setAlbumFilter(true);

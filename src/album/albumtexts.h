@@ -9,6 +9,9 @@ namespace AlbumText {
 inline const QString PrepareStart = QStringLiteral("前処理開始．．．．");
 inline const QString PrepareEnd = QStringLiteral("前処理終了");
 inline const QString BuildingPages = QStringLiteral("アルバムＨＴＭＬ作成中．．．．");
+// Another build, slide page or comment write-back has the folder.
+inline const QString WaitingForFolder =
+    QStringLiteral("このフォルダは他の処理が使用中です。終わるまで待ちます．．．．");
 inline const QString DeleteOldPages = QStringLiteral("ディレクトリ内の Albumファイルを削除後処理します。");
 inline const QString ReductionStart = QStringLiteral("画像縮少処理開始．．．");
 inline const QString ReductionEnd = QStringLiteral("画像縮少処理終了");

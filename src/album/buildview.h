@@ -33,6 +33,8 @@ public:
     // Something the command left out; it stays in view (terminal, status
     // line) after the command's own status texts.
     virtual void warn(const QString &text) = 0;
+    // Shown while the command waits for another writer of the folder to end.
+    virtual void showWaiting(const QString &text) = 0;
     // The "ALB" filter box of the file list.
     virtual void setAlbumFilter(bool checked) = 0;
     virtual void refreshFileList() = 0;

@@ -129,6 +129,11 @@ void TerminalView::warn(const QString &text)
     showMessage(text, MessageBoxes::Icon::Exclamation);
 }
 
+void TerminalView::showWaiting(const QString &text)
+{
+    showMessage(text, MessageBoxes::Icon::None);
+}
+
 void TerminalView::showMessage(const QString &text, MessageBoxes::Icon)
 {
     clearLine();

@@ -28,6 +28,7 @@ public:
     QString status() const override { return m_status; }
     // Each warning once, though the album and the slide page both prepare.
     void warn(const QString &text) override;
+    void showWaiting(const QString &text) override;
     void setAlbumFilter(bool) override {}
     void refreshFileList() override {}
     void setBusy(bool) override {}

@@ -72,6 +72,7 @@ public:
         m_warnings.append(text);
         setStatus(m_status);
     }
+    void showWaiting(const QString &text) override { setStatus(text); }
     // A change of the box lists the folder again through its click; a box
     // that is already on still lists the page the command has just written.
     void setAlbumFilter(bool checked) override

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "slide/slidebuild.h"
 
+#include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/preparation.h"
 #include "lang/failuretext.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
+#include "platform/folderlock.h"
 #include "platform/paths.h"
 #include "slide/slidepage.h"
 
@@ -40,6 +42,9 @@ SlideBuildResult cmdOMAKE_Click(const QString &folder, bool deleteOldThumbs, Bui
                                 const std::function<DesignValues()> &copyDesignValues)
 {
     const DesignValues design = copyDesignValues();
+    // The preparation may delete thumbnails that an album build beside it uses.
+    FolderLock lock(folder);
+    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
     SlideBuildResult result;
     try {
         view.refreshFileList();

@@ -25,6 +25,7 @@ public:
     void setStatus(const QString &text) override { statuses.append(text); }
     QString status() const override { return statuses.value(statuses.size() - 1); }
     void warn(const QString &text) override { warnings.append(text); }
+    void showWaiting(const QString &text) override { waits.append(text); }
     void setAlbumFilter(bool checked) override { albumFilter = checked; }
     void refreshFileList() override { ++refreshes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
@@ -40,6 +41,7 @@ public:
     double width = 0;
     QStringList statuses;
     QStringList warnings;
+    QStringList waits;
     bool albumFilter = false;
     int refreshes = 0;
     bool busy = false;

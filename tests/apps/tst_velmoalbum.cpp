@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -52,6 +53,7 @@ private slots:
     void oldPages_data();
     void oldPages();
     void unwrittenPageFails();
+    void killedAndConcurrentRunsLoseNoComment();
     void noAdjustAndComments();
     void slidePage_data();
     void slidePage();
@@ -154,7 +156,62 @@ void tst_VelmoAlbum::unwrittenPageFails()
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.out.isEmpty());
     QCOMPARE(run.err, "velmo-album: " + AlbumText::pagesNotWritten({"Album002.html"}) + '\n');
-    QVERIFY(QFile::exists(home.folder() + "/Album001.html"));
+    QVERIFY(!QFile::exists(home.folder() + "/Album001.html"));
+}
+
+// Real kills at moments the folder shows, then two runs at once: after a
+// clean run every comment stands once and no hidden file is left.
+void tst_VelmoAlbum::killedAndConcurrentRunsLoseNoComment()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    constexpr int Images = 12;
+    addImages(folder, Images);
+    QCOMPARE(velmoAlbum({"--yes", folder}).exitCode, 0);
+    const auto block = [](int image) {
+        const QString name = QStringLiteral("p%1.jpg").arg(image);
+        return HtmlText::startMarker(name).toUtf8() + "comment " + name.toUtf8() + HtmlText::endMarker(name).toUtf8();
+    };
+    for (const QString &name : QDir(folder).entryList({"Album*.html"})) {
+        QByteArray page = Fixture::readFile(folder + '/' + name);
+        for (int image = 1; image <= Images; ++image) {
+            const QString marker = QStringLiteral("p%1.jpg").arg(image);
+            page.replace(HtmlText::startMarker(marker).toUtf8() + HtmlText::endMarker(marker).toUtf8(), block(image));
+        }
+        QVERIFY(Fixture::writeFile(folder + '/' + name, page));
+    }
+    const auto hidden = [&folder] { return QDir(folder).entryList({".*"}, QDir::Hidden | QDir::Files | QDir::System); };
+    const auto start = [&folder](QProcess &process) {
+        process.start(qEnvironmentVariable("VELMO_TEST_BIN") + "/velmo-album", {"--yes", folder});
+        return process.waitForStarted();
+    };
+
+    SettingsStore store(home.configFile());
+    const QStringList triggers = {QString(), ".velmo-page-", ".velmo-pages"};
+    for (int run = 0; run < 9; ++run) {
+        store.write(Keys::PhotoPiece, QString::number(2 + run % 4));
+        QProcess process;
+        QVERIFY(start(process));
+        const QString trigger = triggers[run % 3];
+        const QDeadlineTimer deadline(10000);
+        while (!trigger.isEmpty() && !process.waitForFinished(0) && !deadline.hasExpired() &&
+               hidden().filter(trigger).isEmpty()) {
+        }
+        process.kill();
+        QVERIFY(process.state() == QProcess::NotRunning || process.waitForFinished(10000));
+    }
+    QProcess first, second;
+    QVERIFY(start(first) && start(second));
+    QVERIFY(first.waitForFinished(20000) && second.waitForFinished(20000));
+    QCOMPARE(first.exitCode() + second.exitCode(), 0);
+
+    QCOMPARE(velmoAlbum({"--yes", folder}).exitCode, 0);
+    QByteArray all;
+    for (const QString &name : QDir(folder).entryList({"Album*.html"}))
+        all += Fixture::readFile(folder + '/' + name);
+    for (int image = 1; image <= Images; ++image)
+        QCOMPARE(all.count(block(image)), 1);
+    QCOMPARE(hidden(), QStringList());
 }
 
 void tst_VelmoAlbum::noAdjustAndComments()

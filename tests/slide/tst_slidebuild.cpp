@@ -28,6 +28,7 @@ public:
     }
     QString status() const override { return m_status; }
     void warn(const QString &text) override { log << QStringLiteral("warn ") + text; }
+    void showWaiting(const QString &text) override { log << QStringLiteral("waiting ") + text; }
     void setAlbumFilter(bool checked) override { log << QStringLiteral("albumFilter %1").arg(checked); }
     void refreshFileList() override { log << QStringLiteral("refreshFileList"); }
     void setBusy(bool busy) override { log << QStringLiteral("busy %1").arg(busy); }

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/folderfiles.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int RandomLength = 6;
+// Larger files are not read whole: nothing this reads is ever that big.
+constexpr qint64 ReadLimit = 64 * 1024 * 1024;
+
+QByteArray encoded(const QString &name)
+{
+    return QFile::encodeName(name);
+}
+
+QString randomSuffix()
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < RandomLength; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+bool writeAll(int fd, const char *data, qint64 length)
+{
+    while (length > 0) {
+        const ssize_t n = ::write(fd, data, size_t(length));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        length -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+FolderFiles::FolderFiles(const QString &folder, std::function<bool()> stopHere)
+    : m_fd(::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    , m_stopHere(std::move(stopHere))
+{}
+
+FolderFiles::~FolderFiles()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool FolderFiles::mayChange()
+{
+    if (!m_stopped && m_stopHere && m_stopHere())
+        m_stopped = true;
+    return !m_stopped && m_fd >= 0;
+}
+
+std::optional<QString> FolderFiles::create(const QString &prefix, const QByteArray &bytes)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (!mayChange())
+            return std::nullopt;
+        const QString name = prefix + randomSuffix();
+        // The kernel gives the file the mode of any new file: 0666 less the umask.
+        const int fd = ::openat(m_fd, encoded(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            return std::nullopt;
+        const bool written = mayChange() && writeAll(fd, bytes.constData(), bytes.size());
+        // Start writing to disk now; syncFile() mostly finds it done.
+        if (written)
+            ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        const bool closed = ::close(fd) == 0;
+        if (written && closed)
+            return name;
+        remove(name);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool FolderFiles::syncFile(const QString &name)
+{
+    if (!mayChange())
+        return false;
+    const int fd = ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fdatasync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+
+bool FolderFiles::rename(const QString &from, const QString &to)
+{
+    return mayChange() && ::renameat(m_fd, encoded(from).constData(), m_fd, encoded(to).constData()) == 0;
+}
+
+bool FolderFiles::remove(const QString &name)
+{
+    return mayChange() && ::unlinkat(m_fd, encoded(name).constData(), 0) == 0;
+}
+
+bool FolderFiles::syncFolder()
+{
+    return mayChange() && ::fsync(m_fd) == 0;
+}
+
+bool FolderFiles::exists(const QString &name) const
+{
+    struct stat info;
+    return m_fd >= 0 && ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool FolderFiles::isFolder(const QString &name) const
+{
+    struct stat info;
+    return m_fd >= 0 && ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
+std::optional<QByteArray> FolderFiles::read(const QString &name) const
+{
+    if (m_fd < 0)
+        return std::nullopt;
+    const int fd = ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
+    QFile file;
+    struct stat info;
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= ReadLimit &&
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        bytes = file.readAll();
+    ::close(fd);
+    return bytes;
+}
+
+QStringList FolderFiles::names() const
+{
+    QStringList names;
+    const int fd = m_fd >= 0 ? ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
+    DIR *dir = fd >= 0 ? ::fdopendir(fd) : nullptr;
+    if (!dir) {
+        if (fd >= 0)
+            ::close(fd);
+        return names;
+    }
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.append(QFile::decodeName(name));
+    }
+    ::closedir(dir);
+    return names;
+}

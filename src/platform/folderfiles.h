@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+// The file calls of a set of files written into one folder as a whole. Names
+// are relative to the folder opened once, so the set never spreads over two
+// folders even when the folder is renamed meanwhile. Every call that changes
+// the disk first asks stopHere (when given); once it answers true, this
+// object changes nothing more, exactly as if the process had been killed at
+// that call. Tests use it to stop a page set at every step in turn.
+class FolderFiles
+{
+public:
+    explicit FolderFiles(const QString &folder, std::function<bool()> stopHere = {});
+    ~FolderFiles();
+    FolderFiles(const FolderFiles &) = delete;
+    FolderFiles &operator=(const FolderFiles &) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    // Stopped by stopHere: nothing more is written.
+    bool stopped() const { return m_stopped; }
+
+    // Creates a new file named prefix + six random letters or digits with the
+    // mode of any new file, writes bytes into it and starts writing them to
+    // disk. Returns the name, or nothing when it could not be written whole.
+    std::optional<QString> create(const QString &prefix, const QByteArray &bytes);
+    // Waits until the file's data stand on disk.
+    bool syncFile(const QString &name);
+    // Renames within the folder, replacing a file of the new name.
+    bool rename(const QString &from, const QString &to);
+    bool remove(const QString &name);
+    // Makes the renames and removals so far stand on disk.
+    bool syncFolder();
+
+    // An entry of that name exists, of any kind (a dangling link included).
+    bool exists(const QString &name) const;
+    bool isFolder(const QString &name) const;
+    std::optional<QByteArray> read(const QString &name) const;
+    // Every name in the folder, hidden ones included, in no order.
+    QStringList names() const;
+
+private:
+    bool mayChange();
+
+    int m_fd = -1;
+    std::function<bool()> m_stopHere;
+    bool m_stopped = false;
+};
