@@ -4,6 +4,7 @@
 #include "platform/failure.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace AlbumPageFile {
@@ -23,6 +24,10 @@ QByteArray read(const QString &path)
 
 void write(const QString &path, const QByteArray &bytes)
 {
+    // The new page takes the old one's place by a rename, which the folder
+    // allows even for a page the user made read-only: that page stays.
+    if (!QFileInfo(path).isWritable())
+        throw Failure(FailureCode::PathFileAccess, path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw Failure(FailureCode::PathFileAccess, path);
