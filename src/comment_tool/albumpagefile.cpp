@@ -29,7 +29,9 @@ void write(const QString &path, const QByteArray &bytes)
     if (!QFileInfo(path).isWritable())
         throw Failure(FailureCode::PathFileAccess, path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not see a failure of its own final flush (a full disk
+    // would put a cut page in place), so the bytes are flushed first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw Failure(FailureCode::PathFileAccess, path);
 }
 
