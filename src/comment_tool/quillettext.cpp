@@ -60,7 +60,7 @@ QString foundPage(const QString &pageName)
 
 QString noBlock(const QString &imageName)
 {
-    return imageName + QStringLiteral("のコメント欄はこのフォルダのアルバムにありません。");
+    return imageName + QStringLiteral("はアルバムにありません。");
 }
 
 QString position(qsizetype index, qsizetype count)
@@ -85,7 +85,7 @@ QString noAlbum()
 
 QString markersEscaped()
 {
-    return QStringLiteral("コメント中の「<!」は「&lt;!」として書き込みました。");
+    return QStringLiteral("「<!」を「&lt;!」で書き込みました。");
 }
 
 QString waitingForBuild()
