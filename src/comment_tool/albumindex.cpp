@@ -49,8 +49,36 @@ void AlbumIndex::refresh(const QString &folder)
         build(folder, std::move(stamps));
 }
 
+// The image names of one page's blocks in page order, with whether each is broken.
+QList<AlbumIndex::PageBlock> AlbumIndex::readPage(const QString &path)
+{
+    ++m_pagesRead;
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
+    QList<PageBlock> blocks;
+    for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {
+        const QString name = imageNameOf(block.key, encoding);
+        if (!name.isEmpty())
+            blocks.append({name, block.broken});
+    }
+    return blocks;
+}
+
 void AlbumIndex::build(const QString &folder, QList<Stamp> stamps)
 {
+    // A page keeps its blocks while its stamp stays: a write-back or an
+    // album build re-reads only the pages it changed.
+    if (folder != m_folder)
+        m_read.clear();
+    QHash<QString, ReadPage> read;
+    for (const Stamp &stamp : std::as_const(stamps)) {
+        const auto known = m_read.constFind(stamp.name);
+        read.insert(stamp.name, known != m_read.constEnd() && known->stamp == stamp
+                                    ? *known
+                                    : ReadPage{stamp, readPage(Paths::join(folder, stamp.name))});
+    }
+    m_read = std::move(read);
     m_folder = folder;
     m_stamps = std::move(stamps);
     m_pages.clear();
@@ -58,31 +86,22 @@ void AlbumIndex::build(const QString &folder, QList<Stamp> stamps)
     m_positions.clear();
     m_holders.clear();
     m_firstImages.clear();
-    ++m_builds;
     for (const Stamp &stamp : std::as_const(m_stamps)) {
         const int page = int(m_pages.size());
         m_pages.append(Paths::join(folder, stamp.name));
-        QFile file(m_pages.last());
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
-        QString first;
-        for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {
-            const QString name = imageNameOf(block.key, encoding);
-            if (name.isEmpty())
-                continue;
-            if (first.isEmpty())
-                first = name;
-            auto known = m_positions.constFind(name);
+        const QList<PageBlock> &blocks = m_read.value(stamp.name).blocks;
+        m_firstImages.append(blocks.isEmpty() ? QString() : blocks.first().name);
+        for (const PageBlock &block : blocks) {
+            auto known = m_positions.constFind(block.name);
             if (known == m_positions.constEnd()) {
-                known = m_positions.insert(name, m_images.size());
-                m_images.append(name);
+                known = m_positions.insert(block.name, m_images.size());
+                m_images.append(block.name);
                 m_holders.append(QList<Holder>());
             }
             QList<Holder> &holders = m_holders[*known];
             if (holders.isEmpty() || holders.last().page != page)
                 holders.append({page, block.broken});
         }
-        m_firstImages.append(first);
     }
 }
 

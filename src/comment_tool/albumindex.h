@@ -9,8 +9,8 @@
 
 // The comment blocks of one folder's album pages: which image has a block on
 // which page, and the album order of the images (the order of their first
-// blocks across Album001, Album002, …). It is built once per folder and kept
-// while no album page is added, removed or changed in size or time.
+// blocks across Album001, Album002, …). A page is read once and kept while
+// its size and modification time stay; only pages that changed are read again.
 class AlbumIndex
 {
 public:
@@ -35,8 +35,8 @@ public:
     QList<Holder> holders(const QString &imageName) const;
     // The first image of the page; empty when it holds none.
     QString firstImageOf(const QString &pageName) const;
-    // How often the index has been read from the pages.
-    int builds() const { return m_builds; }
+    // How many times a page has been read.
+    int pagesRead() const { return m_pagesRead; }
 
 private:
     struct Stamp
@@ -46,7 +46,18 @@ private:
         QDateTime modified;
         bool operator==(const Stamp &) const = default;
     };
+    struct PageBlock
+    {
+        QString name;
+        bool broken = false;
+    };
+    struct ReadPage
+    {
+        Stamp stamp;
+        QList<PageBlock> blocks;
+    };
     static QList<Stamp> stampsOf(const QString &folder);
+    QList<PageBlock> readPage(const QString &path);
     void build(const QString &folder, QList<Stamp> stamps);
 
     QString m_folder;
@@ -56,6 +67,7 @@ private:
     QHash<QString, qsizetype> m_positions;
     // For each image (by its place in m_images): its holders.
     QList<QList<Holder>> m_holders;
-    QList<QString> m_firstImages; // by page
-    int m_builds = 0;
+    QList<QString> m_firstImages;    // by page
+    QHash<QString, ReadPage> m_read; // by page name
+    int m_pagesRead = 0;
 };

@@ -308,7 +308,7 @@ void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
 {
     try {
         const std::optional<DropLocation> dropped = DropText::locate(DropText::fromMimeData(*Data));
-        if (!leaveComment())
+        if (dropped && !leaveComment())
             return;
         lblMes->clear();
         raise();
