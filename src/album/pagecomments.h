@@ -3,11 +3,65 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 
+#include <optional>
+
+// The encodings an album page comes in: UTF-8 (Velmo's own pages, which say
+// so in their Content-Type line) or Shift_JIS (pages of older Windows builds).
+enum class PageEncoding { Utf8, ShiftJis };
+
+// The comment blocks of album pages, read the one way that both the comment
+// tool and the rebuild's comment carry use. Everything here works on the
+// page's bytes alone: no files, no state.
+namespace PageBlocks {
+
+// UTF-8 when the page's first "charset=" declaration names UTF-8, else
+// Shift_JIS. Bytes elsewhere in the page play no part.
+PageEncoding declaredEncoding(const QByteArray &page);
+
+// One comment block: the key between "<!S" and ">", and where its comment
+// lies. A broken block has a start marker and no matching end marker after
+// it; its comment range is empty.
+struct Block
+{
+    QByteArray key;
+    qsizetype begin = 0; // first byte after the start marker
+    qsizetype end = 0;   // first byte of the end marker
+    bool broken = false;
+
+    QByteArray comment(const QByteArray &page) const { return page.mid(begin, end - begin); }
+};
+
+// The blocks of a page in page order. Each start marker is closed by the
+// first end marker of the same key after it, and the search for the next
+// start marker goes on after that end marker, so a start marker inside
+// another block's comment is comment text, not a block. A key ends at the
+// first ">", unless both markers go on with the same text up to a further
+// ">" on their line: an older page wrote a name holding ">" raw.
+QList<Block> read(const QByteArray &page);
+
+// The keys an image's markers may carry, in the page's encoding: the name as
+// the page writer escapes it, then, for an older page that wrote names raw,
+// the name itself when that differs. Empty when the encoding cannot hold
+// the name.
+QList<QByteArray> keysOf(const QString &imageName, PageEncoding encoding);
+
+// The first block of the image in page order, by keysOf(); nothing when the
+// page holds none.
+std::optional<Block> find(const QByteArray &page, const QString &imageName);
+
+// Comment text as the page may hold it: the "<" of every "<!S" and "<!E"
+// written as "&lt;", which the browser shows as the same text, so that no
+// comment can ever be read as a marker. Works alike on text and bytes.
+QString withoutMarkers(QString comment);
+QByteArray withoutMarkers(QByteArray comment);
+
+} // namespace PageBlocks
+
 // The comments that the album pages of a folder hold between their comment
-// markers, so that a rebuild can put them back. Pages are UTF-8; a page that
-// is not valid UTF-8 comes from an older build and is read as Shift_JIS.
+// markers, so that a rebuild can put them back.
 class PageComments
 {
 public:
@@ -15,12 +69,15 @@ public:
     // disagree about an image, the last page wins, as in the comment tool.
     static PageComments read(const QString &folder);
 
-    // The comment of the image as UTF-8; empty when no page holds one.
-    QByteArray comment(const QString &imageName) const;
-
-private:
     // Takes the comments of one page's bytes.
     void addPage(const QByteArray &bytes);
 
-    QHash<QString, QString> m_byMarkerKey;
+    // The comment of the image as UTF-8, with no marker text in it; a comment
+    // that does not decode in its page's encoding comes back byte for byte.
+    // Empty when no page holds one.
+    QByteArray comment(const QString &imageName) const;
+
+private:
+    // Comments by the key as its page wrote it, decoded.
+    QHash<QString, QByteArray> m_byKey;
 };

@@ -4,6 +4,7 @@
 #include "platform/failure.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace AlbumPageFile {
@@ -23,8 +24,14 @@ QByteArray read(const QString &path)
 
 void write(const QString &path, const QByteArray &bytes)
 {
+    // The new page takes the old one's place by a rename, which the folder
+    // allows even for a page the user made read-only: that page stays.
+    if (!QFileInfo(path).isWritable())
+        throw Failure(FailureCode::PathFileAccess, path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // commit() does not see a failure of its own final flush (a full disk
+    // would put a cut page in place), so the bytes are flushed first.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         throw Failure(FailureCode::PathFileAccess, path);
 }
 

@@ -16,5 +16,6 @@ QByteArray read(const QString &path);
 
 // Replaces the page whole. The bytes go to a temporary file that takes the
 // page's place only when complete, so a failure (75) leaves the page as it was.
+// A page that is not writable (read-only) fails with 75 and stays.
 void write(const QString &path, const QByteArray &bytes);
 } // namespace AlbumPageFile

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/commentblock.h"
 
-#include "album/htmltext.h"
-
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -49,35 +47,23 @@ QByteArray encodeComment(const QString &text, PageEncoding encoding)
 
 } // namespace
 
-PageEncoding detectPageEncoding(const QByteArray &page)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString decoded = utf8.decode(page); // decoding happens on conversion
-    Q_UNUSED(decoded);
-    return utf8.hasError() ? PageEncoding::ShiftJis : PageEncoding::Utf8;
-}
-
 CommentBlock::CommentBlock(QByteArray page, const QString &imageName)
     : m_page(std::move(page))
-    , m_encoding(detectPageEncoding(m_page))
+    , m_encoding(PageBlocks::declaredEncoding(m_page))
 {
-    const std::optional<QByteArray> start = encodeExactly(HtmlText::startMarker(imageName), m_encoding);
-    const std::optional<QByteArray> end = encodeExactly(HtmlText::endMarker(imageName), m_encoding);
-    if (!start || !end)
-        return; // a name the page's encoding cannot hold is not in the page
-    const qsizetype startAt = m_page.indexOf(*start);
-    if (startAt < 0)
+    const std::optional<PageBlocks::Block> block = PageBlocks::find(m_page, imageName);
+    if (!block)
         return;
-    m_begin = startAt + start->size();
-    m_end = m_page.indexOf(*end);
-    m_state = m_end >= m_begin ? State::Present : State::Broken;
+    m_begin = block->begin;
+    m_end = block->end;
+    m_state = block->broken ? State::Broken : State::Present;
 }
 
 QString CommentBlock::comment() const
 {
     if (m_state != State::Present)
         return {};
-    QString text = decode(m_page.mid(m_begin, m_end - m_begin), m_encoding);
+    QString text = decode(bytes(), m_encoding);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
 }
@@ -85,7 +71,7 @@ QString CommentBlock::comment() const
 QByteArray CommentBlock::withComment(const QString &comment) const
 {
     Q_ASSERT(m_state == State::Present);
-    QString text = comment;
+    QString text = writable(comment);
     text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
     return m_page.left(m_begin) + encodeComment(text, m_encoding) + m_page.mid(m_end);
 }

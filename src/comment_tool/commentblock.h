@@ -1,25 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/pagecomments.h"
+
 #include <QByteArray>
 #include <QString>
 
-// The encodings an album page comes in: UTF-8 (Velmo's own pages) or
-// Shift_JIS (pages written by older Windows builds).
-enum class PageEncoding { Utf8, ShiftJis };
-
-// UTF-8 when the bytes are valid UTF-8, else Shift_JIS.
-PageEncoding detectPageEncoding(const QByteArray &page);
-
 // An album page held as bytes, with the comment block of one image located
-// in it: the bytes between the first start marker "<!S" + name + ">" and the
-// first end marker "<!E" + name + ">". Everything outside the block is kept
-// byte for byte.
+// in it by the album's one block reader (PageBlocks). The page's encoding is
+// the one it declares. Everything outside the block is kept byte for byte.
 class CommentBlock
 {
 public:
     enum class State {
-        Absent,  // the page holds no start marker for the name
+        Absent,  // the page holds no block for the name
         Broken,  // a start marker, but no end marker after it
         Present, // both markers, in order
     };
@@ -32,9 +26,15 @@ public:
     // The comment as the edit field holds it: decoded, line breaks as "\n".
     // Empty unless the block is present.
     QString comment() const;
+    // The block's bytes as they stand in the page.
+    QByteArray bytes() const { return m_page.mid(m_begin, m_end - m_begin); }
 
-    // The page with the comment replaced, encoded in the page's encoding and
-    // with the page's CR LF line breaks. Only for a present block.
+    // The comment as it will stand in the page: no marker text, which would
+    // split the page into other blocks (PageBlocks::withoutMarkers).
+    static QString writable(const QString &comment) { return PageBlocks::withoutMarkers(comment); }
+    // The page with the block holding writable(comment), encoded in the
+    // page's encoding and with the page's CR LF line breaks. Only for a
+    // present block.
     QByteArray withComment(const QString &comment) const;
     // The page as it was read.
     const QByteArray &page() const { return m_page; }

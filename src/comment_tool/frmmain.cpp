@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/frmmain.h"
 
-#include "comment_tool/albumpagefile.h"
-#include "comment_tool/commentblock.h"
 #include "comment_tool/droplocation.h"
 #include "comment_tool/filedatetime.h"
 #include "comment_tool/previewpicture.h"
@@ -10,12 +8,12 @@
 #include "comment_tool/quillettext.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
-#include "platform/listing.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -24,6 +22,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -172,6 +171,8 @@ void frmMain::createControls()
 
     txtComment = place<QPlainTextEdit>(this, "txtComment", twipsRect(96, 2208, CommentWidth, CollapsedHeight));
     txtComment->setTabChangesFocus(true);
+    // Only the preview takes drops; a drag over the field is the window's.
+    txtComment->setAcceptDrops(false);
     cmdSizeUP = place<QCheckBox>(this, "cmdSizeUP", twipsRect(3828, 2256, 204, 204));
     lblMes = label(this, "lblMes", twipsRect(96, 2496, 3948, 300), QString(), fixedFont());
     paint(lblMes, QColor(0x00, 0x00, 0xC0));
@@ -211,11 +212,11 @@ void frmMain::createControls()
 
 void frmMain::setToolTips()
 {
-    const QString dropHere = QStringLiteral("このエリアに画像をドロップ下さい。");
+    const QString dropHere = QuilletText::previewTip();
     const QString downloadLink = QStringLiteral("ヴェルモの最新ダウンロードエリアへのリンクです。");
     Image1->setToolTip(dropHere);
     lblDMsg->setToolTip(dropHere);
-    txtComment->setToolTip(QStringLiteral("コメントを入力下さい。"));
+    txtComment->setToolTip(QuilletText::commentTip());
     cmdSizeUP->setToolTip(QStringLiteral("コメントの入力ボックスの幅を広げます。"));
     Picture1->setToolTip(QStringLiteral("作者宛メールが起動します。"));
     lblName->setToolTip(downloadLink);
@@ -235,10 +236,14 @@ void frmMain::connectEvents()
     connect(cmdVelmo, &QPushButton::clicked, this, &frmMain::cmdVelmo_Click);
     for (QLabel *clickable : {lblTitle, lblName, lblTitle1, Picture1})
         clickable->installEventFilter(this);
+    // The field would take the moving keys for its own scrolling.
+    txtComment->installEventFilter(this);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == txtComment && event->type() == QEvent::KeyPress)
+        return handleKey(static_cast<QKeyEvent *>(event));
     if (event->type() != QEvent::MouseButtonDblClick)
         return QWidget::eventFilter(watched, event);
     if (watched == lblTitle)
@@ -301,27 +306,44 @@ void frmMain::dropEvent(QDropEvent *event)
 
 void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
 {
-    lblMes->clear();
-    raise();
-    activateWindow();
-    lblDMsg->hide();
-    collapseComment();
     try {
         const std::optional<DropLocation> dropped = DropText::locate(DropText::fromMimeData(*Data));
-        if (!dropped)
+        if (dropped && !leaveComment())
             return;
-        showImage(*dropped);
-        const QStringList folderFiles = Listing::files(dropped->folder);
-        if (!loadComment(*dropped, folderFiles) && dropped->isThumbnail() &&
-            folderFiles.contains(dropped->photo().name)) {
-            showImage(dropped->photo());
-            loadComment(dropped->photo(), folderFiles);
-        }
+        lblMes->clear();
+        raise();
+        activateWindow();
+        lblDMsg->hide();
+        collapseComment();
+        if (dropped)
+            load(*dropped);
     } catch (const Failure &failure) {
         m_services.messages.show(QuilletText::dropFailure(failure.code()));
         if (QuilletText::dropFailureCloses(failure.code()))
             cmdQuit_Click();
     }
+}
+
+// Shows the image and its comment as a drop of the location does. Until the
+// block is found there is nothing to write to.
+void frmMain::load(const DropLocation &location)
+{
+    m_source = {};
+    txtComment->clear();
+    const CommentSource source = CommentDrop::locate(location, m_index);
+    showImage(source.photo);
+    if (!source.broken.isEmpty()) {
+        lblMes->setText(QuilletText::foundPage(QFileInfo(source.broken).fileName()));
+        throw Failure(FailureCode::InvalidCall, source.broken);
+    }
+    if (!source.found()) {
+        lblMes->setText(QuilletText::noBlock(source.photo.name));
+        return;
+    }
+    m_source = source;
+    showComment(source.comment);
+    lblMes->setText(QuilletText::position(m_index.position(source.photo.name), m_index.images().size()) +
+                    QStringLiteral("  ") + QuilletText::foundPage(QFileInfo(source.target).fileName()));
 }
 
 void frmMain::showImage(const DropLocation &location)
@@ -341,50 +363,125 @@ void frmMain::showImage(const DropLocation &location)
     lblLastWrite->setText(fileDateTimeText(GetFileDateTime(m_imagePath).lastWrite));
 }
 
+// A comment always shows from its first line, whatever the last one scrolled to.
+void frmMain::showComment(const QString &comment)
+{
+    txtComment->setPlainText(comment);
+    txtComment->moveCursor(QTextCursor::Start);
+    txtComment->verticalScrollBar()->setValue(0);
+}
+
 void frmMain::JPEGSizeSet()
 {
     const QSizeF shown = PreviewFit::shownSize(QSizeF(Image2->size()) * TwipsPerPixel);
     Image1->resize(qMax(1, pixels(shown.width())), qMax(1, pixels(shown.height())));
 }
 
-// Loads the comment of every page that holds the image's block, rewriting
-// each at once; the last becomes the target page. True when one was found.
-bool frmMain::loadComment(const DropLocation &location, const QStringList &folderFiles)
-{
-    bool found = false;
-    for (const QString &pageName : folderFiles) {
-        if (!AlbumPageFile::isAlbumPageName(pageName))
-            continue;
-        const QString page = Paths::join(location.folder, pageName);
-        const CommentBlock block(AlbumPageFile::read(page), location.name);
-        if (block.state() == CommentBlock::State::Absent)
-            continue;
-        lblMes->setText(QuilletText::foundPage(pageName));
-        if (block.state() == CommentBlock::State::Broken)
-            throw Failure(FailureCode::InvalidCall, page);
-        txtComment->setPlainText(block.comment());
-        m_targetPage = page;
-        found = true;
-        // The page is written back with the comment it holds: its own bytes,
-        // so that no decoding round trip can alter the comment.
-        AlbumPageFile::write(page, block.page());
-    }
-    return found;
-}
-
 void frmMain::cmdEnter_Click()
 {
     collapseComment();
+    if (writeComment())
+        m_services.shell.open(QUrl::fromLocalFile(QFileInfo(m_source.target).absoluteFilePath()));
+}
+
+// Writes the field into the target page; nothing, after a message, when the
+// page was left as it was.
+std::optional<CommentDrop::Written> frmMain::writeComment()
+{
     try {
-        const CommentBlock block(AlbumPageFile::read(m_targetPage), m_imageName);
-        // Splicing without both markers in order would damage the page.
-        if (block.state() != CommentBlock::State::Present)
-            throw Failure(FailureCode::MarkersMissing, m_targetPage);
-        AlbumPageFile::write(m_targetPage, block.withComment(txtComment->toPlainText()));
-        m_services.shell.open(QUrl::fromLocalFile(QFileInfo(m_targetPage).absoluteFilePath()));
+        const CommentDrop::Written written = CommentDrop::write(m_source, txtComment->toPlainText(), [this] {
+            lblMes->setText(QuilletText::waitingForBuild());
+            lblMes->repaint();
+        });
+        if (txtComment->toPlainText() != m_source.comment)
+            showComment(m_source.comment);
+        lblMes->setText(written.escaped ? QuilletText::markersEscaped() : QString());
+        return written;
     } catch (const Failure &failure) {
         m_services.messages.show(QuilletText::writeFailure(failure.code()));
+        return std::nullopt;
     }
+}
+
+// Before the shown comment goes: true when it may go, asking first when it
+// was edited and not written (write, discard, or stay).
+bool frmMain::leaveComment()
+{
+    if (!m_source.found() || txtComment->toPlainText() == m_source.comment)
+        return true;
+    switch (m_services.messages.show(QuilletText::unwrittenQuestion(), MessageBoxes::Buttons::YesNoCancel,
+                                     MessageBoxes::Icon::Exclamation)) {
+    case MessageBoxes::Answer::Yes:
+        return writeComment().has_value();
+    case MessageBoxes::Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frmMain::handleKey(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool alt = modifiers == Qt::AltModifier;
+    if ((plain && key->key() == Qt::Key_PageDown) || (alt && key->key() == Qt::Key_Right))
+        moveBy(1);
+    else if ((plain && key->key() == Qt::Key_PageUp) || (alt && key->key() == Qt::Key_Left))
+        moveBy(-1);
+    else if (modifiers == Qt::ControlModifier && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+        writeAndGoOn();
+    else
+        return false;
+    return true;
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleKey(event))
+        QWidget::keyPressEvent(event);
+}
+
+void frmMain::moveBy(int step)
+{
+    // Before any image, the album of the folder Velmo last showed.
+    const QString folder = m_imagePath.isEmpty() ? m_store.read(Keys::Path) : QFileInfo(m_imagePath).path();
+    if (!folder.isEmpty())
+        m_index.refresh(folder);
+    if (folder.isEmpty() || m_index.images().isEmpty()) {
+        lblMes->setText(QuilletText::noAlbum());
+        return;
+    }
+    const qsizetype to = m_index.position(m_imageName) + step;
+    if (to < 0 || to >= m_index.images().size()) {
+        lblMes->setText(to < 0 ? QuilletText::firstImage() : QuilletText::lastImage());
+        return;
+    }
+    if (!leaveComment())
+        return;
+    lblDMsg->hide();
+    collapseComment();
+    try {
+        load({m_index.folder(), m_index.images().at(to)});
+    } catch (const Failure &failure) {
+        m_services.messages.show(QuilletText::dropFailure(failure.code()));
+        if (QuilletText::dropFailureCloses(failure.code()))
+            cmdQuit_Click();
+    }
+}
+
+void frmMain::writeAndGoOn()
+{
+    collapseComment();
+    const std::optional<CommentDrop::Written> written = writeComment();
+    // Marker text written otherwise is shown before going on.
+    if (!written || written->escaped)
+        return;
+    m_index.refresh(m_index.folder());
+    if (m_index.position(m_imageName) + 1 < m_index.images().size())
+        moveBy(1);
+    else
+        m_services.shell.open(QUrl::fromLocalFile(QFileInfo(m_source.target).absoluteFilePath()));
 }
 
 void frmMain::collapseComment()
@@ -403,8 +500,18 @@ void frmMain::cmdQuit_Click()
     close();
 }
 
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (leaveComment())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void frmMain::cmdVelmo_Click()
 {
+    if (!leaveComment())
+        return;
     try {
         m_services.launcher.start(Paths::mainProgram());
     } catch (const Failure &failure) {

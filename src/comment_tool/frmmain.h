@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "comment_tool/albumindex.h"
+#include "comment_tool/commentdrop.h"
 #include "platform/services.h"
 
 #include <QWidget>
@@ -8,15 +10,16 @@
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QKeyEvent;
 class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class SettingsStore;
-struct DropLocation;
 
 // Quillet's window. An image dropped from an album page in the browser leads
 // to the page whose comment block carries the image's name; the comment is
-// edited here and written back into the page.
+// edited here and written back into the page. From there the keys move
+// through the album as if each image had been dropped.
 class frmMain : public QWidget
 {
     Q_OBJECT
@@ -35,14 +38,21 @@ public:
     void lblName_DblClick();
     void lblTitle1_DblClick();
     void Picture1_DblClick();
+    // The keys: the next or previous image of the album (Page Down, Page Up,
+    // Alt+Right, Alt+Left), and Ctrl+Enter, which writes without opening
+    // the page and goes on to the next image.
+    void moveBy(int step);
+    void writeAndGoOn();
 
     // The tool state the drops leave.
     QString imagePath() const { return m_imagePath; }
     QString imageName() const { return m_imageName; }
-    QString targetPage() const { return m_targetPage; }
+    QString targetPage() const { return m_source.target; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -54,9 +64,13 @@ private:
     void collapseComment();
     bool acceptsDrop(const QPoint &position, const QMimeData *offered) const;
     static bool offersLocation(const QMimeData *offered);
+    bool handleKey(const QKeyEvent *key);
+    void load(const DropLocation &location);
     void showImage(const DropLocation &location);
+    void showComment(const QString &comment);
     void JPEGSizeSet();
-    bool loadComment(const DropLocation &location, const QStringList &folderFiles);
+    std::optional<CommentDrop::Written> writeComment();
+    bool leaveComment();
     void OpenDownloadPage();
     void OpenMailLink();
 
@@ -65,7 +79,8 @@ private:
 
     QString m_imagePath;
     QString m_imageName;
-    QString m_targetPage;
+    CommentSource m_source; // what the last drop or move found
+    AlbumIndex m_index;     // of the shown image's folder
 
     QFrame *Shape3 = nullptr;
     QFrame *Shape1 = nullptr;

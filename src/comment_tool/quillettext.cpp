@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/quillettext.h"
 
+#include "comment_tool/commentdrop.h"
 #include "lang/failuretext.h"
 #include "platform/failure.h"
 
@@ -57,6 +58,61 @@ QString foundPage(const QString &pageName)
     return pageName + QStringLiteral("を検出しました。");
 }
 
+QString noBlock(const QString &imageName)
+{
+    return imageName + QStringLiteral("はアルバムにありません。");
+}
+
+QString position(qsizetype index, qsizetype count)
+{
+    return QStringLiteral("%1 / %2").arg(index + 1).arg(count);
+}
+
+QString firstImage()
+{
+    return QStringLiteral("最初の画像です。");
+}
+
+QString lastImage()
+{
+    return QStringLiteral("最後の画像です。");
+}
+
+QString noAlbum()
+{
+    return QStringLiteral("アルバムファイルがありません。画像をドロップ下さい。");
+}
+
+QString markersEscaped()
+{
+    return QStringLiteral("「<!」を「&lt;!」で書き込みました。");
+}
+
+QString waitingForBuild()
+{
+    return QStringLiteral("アルバム作成の終了を待っています…");
+}
+
+QString unwrittenQuestion()
+{
+    return QStringLiteral("コメントが書き込まれていません。書き込みますか？\n"
+                          "はい: 書込み　いいえ: 破棄　キャンセル: 戻る\n"
+                          "The comment is not written. Yes: write, No: discard, Cancel: stay.");
+}
+
+QString previewTip()
+{
+    return QStringLiteral("このエリアに画像をドロップ下さい。\n"
+                          "PageDown/PageUp, Alt+→/←: 次/前の画像 (next/previous photo)");
+}
+
+QString commentTip()
+{
+    return QStringLiteral("コメントを入力下さい。\n"
+                          "Ctrl+Enter: 書込みして次の画像へ (write and go on)\n"
+                          "PageDown/PageUp, Alt+→/←: 次/前の画像 (next/previous photo)");
+}
+
 QUrl downloadPage()
 {
     return QUrl(DownloadAddress);
@@ -101,6 +157,10 @@ QString writeFailure(int code)
         return withCode(QStringLiteral("対象ファイルが見つかりません。E="), code);
     case FailureCode::MarkersMissing:
         return withCode(QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E="), code);
+    case CommentFailure::ChangedElsewhere:
+        return withCode(QStringLiteral("コメントが他で変更されています。ドロップし直して下さい。E="), code);
+    case CommentFailure::PageNotWritable:
+        return withCode(QStringLiteral("アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="), code);
     default:
         return withCode(FailureText::ReportErrorNumber, code);
     }

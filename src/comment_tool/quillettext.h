@@ -18,6 +18,22 @@ QString windowBanner();   // the window's caption
 QString versionCaption(); // "Velmo Ver0.1"
 QString aboutText();
 QString foundPage(const QString &pageName); // "<page>を検出しました。"
+// A drop whose image no album page of its folder holds.
+QString noBlock(const QString &imageName);
+// The place of the shown image in its album: "12 / 240".
+QString position(qsizetype index, qsizetype count);
+QString firstImage(); // nothing before it
+QString lastImage();  // nothing after it
+QString noAlbum();    // a move with no album to move in
+// A write-back that wrote marker text in the comment as "&lt;!".
+QString markersEscaped();
+// A write-back waiting for an album build of the folder to end.
+QString waitingForBuild();
+// Asked before leaving a comment that was edited and not written.
+QString unwrittenQuestion();
+// The tool tips of the preview and the comment field, with the keys.
+QString previewTip();
+QString commentTip();
 
 QUrl downloadPage();
 QUrl mailLink(); // mailto: with the bug-report subject

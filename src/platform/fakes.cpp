@@ -10,6 +10,7 @@ MessageBoxes::Answer FakeMessageBoxes::show(const QString &text, Buttons buttons
         return answers.dequeue();
     switch (buttons) {
     case Buttons::YesNo:
+    case Buttons::YesNoCancel:
         return Answer::Yes;
     default:
         return Answer::Ok;

@@ -8,7 +8,7 @@
 class MessageBoxes
 {
 public:
-    enum class Buttons { Ok, OkCancel, YesNo };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
     enum class Icon { None, Exclamation };
     enum class Answer { Ok, Cancel, Yes, No };
 

@@ -8,24 +8,31 @@
 
 #include <algorithm>
 
-// The window a box or dialog belongs to: the active one, or while a long
-// command keeps the window system from activating anything, the first
-// window on screen, so the box stands over it rather than anywhere.
+// A program window or dialog on screen. Tool tips, menus and drag images are
+// top-level too, but short-lived: a box owned by one vanishes with it.
+static bool canOwn(const QWidget *window)
+{
+    const Qt::WindowType type = window->windowType();
+    return window->isVisible() && !window->isMinimized() && (type == Qt::Window || type == Qt::Dialog);
+}
+
+// The window a box or dialog belongs to: the active one, or, while nothing of
+// the program is active (a drop from another program, a long command, no
+// window manager at all), the first program window on screen, so the box
+// stands over it rather than anywhere.
 static QWidget *ownerWindow()
 {
-    if (QWidget *active = QApplication::activeWindow())
+    QWidget *active = QApplication::activeWindow();
+    if (active && canOwn(active))
         return active;
     const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto shown = std::find_if(windows.begin(), windows.end(), [](const QWidget *window) {
-        return window->isVisible() && window->isWindow() && !(window->windowType() == Qt::Popup);
-    });
+    const auto shown = std::find_if(windows.begin(), windows.end(), canOwn);
     return shown == windows.end() ? nullptr : *shown;
 }
 
 WidgetMessageBoxes::WidgetMessageBoxes(QString title)
     : m_title(std::move(title))
-{
-}
+{}
 
 MessageBoxes::Answer WidgetMessageBoxes::show(const QString &text, Buttons buttons, Icon icon)
 {
@@ -40,6 +47,9 @@ MessageBoxes::Answer WidgetMessageBoxes::show(const QString &text, Buttons butto
         break;
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     switch (box.exec()) {

@@ -159,16 +159,36 @@ void tst_AlbumBuild::layout_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("pageCount");
 
-    QTest::newRow("7 by 2, 6 a page") << 7 << "2" << "6" << "01 02|03 04|05 06/07" << 2;
-    QTest::newRow("exactly 6") << 6 << "2" << "6" << "01 02|03 04|05 06" << 1;
-    QTest::newRow("5 by 2, 5 a page: full before slot 2") << 5 << "2" << "5" << "01 02|03 04|05" << 1;
-    QTest::newRow("row width 3 with 4") << 4 << "3" << "6" << "01 02 03|04" << 1;
-    QTest::newRow("row of 3 cut by a full page") << 5 << "3" << "4" << "01 02 03|04/05" << 2;
-    QTest::newRow("PhotoPiece 0: no limit") << 7 << "2" << "0" << "01 02|03 04|05 06|07" << 1;
-    QTest::newRow("negative PhotoPiece: no limit") << 3 << "2" << "-2" << "01 02|03" << 1;
-    QTest::newRow("PhotoPiece not a number keeps 6") << 7 << "3" << "many" << "01 02 03|04 05 06/07" << 2;
-    QTest::newRow("row width 5 acts as 1") << 3 << "5" << "6" << "01|02|03" << 1;
-    QTest::newRow("row width not a number acts as 1") << 2 << "two" << "6" << "01|02" << 1;
+    QTest::newRow("7 by 2, 6 a page") << 7 << "2"
+                                      << "6"
+                                      << "01 02|03 04|05 06/07" << 2;
+    QTest::newRow("exactly 6") << 6 << "2"
+                               << "6"
+                               << "01 02|03 04|05 06" << 1;
+    QTest::newRow("5 by 2, 5 a page: full before slot 2") << 5 << "2"
+                                                          << "5"
+                                                          << "01 02|03 04|05" << 1;
+    QTest::newRow("row width 3 with 4") << 4 << "3"
+                                        << "6"
+                                        << "01 02 03|04" << 1;
+    QTest::newRow("row of 3 cut by a full page") << 5 << "3"
+                                                 << "4"
+                                                 << "01 02 03|04/05" << 2;
+    QTest::newRow("PhotoPiece 0: no limit") << 7 << "2"
+                                            << "0"
+                                            << "01 02|03 04|05 06|07" << 1;
+    QTest::newRow("negative PhotoPiece: no limit") << 3 << "2"
+                                                   << "-2"
+                                                   << "01 02|03" << 1;
+    QTest::newRow("PhotoPiece not a number keeps 6") << 7 << "3"
+                                                     << "many"
+                                                     << "01 02 03|04 05 06/07" << 2;
+    QTest::newRow("row width 5 acts as 1") << 3 << "5"
+                                           << "6"
+                                           << "01|02|03" << 1;
+    QTest::newRow("row width not a number acts as 1") << 2 << "two"
+                                                      << "6"
+                                                      << "01|02" << 1;
 }
 
 void tst_AlbumBuild::layout()
@@ -281,7 +301,8 @@ void tst_AlbumBuild::manyImagesAreAllPlaced()
     for (int page = 1; page <= 250; ++page)
         all += album.page(page);
     for (int i = 1; i <= 1500; ++i)
-        QCOMPARE(all.count(HtmlText::startMarker(QStringLiteral("p%1.jpg").arg(i, 4, 10, QLatin1Char('0'))).toUtf8()), 1);
+        QCOMPARE(all.count(HtmlText::startMarker(QStringLiteral("p%1.jpg").arg(i, 4, 10, QLatin1Char('0'))).toUtf8()),
+                 1);
     QVERIFY(album.page(250).contains("Pages 250/250<BR>"));
     QCOMPARE(QFile::permissions(album.path("Album001.html")) & QFile::ReadOther, QFile::ReadOther);
     QCOMPARE(album.view.status(), AlbumText::pagesWritten(1500, 250));
@@ -299,8 +320,11 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     QVERIFY(Fixture::writeFile(album.path("Album001.html"),
                                withComment(withComment(album.page(1), "b01.jpg", japanese), "b02.jpg", markup)));
     QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b03.jpg", "gone")));
-    // A page left by an older build, in Shift_JIS.
-    const QByteArray page2 = withComment(album.page(2), "b07.jpg", older);
+    // Marker text of another image never becomes a marker.
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b05.jpg", "see <!Sb06.jpg>")));
+    // A page left by an older build, in Shift_JIS under its old declaration.
+    const QByteArray page2 =
+        withComment(album.page(2), "b07.jpg", older).replace("charset=UTF-8", "charset=iso-2022-jp");
     QStringEncoder shiftJis("Shift_JIS");
     QVERIFY(Fixture::writeFile(album.path("Album002.html"), shiftJis(QString::fromUtf8(page2))));
     QVERIFY(!shiftJis.hasError());
@@ -310,9 +334,12 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     QVERIFY(QFile::remove(album.path("b03.jpg")));
     const AlbumBuildResult result = album.build();
 
-    QCOMPARE(result.carriedComments, 3);
+    QCOMPARE(result.carriedComments, 4);
     QByteArray all = album.page(1) + album.page(2);
-    for (const auto &[image, comment] : {std::pair{"b01.jpg", japanese}, {"b02.jpg", markup}, {"b07.jpg", older}}) {
+    for (const auto &[image, comment] : {std::pair{"b01.jpg", japanese},
+                                         {"b02.jpg", markup},
+                                         {"b07.jpg", older},
+                                         {"b05.jpg", QByteArray("see &lt;!Sb06.jpg>")}}) {
         const QByteArray block = HtmlText::startMarker(image).toUtf8() + comment + HtmlText::endMarker(image).toUtf8();
         QCOMPARE(all.count(block), 1);
     }
@@ -572,9 +599,9 @@ void tst_AlbumBuild::thumbnailModeFallsBackToFullImage()
     addImages(album.folder, 1, QStringLiteral("broken%1.jpg"));
     QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/RdctJPEG.so", "present"));
 
-    const AlbumBuildResult result =
-        cmdAlbum_Click(album.controls, album.store, album.view, album.clock,
-                       [&album] { return album.design; }, [] { return &fakeReduce; });
+    const AlbumBuildResult result = cmdAlbum_Click(
+        album.controls, album.store, album.view, album.clock, [&album] { return album.design; },
+        [] { return &fakeReduce; });
     QVERIFY(result.thumbnailMode);
     const QByteArray page = album.page(1);
     QVERIFY(page.contains("<IMG src=\"s_fine01.jpg\""));

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStringEncoder>
 #include <QTest>
 #include <QUrlQuery>
@@ -94,8 +95,8 @@ private slots:
     void dropFailures();
     void dropWithoutSlashEndsSilently();
     void pageWithoutEndMarkerFails5();
-    void everyPageHoldingTheBlockIsRewritten();
-    void dropLeavesEarlierTargetWhenNoBlockFound();
+    void blockOnTwoPagesTargetsTheLastAndWritesNothing();
+    void dropFromAnotherAlbumClearsTarget();
     void writeBackReplacesOnlyTheComment_data();
     void writeBackReplacesOnlyTheComment();
     void shiftJisPageRoundTrip();
@@ -109,6 +110,10 @@ private slots:
     void startsVelmo();
     void linksAndAboutBox();
     void commentOnBuiltAlbum();
+    void keysMoveThroughTheAlbum();
+    void ctrlEnterWritesAndGoesOn();
+    void leavingAnEditedCommentAsks_data();
+    void leavingAnEditedCommentAsks();
 
 private:
     template <typename Control> Control *control(const char *name) const
@@ -121,6 +126,12 @@ private:
     void drop(const QMimeData &data) { m_window->Image1_OLEDragDrop(&data); }
     void dropFile(const QString &path) { drop(*browserDrag(path)); }
     void writeBack(const QString &comment);
+    // An album of p1.jpg … pN.jpg, two to a page, the folder Velmo last showed.
+    QString buildAlbum(int photos);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(control<QPlainTextEdit>("txtComment"), Qt::Key(key), modifiers);
+    }
     QString comment() const { return control<QPlainTextEdit>("txtComment")->toPlainText(); }
     QString message() const { return control<QLabel>("lblMes")->text(); }
 
@@ -214,7 +225,7 @@ void TestFrmMain::dropFindsCommentInEscapedPath()
 
     QVERIFY(m_fakes->messages.shown.isEmpty());
     QCOMPARE(comment(), QStringLiteral("old"));
-    QCOMPARE(message(), QStringLiteral("Album001.htmlを検出しました。"));
+    QCOMPARE(message(), QStringLiteral("2 / 2  Album001.htmlを検出しました。"));
     QCOMPARE(m_window->targetPage(), album);
     QCOMPARE(m_window->imagePath(), image);
     QCOMPARE(control<QLabel>("lblfilename1")->text(), QStringLiteral("花 1.jpg"));
@@ -251,7 +262,7 @@ void TestFrmMain::droppedThumbnailStandsForPhoto()
     dropFile(alone);
     QVERIFY(m_fakes->messages.shown.isEmpty());
     QCOMPARE(m_window->imagePath(), alone);
-    QCOMPARE(message(), QString());
+    QCOMPARE(message(), QuilletText::noBlock(QStringLiteral("s_alone.jpg")));
 }
 
 void TestFrmMain::dropFailures_data()
@@ -334,14 +345,12 @@ void TestFrmMain::pageWithoutEndMarkerFails5()
     QCOMPARE(m_window->targetPage(), QString());
 }
 
-void TestFrmMain::everyPageHoldingTheBlockIsRewritten()
+void TestFrmMain::blockOnTwoPagesTargetsTheLastAndWritesNothing()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString first = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "first"}});
     const QString second = page(QStringLiteral("Album002.html"), {{QStringLiteral("img1.jpg"), "second"}});
     const QString other = page(QStringLiteral("Album003.html"), {{QStringLiteral("img2.jpg"), "other"}});
-    const QByteArray firstBytes = Fixture::readFile(first);
-    const QByteArray secondBytes = Fixture::readFile(second);
     for (const QString &path : {first, second, other})
         makeOld(path);
     openWindow();
@@ -350,30 +359,34 @@ void TestFrmMain::everyPageHoldingTheBlockIsRewritten()
 
     QCOMPARE(comment(), QStringLiteral("second"));
     QCOMPARE(m_window->targetPage(), second);
-    QCOMPARE(message(), QStringLiteral("Album002.htmlを検出しました。"));
-    QVERIFY(modified(first) > LongAgo);
-    QVERIFY(modified(second) > LongAgo);
-    QCOMPARE(modified(other), LongAgo);
-    // Each page was written back with the comment it held.
-    QCOMPARE(Fixture::readFile(first), firstBytes);
-    QCOMPARE(Fixture::readFile(second), secondBytes);
+    QCOMPARE(message(), QStringLiteral("1 / 2  Album002.htmlを検出しました。"));
+    // A drop only reads: a read-only album can be read.
+    for (const QString &path : {first, second, other})
+        QCOMPARE(modified(path), LongAgo);
 }
 
-void TestFrmMain::dropLeavesEarlierTargetWhenNoBlockFound()
+// Camera names repeat across folders: the same name dropped from a folder
+// without an album finds nothing there, and nothing is written anywhere.
+void TestFrmMain::dropFromAnotherAlbumClearsTarget()
 {
-    const QString first = photo(QStringLiteral("img1.jpg"));
-    const QString second = photo(QStringLiteral("img2.jpg"));
-    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "one"}});
+    const QString first = photo(QStringLiteral("IMG_02.JPG"));
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("IMG_02.JPG"), "one"}});
+    const QByteArray before = Fixture::readFile(album);
+    const QString elsewhere = Paths::join(m_home->folder(QStringLiteral("card")), QStringLiteral("IMG_02.JPG"));
+    QVERIFY(Fixture::makeJpeg(elsewhere, 40, 30));
     openWindow();
     dropFile(first);
 
-    dropFile(second);
+    dropFile(elsewhere);
 
-    QCOMPARE(message(), QString());
-    QCOMPARE(comment(), QStringLiteral("one"));
-    QCOMPARE(m_window->targetPage(), album);
-    QCOMPARE(m_window->imageName(), QStringLiteral("img2.jpg"));
-    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(message(), QuilletText::noBlock(QStringLiteral("IMG_02.JPG")));
+    QCOMPARE(comment(), QString());
+    QCOMPARE(m_window->targetPage(), QString());
+    QCOMPARE(m_window->imagePath(), elsewhere);
+    writeBack(QStringLiteral("new"));
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("対象ファイルが見つかりません。E=75")});
+    QCOMPARE(Fixture::readFile(album), before);
+    QVERIFY(m_fakes->shell.opened.isEmpty());
 }
 
 void TestFrmMain::writeBackReplacesOnlyTheComment_data()
@@ -407,7 +420,6 @@ void TestFrmMain::writeBackReplacesOnlyTheComment()
     QVERIFY(m_fakes->messages.shown.isEmpty());
     QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
 
-    control<QPlainTextEdit>("txtComment")->clear();
     dropFile(image);
     QCOMPARE(comment(), text);
 }
@@ -420,14 +432,17 @@ void TestFrmMain::shiftJisPageRoundTrip()
         QStringEncoder encoder("Shift_JIS");
         return QByteArray(encoder.encode(QString::fromUtf8(utf8)));
     };
-    QVERIFY(Fixture::writeFile(album, shiftJis(albumPage({{QStringLiteral("写真.jpg"), "古い"}}))));
+    const auto olderPage = [](const QByteArray &comment) {
+        return albumPage({{QStringLiteral("写真.jpg"), comment}}).replace("charset=UTF-8", "charset=iso-2022-jp");
+    };
+    QVERIFY(Fixture::writeFile(album, shiftJis(olderPage("古い"))));
     openWindow();
 
     dropFile(image);
     QCOMPARE(comment(), QStringLiteral("古い"));
     writeBack(QStringLiteral("新しい"));
 
-    QCOMPARE(Fixture::readFile(album), shiftJis(albumPage({{QStringLiteral("写真.jpg"), "新しい"}})));
+    QCOMPARE(Fixture::readFile(album), shiftJis(olderPage("新しい")));
 }
 
 // A drop rewrites the page with the comment it holds; bytes that would not
@@ -607,6 +622,101 @@ void TestFrmMain::commentOnBuiltAlbum()
     QVERIFY(expected != before);
     QCOMPARE(Fixture::readFile(album), expected);
     QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+QString TestFrmMain::buildAlbum(int photos)
+{
+    for (int i = 1; i <= photos; ++i)
+        photo(QStringLiteral("p%1.jpg").arg(i), 40, 30);
+    m_store->write(Keys::PhotoPiece, QStringLiteral("2"));
+    m_store->write(Keys::Path, m_photos);
+    AlbumControls controls;
+    controls.folder = m_photos;
+    RecordingView view;
+    cmdAlbum_Click(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    return Paths::join(m_photos, QStringLiteral("Album001.html"));
+}
+
+void TestFrmMain::keysMoveThroughTheAlbum()
+{
+    const QString album = buildAlbum(3);
+    QByteArray bytes = Fixture::readFile(album);
+    QVERIFY(Fixture::writeFile(album, bytes.replace("<!Sp1.jpg>", "<!Sp1.jpg>" + QByteArray("line\r\n").repeated(60))));
+    openWindow();
+    const auto *txtComment = control<QPlainTextEdit>("txtComment");
+    QVERIFY(txtComment->toolTip().contains(QStringLiteral("PageDown")));
+
+    key(Qt::Key_PageDown); // before any drop: the album Velmo showed last
+    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
+    QCOMPARE(message(), QStringLiteral("1 / 3  Album001.htmlを検出しました。"));
+    txtComment->verticalScrollBar()->setValue(txtComment->verticalScrollBar()->maximum());
+    key(Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p2.jpg"));
+    QCOMPARE(txtComment->verticalScrollBar()->value(), 0);
+    key(Qt::Key_PageDown);
+    QCOMPARE(message(), QStringLiteral("3 / 3  Album002.htmlを検出しました。"));
+    key(Qt::Key_PageDown);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
+    QCOMPARE(message(), QuilletText::lastImage());
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
+    key(Qt::Key_PageUp);
+    QCOMPARE(message(), QuilletText::firstImage());
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestFrmMain::ctrlEnterWritesAndGoesOn()
+{
+    const QString album = buildAlbum(3);
+    const QString last = Paths::join(m_photos, QStringLiteral("Album002.html"));
+    openWindow();
+    key(Qt::Key_PageDown);
+    for (const char *text : {"one", "<!Sp3.jpg>two", "two", "three"}) {
+        control<QPlainTextEdit>("txtComment")->setPlainText(QString::fromUtf8(text));
+        key(Qt::Key_Return, Qt::ControlModifier);
+    }
+
+    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>one<!Ep1.jpg>"));
+    // Marker text is written as text, and said so before going on.
+    QVERIFY(Fixture::readFile(album).contains("<!Sp2.jpg>two<!Ep2.jpg>"));
+    QVERIFY(Fixture::readFile(last).contains("<!Sp3.jpg>three<!Ep3.jpg>"));
+    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
+    QCOMPARE(m_fakes->shell.opened, QList<QUrl>{QUrl::fromLocalFile(last)});
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void TestFrmMain::leavingAnEditedCommentAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("shown"); // the image shown afterwards
+    QTest::newRow("write") << int(MessageBoxes::Answer::Yes) << QStringLiteral("edited") << QStringLiteral("p2.jpg");
+    QTest::newRow("discard") << int(MessageBoxes::Answer::No) << QString() << QStringLiteral("p2.jpg");
+    QTest::newRow("stay") << int(MessageBoxes::Answer::Cancel) << QString() << QStringLiteral("p1.jpg");
+}
+
+void TestFrmMain::leavingAnEditedCommentAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, written);
+    QFETCH(QString, shown);
+    const QString album = buildAlbum(2);
+    openWindow();
+    key(Qt::Key_PageDown);
+    control<QPlainTextEdit>("txtComment")->setPlainText(QStringLiteral("edited"));
+    m_fakes->messages.answers.enqueue(MessageBoxes::Answer(answer));
+
+    key(Qt::Key_PageDown);
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QuilletText::unwrittenQuestion()});
+    QCOMPARE(m_window->imageName(), shown);
+    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>" + written.toUtf8() + "<!Ep1.jpg>"));
+    if (shown == QStringLiteral("p1.jpg")) { // stayed: closing asks again
+        m_fakes->messages.answers.enqueue(MessageBoxes::Answer::Cancel);
+        m_window->close();
+        QVERIFY(m_window->isVisible());
+    }
 }
 
 QTEST_MAIN(TestFrmMain)

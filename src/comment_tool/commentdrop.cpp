@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/commentdrop.h"
+
+#include "comment_tool/albumindex.h"
+#include "comment_tool/albumpagefile.h"
+#include "comment_tool/commentblock.h"
+#include "platform/failure.h"
+#include "platform/folderlock.h"
+#include "platform/paths.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The photo a dropped location stands for.
+DropLocation photoOf(const DropLocation &dropped, const AlbumIndex &index)
+{
+    if (AlbumPageFile::isAlbumPageName(dropped.name)) {
+        const QString first = index.firstImageOf(dropped.name);
+        if (!first.isEmpty())
+            return {dropped.folder, first};
+    }
+    if (index.position(dropped.name) < 0 && dropped.isThumbnail() && Paths::isRegularFile(dropped.photo().path()))
+        return dropped.photo();
+    return dropped;
+}
+
+} // namespace
+
+namespace CommentDrop {
+
+CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
+{
+    index.refresh(dropped.folder);
+    CommentSource source;
+    source.photo = photoOf(dropped, index);
+    for (const AlbumIndex::Holder &holder : index.holders(source.photo.name)) {
+        const QString &page = index.pages().at(holder.page);
+        if (holder.broken) {
+            source.broken = page;
+            continue;
+        }
+        source.pages.append(page);
+    }
+    if (source.pages.isEmpty())
+        return source;
+    const QString target = source.pages.last();
+    const CommentBlock block(AlbumPageFile::read(target), source.photo.name);
+    if (block.state() != CommentBlock::State::Present) {
+        source.broken = target; // changed since the index was read
+        return source;
+    }
+    source.target = target;
+    source.comment = block.comment();
+    source.block = block.bytes();
+    return source;
+}
+
+Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait)
+{
+    if (source.target.isEmpty())
+        throw Failure(FailureCode::PathFileAccess);
+    const QFileInfo target(source.target);
+    if (target.absolutePath() != QFileInfo(source.photo.path()).absolutePath())
+        throw Failure(FailureCode::MarkersMissing, source.target);
+    FolderLock lock(target.absolutePath());
+    if (!lock.lock(onWait))
+        throw Failure(FailureCode::PathFileAccess, source.target);
+    const CommentBlock block(AlbumPageFile::read(source.target), source.photo.name);
+    if (block.state() != CommentBlock::State::Present)
+        throw Failure(FailureCode::MarkersMissing, source.target);
+    if (block.bytes() != source.block)
+        throw Failure(CommentFailure::ChangedElsewhere, source.target);
+    const QByteArray page = block.withComment(comment);
+    if (page != block.page()) {
+        try {
+            AlbumPageFile::write(source.target, page);
+        } catch (const Failure &) {
+            throw Failure(CommentFailure::PageNotWritable, source.target);
+        }
+    }
+    const CommentBlock written(page, source.photo.name);
+    source.comment = written.comment();
+    source.block = written.bytes();
+    return {CommentBlock::writable(comment) != comment};
+}
+
+} // namespace CommentDrop

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "comment_tool/droplocation.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class AlbumIndex;
+
+// Quillet's own failure numbers of the write-back.
+namespace CommentFailure {
+// The block no longer holds what the drop loaded: someone else changed it.
+inline constexpr int ChangedElsewhere = 10002;
+// The page could be read but not written (read-only, disk full).
+inline constexpr int PageNotWritable = 10003;
+} // namespace CommentFailure
+
+// What a drop found: the photo, the pages that hold its comment block, the
+// comment and the page it will be written to.
+struct CommentSource
+{
+    DropLocation photo;
+    QStringList pages; // every album page holding the photo's block, in name order
+    QString target;    // the last of them; empty when none holds a whole block
+    QString broken;    // a page with the photo's start marker and no end marker
+    QString comment;   // the target's comment, as the edit field holds it
+    QByteArray block;  // the target's block bytes as loaded, to see changes made elsewhere
+
+    bool found() const { return !target.isEmpty(); }
+};
+
+namespace CommentDrop {
+// The comment of a dropped location. A reduced copy "s_" + name whose own
+// name has no block stands for the photo beside it; an album page stands for
+// its first image. Reads the pages and writes nothing.
+CommentSource locate(const DropLocation &dropped, AlbumIndex &index);
+
+// What a write-back did.
+struct Written
+{
+    bool escaped = false; // marker text in the comment was written as "&lt;!"
+};
+
+// Writes the comment into the source's target page, holding the folder's
+// lock for the read, the compare and the write; onWait runs when an album
+// build holds it. The page is left as it was, and a Failure thrown, when
+// there is no target (75), when the target is not in the photo's folder or
+// no longer holds the photo's block (MarkersMissing), when the block differs
+// from the one loaded (ChangedElsewhere), or when the page cannot be written
+// (PageNotWritable). On success the source holds the comment as written.
+Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait = {});
+} // namespace CommentDrop
