@@ -143,7 +143,11 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     connectControls();
 }
 
-Form1::~Form1() = default;
+// The store outlives the window; its problems no longer come here.
+Form1::~Form1()
+{
+    m_store.setProblemReporter({});
+}
 
 namespace {
 

@@ -21,8 +21,7 @@ SettingsStore::SettingsStore(const QString &file)
 SettingsStore::SettingsStore(std::unique_ptr<SettingsBackend> backend)
     : m_backend(std::move(backend))
 {
-    if (m_backend->setAside())
-        reportProblem(SettingsText::setAside(m_backend->fileName()));
+    checkSetAside();
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -34,7 +33,21 @@ static QString keyPath(const QString &section, const QString &key)
 
 QString SettingsStore::ReadSetting(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    return m_backend->value(keyPath(section, key)).value_or(defaultValue);
+    return value(keyPath(section, key)).value_or(defaultValue);
+}
+
+std::optional<QString> SettingsStore::value(const QString &path) const
+{
+    std::optional<QString> text = m_backend->value(path);
+    checkSetAside();
+    return text;
+}
+
+// A file can also grow past the limit while the programs run.
+void SettingsStore::checkSetAside() const
+{
+    if (m_backend->setAside())
+        reportProblem(SettingsText::setAside(m_backend->fileName()));
 }
 
 void SettingsStore::WriteSetting(const QString &section, const QString &key, const QString &value)
@@ -66,7 +79,7 @@ void SettingsStore::write(const SettingKey &key, const QString &value)
 
 std::optional<QString> SettingsStore::stored(const SettingKey &key) const
 {
-    return m_backend->value(keyPath(QString::fromLatin1(key.section), QString::fromLatin1(key.key)));
+    return value(keyPath(QString::fromLatin1(key.section), QString::fromLatin1(key.key)));
 }
 
 std::optional<int> SettingsStore::whole(const SettingKey &key) const
@@ -103,6 +116,8 @@ double SettingsStore::twips(const SettingKey &key) const
 void SettingsStore::setProblemReporter(ProblemReporter reporter)
 {
     m_reporter = std::move(reporter);
+    if (!m_reporter)
+        return;
     for (const QString &text : std::exchange(m_pending, {}))
         m_reporter(text);
 }

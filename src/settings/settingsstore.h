@@ -56,7 +56,8 @@ public:
     bool isOn(const SettingKey &key, bool current) const;
     double twips(const SettingKey &key) const;
 
-    // Reports now the problems found so far, and every later one.
+    // Reports now the problems found so far, and every later one; an empty
+    // reporter keeps them until the next one is set.
     void setProblemReporter(ProblemReporter reporter);
     // A problem found by a reader of the store (a stored value replaced).
     // Each problem is told once, however often it recurs: a store that
@@ -66,6 +67,8 @@ public:
     QString fileName() const;
 
 private:
+    std::optional<QString> value(const QString &path) const;
+    void checkSetAside() const;
     void checkWritten(bool written);
 
     std::unique_ptr<SettingsBackend> m_backend;
