@@ -69,20 +69,16 @@ QStringList FailingSettingsBackend::sections()
 
 bool FailingSettingsBackend::setValue(const QString &path, const QString &value)
 {
-    if (failWrites) {
-        ++failedWrites;
+    if (failWrites)
         return false;
-    }
     values.insert(path, value);
     return true;
 }
 
 bool FailingSettingsBackend::removeSection(const QString &section)
 {
-    if (failWrites) {
-        ++failedWrites;
+    if (failWrites)
         return false;
-    }
     values.removeIf([&section](const auto &entry) { return entry.key().section(QLatin1Char('/'), 0, 0) == section; });
     return true;
 }

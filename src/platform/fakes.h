@@ -108,7 +108,6 @@ public:
     bool setAside() const override { return false; }
 
     bool failWrites = true;
-    int failedWrites = 0;
     QHash<QString, QString> values;
 };
 
