@@ -2,6 +2,7 @@
 #include "album/albumbuild.h"
 
 #include "album/albumpage.h"
+#include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/pagecomments.h"
@@ -21,9 +22,6 @@
 namespace {
 
 const QString OldPagesPattern = QStringLiteral("Album*.html");
-// Photos per page when the setting is 0 (no limit).
-constexpr int UnlimitedPhotosPerPage = 999;
-
 // Images per table row: 1, 2 or 3; anything else, a text that is not a
 // number included, acts as 1.
 int rowWidthOf(const QString &setting)
@@ -31,17 +29,6 @@ int rowWidthOf(const QString &setting)
     bool ok = false;
     const int width = setting.trimmed().toInt(&ok);
     return ok && width >= 1 && width <= 3 ? width : 1;
-}
-
-// A number of photos per page; 0 means no limit. A negative number would
-// never fill a page, so it counts as no limit too. Not a number: previous.
-int photosPerPageOf(const QString &setting, int previous)
-{
-    bool ok = false;
-    const int photos = setting.trimmed().toInt(&ok);
-    if (!ok)
-        return previous;
-    return photos > 0 ? photos : UnlimitedPhotosPerPage;
 }
 
 QStringList pageNames(int pageCount)
@@ -221,15 +208,15 @@ QString finalStatus(const AlbumBuildResult &result)
 
 } // namespace
 
-AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, SettingsStore &store, BuildView &view, const Clock &clock,
-                                const std::function<DesignValues()> &copyDesignValues,
+AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
+                                const Clock &clock, const std::function<DesignValues()> &copyDesignValues,
                                 const ReductionEntry &reduction)
 {
     view.clearViewer();
     controls.TXTAlbumLine = store.read(Keys::AlbumLine, controls.TXTAlbumLine);
     PageWriter::Layout layout;
     layout.rowWidth = rowWidthOf(controls.TXTAlbumLine);
-    controls.photosPerPage = photosPerPageOf(store.read(Keys::PhotoPiece, controls.TXTApage), controls.photosPerPage);
+    controls.photosPerPage = photosPerPageOf(store, controls);
     layout.photosPerPage = controls.photosPerPage;
     view.setAlbumFilter(false);
     const DesignValues design = copyDesignValues();

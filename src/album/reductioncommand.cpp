@@ -164,7 +164,7 @@ ReductionEntry installedReductionLibrary()
     return installedEntryPoint;
 }
 
-ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, SettingsStore &store, BuildView &view,
+ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
                                   const ReductionEntry &entry, Thumbnails thumbnails)
 {
     controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);

@@ -2,6 +2,7 @@
 #include "comment_tool/frmmain.h"
 #include "comment_tool/quilleticon.h"
 #include "comment_tool/quillettext.h"
+#include "platform/messageboxes.h"
 #include "platform/widgetservices.h"
 #include "settings/settingsstore.h"
 #include "windowcommandline.h"
@@ -26,6 +27,9 @@ int main(int argc, char *argv[])
 
     RealServices services(QuilletText::programTitle());
     SettingsStore store;
+    store.setProblemReporter([&services](const QString &text) {
+        services.services().messages.show(text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    });
     frmMain window(services.services(), store);
     window.show();
     return app.exec();

@@ -2,6 +2,7 @@
 #include "velmoalbum_command.h"
 
 #include "album/albumbuild.h"
+#include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/preparation.h"
 #include "platform/desktopservices.h"
@@ -50,19 +51,15 @@ struct Options
     bool force = false;
 };
 
-// The controls of a freshly started main window: the hidden fields' initial
-// texts and the switches its start-up and options dialog read from the store.
+// The controls of a freshly started main window, read as its start-up reads them.
 AlbumControls startupControls(const Options &options, const SettingsStore &store)
 {
-    const QLatin1String checked("1");
     AlbumControls controls;
     controls.folder = options.folder;
-    // --yes and --keep answer the old-pages question, so it is always asked.
-    controls.CheckWarningHtml =
-        options.oldPages != TerminalView::OldPages::Ask || store.read(Keys::CheckWarningHtml) == checked;
-    controls.CheckWarningJPG = store.read(Keys::CheckWarningJPG) == checked;
-    controls.CheckTARGET = store.read(Keys::CheckTARGET) == checked;
     controls.Check5 = options.adjust;
+    controls = storedAlbumControls(store, controls);
+    // --yes and --keep answer the old-pages question, so it is always asked.
+    controls.CheckWarningHtml = controls.CheckWarningHtml || options.oldPages != TerminalView::OldPages::Ask;
     return controls;
 }
 
@@ -140,7 +137,12 @@ int runVelmoAlbum(const QStringList &arguments)
     if (const QString problem = folderProblem(options.folder, view); !problem.isEmpty())
         return fail(NotWritten, problem);
 
-    SettingsStore store;
+    SettingsStore settings;
+    settings.setProblemReporter(
+        [](const QString &text) { printTo(stderr, ProgramName + QStringLiteral(": ") + text); });
+    // Read only from here on: the user's settings file stays byte for byte
+    // as it was.
+    const SettingsStore &store = settings;
     SystemClock clock;
     AlbumControls controls = startupControls(options, store);
     controls.remakeThumbnails = options.force;

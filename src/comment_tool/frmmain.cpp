@@ -259,8 +259,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::Form_Load()
 {
-    const double top = m_store.read(Keys::Top).toDouble() + StartTopOffset;
-    const double left = m_store.read(Keys::Left).toDouble() + StartLeftOffset;
+    const double top = m_store.twips(Keys::Top) + StartTopOffset;
+    const double left = m_store.twips(Keys::Left) + StartLeftOffset;
     move(pixels(left), pixels(top));
     lblTitle->setText(QuilletText::versionCaption());
     setWindowTitle(QuilletText::windowBanner());

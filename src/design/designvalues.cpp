@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "settings/settingsstore.h"
+#include "settings/settingvalue.h"
 
 const DesignValues::SetField DesignValues::colorSetFields[9] = {
     {&DesignValues::TXTAlbumTitle, ColorSetSuffix::AlbumTitle},
@@ -63,6 +64,23 @@ static QString colorSetKey(const QString &mode, const char *suffix)
     return mode + QLatin1String(suffix);
 }
 
+// A stored size into its field: the stored size when it is one, the
+// design-time size when the stored text is none; an absent key keeps the field.
+static void readSize(const SettingsStore &store, DesignSize::Side side, QString &field)
+{
+    const bool width = side == DesignSize::Side::Width;
+    const std::optional<QString> stored = store.stored(width ? Keys::IMGWidth : Keys::IMGHeight);
+    if (!stored)
+        return;
+    if (const std::optional<int> size = DesignSize::side(*stored)) {
+        field = QString::number(*size);
+        return;
+    }
+    const DesignValues designTime;
+    field = width ? designTime.TXTIMGWidth : designTime.TXTIMGHeight;
+    store.reportProblem(DesignSize::storedReplaced(side, *stored, field));
+}
+
 ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store)
 {
     const QString mode = store.read(Keys::ColorMode, QString());
@@ -77,8 +95,8 @@ ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store)
         values.applyPreset();
         buttons = ColorButtons::Hide;
     }
-    values.TXTIMGHeight = store.read(Keys::IMGHeight, values.TXTIMGHeight);
-    values.TXTIMGWidth = store.read(Keys::IMGWidth, values.TXTIMGWidth);
+    readSize(store, DesignSize::Side::Height, values.TXTIMGHeight);
+    readSize(store, DesignSize::Side::Width, values.TXTIMGWidth);
     return buttons;
 }
 
@@ -94,31 +112,47 @@ void SaveColorSet(const DesignValues &values, SettingsStore &store)
 }
 
 namespace DesignSize {
+
+std::optional<int> side(const QString &text)
+{
+    return SettingValue::exactWhole(text, Minimum, Maximum);
+}
+
 int barValue(const QString &field, int initialBar)
 {
-    bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
-    return ok ? std::clamp(value, Minimum, Maximum) : initialBar;
+    return side(field).value_or(initialBar);
 }
+
+static QString sideName(Side side)
+{
+    return side == Side::Width ? QStringLiteral("幅") : QStringLiteral("高さ");
+}
+
+QString refused(Side side, const QString &text)
+{
+    return QStringLiteral("サムネイルの%1は %2 から %3 までの整数で入力して下さい（「%4」は使えません）。")
+        .arg(sideName(side))
+        .arg(Minimum)
+        .arg(Maximum)
+        .arg(text);
+}
+
+QString storedReplaced(Side side, const QString &stored, const QString &used)
+{
+    return QStringLiteral("保存されているサムネイルの%1「%2」は %3 から %4 までの整数でないため、%5 を使います。")
+        .arg(sideName(side), stored)
+        .arg(Minimum)
+        .arg(Maximum)
+        .arg(used);
+}
+
 } // namespace DesignSize
 
-DesignValues loadDesignValues(SettingsStore &store)
+DesignValues loadDesignValues(const SettingsStore &store)
 {
+    // The dialog's load selects the stored pattern, which loads the set, and
+    // loads it once more; both loads read the same store.
     DesignValues values;
-    // The dialog's pattern buttons: set 1 or 2 selected from the stored mode
-    // stores the mode again and loads the set; anything else leaves the
-    // preset button selected as it starts, which runs nothing.
-    const QString mode = store.read(Keys::ColorMode);
-    if (mode == QLatin1String("1") || mode == QLatin1String("2")) {
-        store.write(Keys::ColorMode, mode);
-        LoadColorSet(values, store);
-    }
     LoadColorSet(values, store);
-    // Moving the width and height bars to the loaded sizes stores each size
-    // whose bar moved.
-    if (DesignSize::barValue(values.TXTIMGWidth, DesignSize::InitialWidthBar) != DesignSize::InitialWidthBar)
-        store.write(Keys::IMGWidth, values.TXTIMGWidth);
-    if (DesignSize::barValue(values.TXTIMGHeight, DesignSize::InitialHeightBar) != DesignSize::InitialHeightBar)
-        store.write(Keys::IMGHeight, values.TXTIMGHeight);
     return values;
 }

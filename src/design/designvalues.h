@@ -2,8 +2,10 @@
 #pragma once
 
 #include "design/colortext.h"
+#include "settings/keycatalogue.h"
 
 #include <QString>
+#include <optional>
 
 class SettingsStore;
 
@@ -59,22 +61,33 @@ struct PreviewColors
 PreviewColors previewColors(const DesignValues &values);
 
 // Fills the fields for the stored colour mode: "1"/"2" from that stored set
-// (absent keys keep the field), "3"/"0" the preset; then the two sizes.
+// (absent keys keep the field), "3"/"0" the preset; then the two sizes. A
+// stored size that is no size the dialog could store gives the design-time
+// size instead, and the store's problem reporter says so.
 ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store);
 
 // Stores the set for the stored mode ("1"/"2" only), then the two sizes.
 void SaveColorSet(const DesignValues &values, SettingsStore &store);
 
-// The design values exactly as a freshly loaded design dialog holds them,
-// with the store writes its loading makes.
-DesignValues loadDesignValues(SettingsStore &store);
+// The design values exactly as a freshly loaded design dialog holds them.
+// Reads only: velmo-album never writes the store.
+DesignValues loadDesignValues(const SettingsStore &store);
 
-// The size scroll bars' range; a stored size outside it is clamped, a
-// non-numeric one leaves the bar at its initial value.
+// The thumbnail box sizes: whole numbers in the size bars' range, nothing
+// else, whether typed into the dialog or found in the store.
 namespace DesignSize {
-constexpr int Minimum = 50;
-constexpr int Maximum = 200;
+constexpr int Minimum = Keys::IMGWidth.minimum;
+constexpr int Maximum = Keys::IMGWidth.maximum;
+static_assert(Minimum == Keys::IMGHeight.minimum && Maximum == Keys::IMGHeight.maximum);
 constexpr int InitialWidthBar = 200;
 constexpr int InitialHeightBar = 100;
+// The size a field's text gives (full-width digits converted).
+std::optional<int> side(const QString &text);
 int barValue(const QString &field, int initialBar);
+
+enum class Side { Width, Height };
+// The dialog's refusal of a typed size.
+QString refused(Side side, const QString &text);
+// A stored size that was replaced by the design-time one.
+QString storedReplaced(Side side, const QString &stored, const QString &used);
 } // namespace DesignSize

@@ -2,6 +2,7 @@
 #include "design/frmdesign.h"
 
 #include "platform/dialogs.h"
+#include "platform/messageboxes.h"
 #include "settings/settingsstore.h"
 
 #include <QButtonGroup>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -283,9 +283,16 @@ void frmDesign::Form_Load()
         ColorPattern3->setChecked(true);
     LoadColorSet();
 
-    const QScopedValueRollback loading(m_loadingSizes, true);
     HScroll1->setValue(DesignSize::barValue(TXTIMGWidth->text(), DesignSize::InitialWidthBar));
     VScroll1->setValue(DesignSize::barValue(TXTIMGHeight->text(), DesignSize::InitialHeightBar));
+    // A stored size the load had to replace is replaced in the store too,
+    // so that it is reported once and not at every start.
+    for (const auto &[key, field] :
+         {std::pair{Keys::IMGWidth, TXTIMGWidth}, std::pair{Keys::IMGHeight, TXTIMGHeight}}) {
+        const std::optional<QString> stored = m_store.stored(key);
+        if (stored && *stored != field->text())
+            m_store.write(key, field->text());
+    }
 }
 
 std::array<frmDesign::DesignField, 12> frmDesign::designFields() const
@@ -368,8 +375,30 @@ void frmDesign::selectColorMode(const QString &mode)
 
 void frmDesign::cmdExit_Click()
 {
+    if (!acceptSizeFields())
+        return;
     SaveColorSet();
     accept();
+}
+
+// OK stores only sizes the bars could show: a typed size in full-width
+// digits is rewritten in ASCII; any other text is refused with a message,
+// and the dialog stays open on that field.
+bool frmDesign::acceptSizeFields()
+{
+    for (const auto &[side, field] :
+         {std::pair{DesignSize::Side::Width, TXTIMGWidth}, std::pair{DesignSize::Side::Height, TXTIMGHeight}}) {
+        const std::optional<int> size = DesignSize::side(field->text());
+        if (!size) {
+            m_services.messages.show(DesignSize::refused(side, field->text()), MessageBoxes::Buttons::Ok,
+                                     MessageBoxes::Icon::Exclamation);
+            field->setFocus();
+            field->selectAll();
+            return false;
+        }
+        field->setText(QString::number(*size));
+    }
+    return true;
 }
 
 void frmDesign::pickColor(QLineEdit *field, const QColor &start, const std::function<void(ColorValue)> &paint)
@@ -426,16 +455,14 @@ QString frmDesign::adjustCaption() const
 
 void frmDesign::HScroll1_Change()
 {
-    if (!m_loadingSizes)
-        TXTIMGWidth->setText(QString::number(HScroll1->value()));
+    TXTIMGWidth->setText(QString::number(HScroll1->value()));
     emit adjustCaptionChanged(adjustCaption());
     m_store.write(Keys::IMGWidth, TXTIMGWidth->text());
 }
 
 void frmDesign::VScroll1_Change()
 {
-    if (!m_loadingSizes)
-        TXTIMGHeight->setText(QString::number(VScroll1->value()));
+    TXTIMGHeight->setText(QString::number(VScroll1->value()));
     emit adjustCaptionChanged(adjustCaption());
     m_store.write(Keys::IMGHeight, TXTIMGHeight->text());
 }

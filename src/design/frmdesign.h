@@ -63,6 +63,7 @@ private:
     void ColorPattern3_Click();
     void selectColorMode(const QString &mode);
     void cmdExit_Click();
+    bool acceptSizeFields();
     void cmdTitle_Click();
     void cmdColor_Click();
     void cmdBGColor_Click();
@@ -102,9 +103,6 @@ private:
 
     SettingsStore &m_store;
     Services m_services;
-    // While Form_Load moves the size bars to the stored sizes, the fields keep
-    // the stored text even where the bar had to clamp it.
-    bool m_loadingSizes = false;
 
     QRadioButton *ColorPattern1;
     QRadioButton *ColorPattern2;

@@ -2,6 +2,7 @@
 // Form1: the controls, start-up, shut-down and the about message.
 #include "main_window/form1.h"
 
+#include "album/albumsettings.h"
 #include "design/frmdesign.h"
 #include "lang/programinfo.h"
 #include "lang/setlanguagecaptions.h"
@@ -110,25 +111,6 @@ void keepOnScreen(QWidget &window)
     window.move(place.topLeft());
 }
 
-// A text value as a number, as the start-up converts stored texts; text
-// that is no number is a type mismatch.
-double numberOf(const QString &text)
-{
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok)
-        throw Failure(FailureCode::TypeMismatch, text);
-    return value;
-}
-
-int wholeOf(const QString &text)
-{
-    const double value = numberOf(text);
-    if (value < -32768.5 || value > 32767.5)
-        throw Failure(FailureCode::TypeMismatch, text);
-    return qRound(value);
-}
-
 // The folder a start path opens: the folder itself or the photo's folder;
 // none without a path, so the stored one is used.
 QString folderOf(const QFileInfo &start)
@@ -161,7 +143,11 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     connectControls();
 }
 
-Form1::~Form1() = default;
+// The store outlives the window; its problems no longer come here.
+Form1::~Form1()
+{
+    m_store.setProblemReporter({});
+}
 
 namespace {
 
@@ -345,6 +331,10 @@ void Form1::connectControls()
 void Form1::Form_Load(const QString &startPath)
 {
     const QFileInfo start(startPath);
+    // Settings that cannot be saved or read are told in a box, once each.
+    m_store.setProblemReporter([this](const QString &text) {
+        m_services.messages.show(text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    });
     try {
         runLoadSteps(folderOf(start));
     } catch (const Failure &failure) {
@@ -384,8 +374,10 @@ template <typename Step> static void folderStep(MessageBoxes &messages, Step ste
 
 void Form1::runLoadSteps(const QString &givenFolder)
 {
-    const double top = numberOf(m_store.read(Keys::Top));
-    const double left = numberOf(m_store.read(Keys::Left));
+    // Stored values are read typed: a text that is no number counts as
+    // absent, so a hand-edited store never stops the start-up.
+    const double top = m_store.twips(Keys::Top);
+    const double left = m_store.twips(Keys::Left);
     const QString startFolder = givenFolder.isEmpty() ? m_store.read(Keys::Path, Paths::homeFolder()) : givenFolder;
     folderStep(m_services.messages, [&] {
         if (!QDir::setCurrent(startFolder))
@@ -400,20 +392,19 @@ void Form1::runLoadSteps(const QString &givenFolder)
     keepOnScreen(*this); // again, now that the frame is known
     setWindowState(Qt::WindowNoState);
 
-    CheckWarning->setChecked(wholeOf(m_store.read(Keys::CheckWarning, QString::number(CheckWarning->isChecked()))) !=
-                             0);
-    CheckWarningHtml->setChecked(
-        wholeOf(m_store.read(Keys::CheckWarningHtml, QString::number(CheckWarningHtml->isChecked()))) != 0);
-    CheckWarningJPG->setChecked(
-        wholeOf(m_store.read(Keys::CheckWarningJPG, QString::number(CheckWarningJPG->isChecked()))) != 0);
-    m_photosPerPage = wholeOf(m_store.read(Keys::PhotoPiece, TXTApage->text()));
-    const QString selStart = m_store.read(Keys::SelStart);
-    Slider1->setValue(numberOf(selStart) == 0 ? 11 : wholeOf(selStart));
+    CheckWarning->setChecked(m_store.isOn(Keys::CheckWarning, CheckWarning->isChecked()));
+    const AlbumControls album = storedAlbumControls(m_store, albumControls());
+    CheckWarningHtml->setChecked(album.CheckWarningHtml);
+    CheckWarningJPG->setChecked(album.CheckWarningJPG);
+    CheckTARGET->setChecked(album.CheckTARGET);
+    m_photosPerPage = album.photosPerPage;
+    const int selStart = m_store.whole(Keys::SelStart, 0);
+    Slider1->setValue(selStart == 0 ? 11 : selStart);
     Slider1->setRange(1, 20);
 
     lbl_タイトル->setText(ProgramInfo::shortName());
     Label2->setText(ProgramInfo::makerNotice() + ProgramInfo::contact());
-    m_forms.options().CheckEnglish->setChecked(wholeOf(m_store.read(Keys::EnglishJapanese)) != 0);
+    m_forms.options().CheckEnglish->setChecked(m_store.isOn(Keys::EnglishJapanese, false));
     SetLanguageCaptions(m_forms);
     m_forms.options().TXTDIRftp->setText(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
 }

@@ -83,7 +83,7 @@ void Form1::JPGView()
     image1->setPixmap(QPixmap::fromImage(GuardedPicture(m_currentFile).decode(image1->size())));
     image1->show();
 
-    if (m_store.read(Keys::IMGClipBoard) == QLatin1String("1")) {
+    if (m_store.isOn(Keys::IMGClipBoard, false)) {
         setTextColor(Text5, Qt::blue);
         Text5->setText(imageTag());
         m_services.clipboard.clear();

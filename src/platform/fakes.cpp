@@ -52,3 +52,34 @@ qint64 FakeClock::monotonicMs() const
     m_ms += stepPerRead;
     return m_ms;
 }
+
+std::optional<QString> FailingSettingsBackend::value(const QString &path)
+{
+    const auto found = values.constFind(path);
+    return found == values.cend() ? std::nullopt : std::optional<QString>(*found);
+}
+
+QStringList FailingSettingsBackend::sections()
+{
+    QStringList result;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        result.append(it.key().section(QLatin1Char('/'), 0, 0));
+    result.removeDuplicates();
+    return result;
+}
+
+bool FailingSettingsBackend::setValue(const QString &path, const QString &value)
+{
+    if (failWrites)
+        return false;
+    values.insert(path, value);
+    return true;
+}
+
+bool FailingSettingsBackend::removeSection(const QString &section)
+{
+    if (failWrites)
+        return false;
+    values.removeIf([&section](const auto &entry) { return entry.key().section(QLatin1Char('/'), 0, 0) == section; });
+    return true;
+}

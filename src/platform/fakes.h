@@ -7,6 +7,7 @@
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
 #include "platform/services.h"
+#include "platform/settingsfile.h"
 
 #include <QList>
 #include <QQueue>
@@ -92,6 +93,22 @@ public:
 
 private:
     mutable qint64 m_ms = 0;
+};
+
+// A settings file kept in memory whose writes fail while failWrites is set,
+// as with a Velmo.conf owned by root or a read-only home.
+class FailingSettingsBackend : public SettingsBackend
+{
+public:
+    QString fileName() const override { return QStringLiteral("/read-only/Velmo/Velmo.conf"); }
+    std::optional<QString> value(const QString &path) override;
+    QStringList sections() override;
+    bool setValue(const QString &path, const QString &value) override;
+    bool removeSection(const QString &section) override;
+    bool setAside() const override { return false; }
+
+    bool failWrites = true;
+    QHash<QString, QString> values;
 };
 
 // All fakes together, ready to hand to a window.

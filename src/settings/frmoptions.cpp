@@ -11,6 +11,7 @@
 #include "platform/launcher.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
+#include "settings/settingvalue.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -37,15 +38,15 @@ const QString BrowseFtp = QStringLiteral("ＦＴＰの実行ファイルの指�
 const QString BrowseEditor = QStringLiteral("エディタの実行ファイルの指定");
 } // namespace Text
 
-QString stateText(const QCheckBox *box) { return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0"); }
+QString stateText(const QCheckBox *box)
+{
+    return SettingValue::switchText(box->isChecked());
+}
 
 // A stored switch read into a box; text that is no number leaves the box as it is.
 void readSwitch(const SettingsStore &store, const SettingKey &key, QCheckBox *box)
 {
-    bool ok = false;
-    const int state = store.read(key, stateText(box)).trimmed().toInt(&ok);
-    if (ok)
-        box->setChecked(state != 0);
+    box->setChecked(store.isOn(key, box->isChecked()));
 }
 
 template<typename W>
@@ -356,7 +357,9 @@ void frmOptions::cmdRegstGet_Click()
     readSwitch(m_store, Keys::EnglishJapanese, CheckEnglish);
     readSwitch(m_store, Keys::IMGClipBoard, CheckClipBoard);
     readSwitch(m_store, Keys::CheckTARGET, CheckTARGET);
-    TXTApage->setText(m_store.read(Keys::PhotoPiece, TXTApage->text()));
+    // Only a number reaches the field, so a save never stores other text.
+    if (const std::optional<int> photos = m_store.whole(Keys::PhotoPiece))
+        TXTApage->setText(QString::number(*photos));
     TXTAlbumLine->setText(m_store.read(Keys::AlbumLine, TXTAlbumLine->text()));
     TXTJPEGReduction->setText(m_store.read(Keys::JPEGReduction, TXTJPEGReduction->text()));
 }

@@ -1,16 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <climits>
+
+// What a key's stored text means, and so how the store reads it.
+enum class SettingType {
+    Text,   // taken as it stands: paths, titles, colours, the mode and choice letters
+    Switch, // a check box: on when the number is 1, off for any other number
+    Whole,  // a whole number, clamped to the key's range
+    Twips,  // a window position in twips, clamped to the key's range
+};
+
 // Every key Velmo and Quillet keep in the settings store, with its section and
-// exact spelling, and the text a reader uses when the key is absent and no
+// exact spelling, the text a reader uses when the key is absent and no
 // control of its own supplies the default (the control's initial text where
-// the reader is a control).
+// the reader is a control), and the type and range of its value.
 struct SettingKey
 {
     const char *section;
     const char *key;
     const char *fallback;
+    SettingType type = SettingType::Text;
+    int minimum = 0;
+    int maximum = 0;
 };
+
+namespace SettingRange {
+// Counts and sizes are 16-bit integers; the slider setting is 32-bit.
+inline constexpr int Short = 32767;
+// Far beyond any screen, and small enough that pixels never overflow.
+inline constexpr int Twips = 15 * 1000000;
+} // namespace SettingRange
 
 namespace Section {
 inline constexpr char Save[] = "SAVE";
@@ -20,18 +40,23 @@ inline constexpr char ColorSet[] = "COLORSET";
 
 namespace Keys {
 // Main window
-inline constexpr SettingKey Top{Section::Save, "TOP", "0"};
-inline constexpr SettingKey Left{Section::Save, "LEFT", "0"};
+inline constexpr SettingKey Top{Section::Save,      "TOP", "0", SettingType::Twips, -SettingRange::Twips,
+                                SettingRange::Twips};
+inline constexpr SettingKey Left{Section::Save,      "LEFT", "0", SettingType::Twips, -SettingRange::Twips,
+                                 SettingRange::Twips};
 inline constexpr SettingKey Path{Section::Save, "Path", ""}; // the home folder; see Settings::startFolder
-inline constexpr SettingKey SelStart{Section::Save, "SelStart", "0"};
+inline constexpr SettingKey SelStart{Section::Save, "SelStart", "0", SettingType::Whole, INT_MIN, INT_MAX};
 
 // Switches mirrored on the main window
-inline constexpr SettingKey CheckWarning{Section::Save, "CheckWarning", "0"};
-inline constexpr SettingKey CheckWarningHtml{Section::Save, "CheckWarningHtml", "0"};
-inline constexpr SettingKey CheckWarningJPG{Section::Save, "CheckWarningJPG", "0"};
+inline constexpr SettingKey CheckWarning{Section::Save, "CheckWarning", "0", SettingType::Switch};
+inline constexpr SettingKey CheckWarningHtml{Section::Save, "CheckWarningHtml", "0", SettingType::Switch};
+inline constexpr SettingKey CheckWarningJPG{Section::Save, "CheckWarningJPG", "0", SettingType::Switch};
 
 // Album layout
-inline constexpr SettingKey PhotoPiece{Section::Save, "PhotoPiece", "6"};
+// 0 is no limit; a negative count means the same.
+inline constexpr SettingKey PhotoPiece{Section::Save, "PhotoPiece", "6", SettingType::Whole, 0, SettingRange::Short};
+// Choices: each reader compares the text with its own choices ("1" to "3";
+// "1", "2", "4", "8") and says what any other text does.
 inline constexpr SettingKey AlbumLine{Section::Save, "AlbumLine", "2"};
 inline constexpr SettingKey JPEGReduction{Section::Save, "JPEGReduction", "2"};
 
@@ -42,13 +67,14 @@ inline constexpr SettingKey DIRediter{Section::Save, "DIRediter", ""};
 
 // Design
 inline constexpr SettingKey ColorMode{Section::Save, "ColorMode", "Text1"};
-inline constexpr SettingKey IMGWidth{Section::Save, "IMGWidth", "135"};
-inline constexpr SettingKey IMGHeight{Section::Save, "IMGHeight", "100"};
+// The design dialog's size bars' range; see DesignSize for what else is refused.
+inline constexpr SettingKey IMGWidth{Section::Save, "IMGWidth", "135", SettingType::Whole, 50, 200};
+inline constexpr SettingKey IMGHeight{Section::Save, "IMGHeight", "100", SettingType::Whole, 50, 200};
 
 // Section MODE
-inline constexpr SettingKey EnglishJapanese{Section::Mode, "English_Japanese", "0"};
-inline constexpr SettingKey IMGClipBoard{Section::Mode, "IMGClipBoard", ""};
-inline constexpr SettingKey CheckTARGET{Section::Mode, "CheckTARGET", "0"};
+inline constexpr SettingKey EnglishJapanese{Section::Mode, "English_Japanese", "0", SettingType::Switch};
+inline constexpr SettingKey IMGClipBoard{Section::Mode, "IMGClipBoard", "", SettingType::Switch};
+inline constexpr SettingKey CheckTARGET{Section::Mode, "CheckTARGET", "0", SettingType::Switch};
 } // namespace Keys
 
 // The colour-set keys of section COLORSET: the set's digit and one of these.

@@ -3,8 +3,11 @@
 
 #include "platform/failure.h"
 #include "platform/paths.h"
+#include "platform/settingsfile.h"
+#include "settings/settingvalue.h"
 
-#include <QSettings>
+#include <algorithm>
+#include <utility>
 
 SettingsStore::SettingsStore()
     : SettingsStore(Paths::settingsFile())
@@ -12,8 +15,13 @@ SettingsStore::SettingsStore()
 }
 
 SettingsStore::SettingsStore(const QString &file)
-    : m_settings(std::make_unique<QSettings>(file, QSettings::IniFormat))
+    : SettingsStore(std::make_unique<SettingsFile>(file))
+{}
+
+SettingsStore::SettingsStore(std::unique_ptr<SettingsBackend> backend)
+    : m_backend(std::move(backend))
 {
+    checkSetAside();
 }
 
 SettingsStore::~SettingsStore() = default;
@@ -25,23 +33,33 @@ static QString keyPath(const QString &section, const QString &key)
 
 QString SettingsStore::ReadSetting(const QString &section, const QString &key, const QString &defaultValue) const
 {
-    m_settings->sync();
-    return m_settings->value(keyPath(section, key), defaultValue).toString();
+    return value(keyPath(section, key)).value_or(defaultValue);
+}
+
+std::optional<QString> SettingsStore::value(const QString &path) const
+{
+    std::optional<QString> text = m_backend->value(path);
+    checkSetAside();
+    return text;
+}
+
+// A file can also grow past the limit while the programs run.
+void SettingsStore::checkSetAside() const
+{
+    if (m_backend->setAside())
+        reportProblem(SettingsText::setAside(m_backend->fileName()));
 }
 
 void SettingsStore::WriteSetting(const QString &section, const QString &key, const QString &value)
 {
-    m_settings->setValue(keyPath(section, key), value);
-    m_settings->sync();
+    checkWritten(m_backend->setValue(keyPath(section, key), value));
 }
 
 void SettingsStore::DeleteSection(const QString &section)
 {
-    m_settings->sync();
-    if (!m_settings->childGroups().contains(section))
+    if (!m_backend->sections().contains(section))
         throw Failure(FailureCode::InvalidCall, section);
-    m_settings->remove(section);
-    m_settings->sync();
+    checkWritten(m_backend->removeSection(section));
 }
 
 QString SettingsStore::read(const SettingKey &key) const
@@ -51,7 +69,7 @@ QString SettingsStore::read(const SettingKey &key) const
 
 QString SettingsStore::read(const SettingKey &key, const QString &currentValue) const
 {
-    return ReadSetting(QString::fromLatin1(key.section), QString::fromLatin1(key.key), currentValue);
+    return stored(key).value_or(currentValue);
 }
 
 void SettingsStore::write(const SettingKey &key, const QString &value)
@@ -59,7 +77,88 @@ void SettingsStore::write(const SettingKey &key, const QString &value)
     WriteSetting(QString::fromLatin1(key.section), QString::fromLatin1(key.key), value);
 }
 
+std::optional<QString> SettingsStore::stored(const SettingKey &key) const
+{
+    return value(keyPath(QString::fromLatin1(key.section), QString::fromLatin1(key.key)));
+}
+
+std::optional<int> SettingsStore::whole(const SettingKey &key) const
+{
+    const std::optional<QString> text = stored(key);
+    return text ? SettingValue::whole(key, *text) : std::nullopt;
+}
+
+int SettingsStore::whole(const SettingKey &key, int current) const
+{
+    return whole(key).value_or(current);
+}
+
+std::optional<int> SettingsStore::whole(const SettingKey &key, const QString &currentText) const
+{
+    if (const std::optional<int> value = whole(key))
+        return value;
+    return SettingValue::whole(key, currentText);
+}
+
+bool SettingsStore::isOn(const SettingKey &key, bool current) const
+{
+    const std::optional<QString> text = stored(key);
+    return (text ? SettingValue::switchState(*text) : std::nullopt).value_or(current);
+}
+
+double SettingsStore::twips(const SettingKey &key) const
+{
+    const std::optional<QString> text = stored(key);
+    const std::optional<double> value = text ? SettingValue::number(*text) : std::nullopt;
+    return std::clamp(value.value_or(0.0), double(key.minimum), double(key.maximum));
+}
+
+void SettingsStore::setProblemReporter(ProblemReporter reporter)
+{
+    m_reporter = std::move(reporter);
+    if (!m_reporter)
+        return;
+    for (const QString &text : std::exchange(m_pending, {}))
+        m_reporter(text);
+}
+
+void SettingsStore::reportProblem(const QString &text) const
+{
+    if (m_reported.contains(text))
+        return;
+    m_reported.append(text);
+    if (m_reporter)
+        m_reporter(text);
+    else
+        m_pending.append(text);
+}
+
+void SettingsStore::checkWritten(bool written)
+{
+    if (!written)
+        reportProblem(SettingsText::notWritten(fileName()));
+}
+
 QString SettingsStore::fileName() const
 {
-    return m_settings->fileName();
+    return m_backend->fileName();
 }
+
+namespace SettingsText {
+
+QString notWritten(const QString &file)
+{
+    return QStringLiteral("設定を保存できません。%1 に書き込めないため、変更は次の起動に残りません。"
+                          "ファイルとフォルダの持ち主と書き込み権を確かめて下さい。")
+        .arg(file);
+}
+
+QString setAside(const QString &file)
+{
+    return QStringLiteral("設定ファイル %1 は %2 MB を超えるか通常のファイルでないため、読みません。"
+                          "既定の設定で動き、設定はこのファイルに保存しません。")
+        .arg(file)
+        .arg(SettingsFile::SizeLimit / (1024 * 1024));
+}
+
+} // namespace SettingsText

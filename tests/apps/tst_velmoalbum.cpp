@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumtexts.h"
 #include "album/htmltext.h"
+#include "design/designvalues.h"
+#include "platform/settingsfile.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
@@ -8,6 +10,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -58,6 +61,8 @@ private slots:
     void slidePage_data();
     void slidePage();
     void thumbnailOutcome();
+    void storedSettingsAreReadNeverWritten_data();
+    void storedSettingsAreReadNeverWritten();
 };
 
 void tst_VelmoAlbum::refusals_data()
@@ -308,6 +313,53 @@ void tst_VelmoAlbum::thumbnailOutcome()
     run = velmoAlbum({"--yes", "--force", folder});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, AlbumText::pagesWritten(2, 1) + ' ' + AlbumText::thumbnailOutcome(2, 0, 0) + '\n');
+}
+
+void tst_VelmoAlbum::storedSettingsAreReadNeverWritten_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<bool>("targetLinks");
+    QTest::addColumn<QString>("note");
+
+    // A switch reads as the window reads it: on for 1 only.
+    QTest::newRow("CheckTARGET 1") << QByteArray("[MODE]\nCheckTARGET=1\n") << true << QString();
+    QTest::newRow("CheckTARGET 2") << QByteArray("[MODE]\nCheckTARGET=2\n") << false << QString();
+    QTest::newRow("CheckTARGET -1") << QByteArray("[MODE]\nCheckTARGET=-1\n") << false << QString();
+    QTest::newRow("PhotoPiece beyond 16 bits") << QByteArray("[SAVE]\nPhotoPiece=2147483647\n") << false << QString();
+    // The design's load would move the width bar; lines QSettings cannot
+    // parse would be lost on a rewrite.
+    QTest::newRow("design set and odd lines")
+        << QByteArray("[SAVE]\nColorMode=1\nIMGWidth=150\nOdd=\"unterminated\n\xe9t\xe9=latin\n") << false << QString();
+    QTest::newRow("bad stored size") << QByteArray("[SAVE]\nIMGWidth=150px\n") << false << "size";
+    QTest::newRow("file over the size limit")
+        << QByteArray("[MODE]\nCheckTARGET=1\nLong=") + QByteArray(SettingsFile::SizeLimit, 'x') << false
+        << "set aside";
+}
+
+// The settings file's bytes and time stay as they were, whatever it holds.
+void tst_VelmoAlbum::storedSettingsAreReadNeverWritten()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, note);
+    TestHome home;
+    addImages(home.folder(), 2);
+    home.folder("config/Velmo");
+    QVERIFY(Fixture::writeFile(home.configFile(), settings));
+    QFile file(home.configFile());
+    const QDateTime past = QDateTime::currentDateTime().addDays(-1);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(past, QFileDevice::FileModificationTime));
+    file.close();
+
+    const Run run = velmoAlbum({"--yes", home.folder()});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, AlbumText::pagesWritten(2, 1) + '\n');
+    QTEST(Fixture::readFile(home.folder() + "/Album001.html").contains("target="), "targetLinks");
+    const QString told = note == QLatin1String("size")
+                             ? DesignSize::storedReplaced(DesignSize::Side::Width, "150px", "135")
+                             : SettingsText::setAside(home.configFile());
+    QCOMPARE(run.err, note.isEmpty() ? QString() : "velmo-album: " + told + '\n');
+    QCOMPARE(Fixture::readFile(home.configFile()), settings);
+    QCOMPARE(QFileInfo(home.configFile()).lastModified().toSecsSinceEpoch(), past.toSecsSinceEpoch());
 }
 
 QTEST_GUILESS_MAIN(tst_VelmoAlbum)

@@ -99,10 +99,12 @@ class TestFrmDesign : public QObject
 private slots:
     void loadsStoredMode_data();
     void loadsStoredMode();
-    void loadKeepsSizesOutsideTheBars_data();
-    void loadKeepsSizesOutsideTheBars();
+    void loadReplacesSizesNoBarCanShow_data();
+    void loadReplacesSizesNoBarCanShow();
     void matchesCoreDesignValues_data();
     void matchesCoreDesignValues();
+    void okStoresOnlySizesTheBarsCanShow_data();
+    void okStoresOnlySizesTheBarsCanShow();
     void movingBarStoresSizeAtOnce();
     void sizeBarsCanBeDraggedStepByStep();
     void colorPickPaintsAndSetsField_data();
@@ -175,60 +177,62 @@ void TestFrmDesign::loadsStoredMode()
     QTEST(backgroundOf(d.control<QWidget>("lblTXTLabelColor")), "band");
 }
 
-void TestFrmDesign::loadKeepsSizesOutsideTheBars_data()
+void TestFrmDesign::loadReplacesSizesNoBarCanShow_data()
 {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
-    QTest::addColumn<int>("widthBar");
-    QTest::addColumn<int>("heightBar");
-    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("loadedWidth");
+    QTest::addColumn<QString>("loadedHeight");
+    QTest::addColumn<int>("problems");
 
-    // 135 moves the width bar from 200; 100 is where the height bar starts.
-    QTest::newRow("none stored") << QString() << QString() << 135 << 100
-                                 << QStringList{QStringLiteral("Adjust W 135X H 100")};
-    QTest::newRow("too large and too small") << "300"
-                                             << "40" << 200 << 50 << QStringList{QStringLiteral("Adjust W 300X H 40")};
-    QTest::newRow("too small and too large")
-        << "20"
-        << "250" << 50 << 200
-        << QStringList{QStringLiteral("Adjust W 20X H 250"), QStringLiteral("Adjust W 20X H 250")};
-    QTest::newRow("not numeric") << "wide"
-                                 << "" << 200 << 100 << QStringList();
+    QTest::newRow("none stored") << QString() << QString() << "135"
+                                 << "100" << 0;
     QTest::newRow("inside") << "60"
-                            << "180" << 60 << 180
-                            << QStringList{QStringLiteral("Adjust W 60X H 180"), QStringLiteral("Adjust W 60X H 180")};
+                            << "180"
+                            << "60"
+                            << "180" << 0;
+    QTest::newRow("full-width digits") << "１５０"
+                                       << "８０"
+                                       << "150"
+                                       << "80" << 0;
+    QTest::newRow("too large and too small") << "300"
+                                             << "40"
+                                             << "135"
+                                             << "100" << 2;
+    QTest::newRow("negative, overflowing") << "-135"
+                                           << "2147483648"
+                                           << "135"
+                                           << "100" << 2;
+    QTest::newRow("not numeric, empty") << "wide"
+                                        << ""
+                                        << "135"
+                                        << "100" << 2;
 }
 
-// A bar that moves on load stores its field as the store held it (absent: the
-// field's initial text) and announces the caption; sizes the bars cannot
-// show keep their text.
-void TestFrmDesign::loadKeepsSizesOutsideTheBars()
+// A stored size that no bar can show gives the design-time size, is said
+// once through the store's reporter, and is replaced in the store, so the
+// next load finds a good one.
+void TestFrmDesign::loadReplacesSizesNoBarCanShow()
 {
     QFETCH(QString, width);
     QFETCH(QString, height);
-    QFETCH(int, widthBar);
-    QFETCH(int, heightBar);
+    QFETCH(QString, loadedWidth);
+    QFETCH(QString, loadedHeight);
     DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
     if (!width.isNull())
         d.seed({{QStringLiteral("SAVE/IMGWidth"), width}, {QStringLiteral("SAVE/IMGHeight"), height}});
-    QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
+    QStringList problems;
+    d.store.setProblemReporter([&problems](const QString &text) { problems.append(text); });
 
     d.dialog.Form_Load();
 
-    QCOMPARE(d.control<QScrollBar>("HScroll1")->value(), widthBar);
-    QCOMPARE(d.control<QScrollBar>("VScroll1")->value(), heightBar);
-    const QString widthText = width.isNull() ? QStringLiteral("135") : width;
-    const QString heightText = height.isNull() ? QStringLiteral("100") : height;
-    QCOMPARE(d.dialog.imageWidthText(), widthText);
-    QCOMPARE(d.dialog.imageHeightText(), heightText);
-    const bool widthMoved = widthBar != DesignSize::InitialWidthBar;
-    const bool heightMoved = heightBar != DesignSize::InitialHeightBar;
-    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), widthMoved || !width.isNull() ? widthText : "<absent>");
-    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), heightMoved || !height.isNull() ? heightText : "<absent>");
-    QStringList emitted;
-    for (const QList<QVariant> &signal : captions)
-        emitted.append(signal.at(0).toString());
-    QTEST(emitted, "captions");
+    QCOMPARE(d.dialog.imageWidthText(), loadedWidth);
+    QCOMPARE(d.dialog.imageHeightText(), loadedHeight);
+    QCOMPARE(d.control<QScrollBar>("HScroll1")->value(), loadedWidth.toInt());
+    QCOMPARE(d.control<QScrollBar>("VScroll1")->value(), loadedHeight.toInt());
+    QTEST(int(problems.size()), "problems");
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), loadedWidth); // the width bar moved from 200
+    QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), height.isNull() ? QStringLiteral("<absent>") : loadedHeight);
 }
 
 void TestFrmDesign::matchesCoreDesignValues_data()
@@ -246,8 +250,8 @@ void TestFrmDesign::matchesCoreDesignValues_data()
     }
 }
 
-// velmo-album takes its design values from the core without a dialog; both
-// must see and store the same.
+// velmo-album takes its design values from the core without a dialog: the
+// same values, and its store stays as it was.
 void TestFrmDesign::matchesCoreDesignValues()
 {
     QFETCH(QString, mode);
@@ -257,16 +261,64 @@ void TestFrmDesign::matchesCoreDesignValues()
     d.seed(withMode(mode) + sizes);
     SettingsStore coreStore(folder + QStringLiteral("/core.conf"));
     QVERIFY(QFile::copy(d.store.fileName(), coreStore.fileName()));
+    const QByteArray before = Fixture::readFile(coreStore.fileName());
 
     d.dialog.Form_Load();
     const DesignValues core = loadDesignValues(coreStore);
 
     QCOMPARE(d.dialog.CopyDesignValues(), core);
-    QSettings dialogSettings(d.store.fileName(), QSettings::IniFormat);
-    QSettings coreSettings(coreStore.fileName(), QSettings::IniFormat);
-    QCOMPARE(dialogSettings.allKeys(), coreSettings.allKeys());
-    for (const QString &key : dialogSettings.allKeys())
-        QCOMPARE(dialogSettings.value(key), coreSettings.value(key));
+    QCOMPARE(Fixture::readFile(coreStore.fileName()), before);
+}
+
+void TestFrmDesign::okStoresOnlySizesTheBarsCanShow_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored"); // empty: refused
+
+    QTest::newRow("whole number") << "TXTIMGWidth"
+                                  << " 150 "
+                                  << "150";
+    QTest::newRow("full-width digits") << "TXTIMGHeight"
+                                       << "１５０"
+                                       << "150";
+    QTest::newRow("unit") << "TXTIMGWidth"
+                          << "150px" << QString();
+    QTest::newRow("empty") << "TXTIMGHeight"
+                           << "" << QString();
+    QTest::newRow("beyond 32 bits") << "TXTIMGWidth"
+                                    << "2147483648" << QString();
+    QTest::newRow("below the bars") << "TXTIMGHeight"
+                                    << "49" << QString();
+    QTest::newRow("negative") << "TXTIMGWidth"
+                              << "-150" << QString();
+}
+
+// A refused size leaves the dialog open on the field with a message, and
+// stores nothing.
+void TestFrmDesign::okStoresOnlySizesTheBarsCanShow()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
+    d.dialog.Form_Load();
+    d.dialog.show();
+    const QString key =
+        field == QLatin1String("TXTIMGWidth") ? QStringLiteral("SAVE/IMGWidth") : QStringLiteral("SAVE/IMGHeight");
+    const QString before = d.stored(key);
+    d.control<QLineEdit>(field.toLatin1())->setText(typed);
+
+    QTest::mouseClick(d.control<QPushButton>("cmdExit"), Qt::LeftButton);
+
+    const bool refused = stored.isNull();
+    QCOMPARE(d.dialog.isVisible(), refused);
+    QCOMPARE(d.fakes.messages.shown.size(), refused ? 1 : 0);
+    QCOMPARE(d.stored(key), refused ? before : stored);
+    if (refused) {
+        QVERIFY(d.fakes.messages.texts().first().contains(QStringLiteral("「%1」").arg(typed)));
+        QCOMPARE(d.field(field.toLatin1()), typed);
+    }
 }
 
 void TestFrmDesign::movingBarStoresSizeAtOnce()

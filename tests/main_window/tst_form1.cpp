@@ -3,6 +3,7 @@
 
 #include "album/albumtexts.h"
 #include "design/frmdesign.h"
+#include "platform/settingsfile.h"
 #include "settings/frmoptions.h"
 
 #include <QBuffer>
@@ -49,8 +50,10 @@ class tst_Form1 : public QObject
 private slots:
     void firstStartTakesTheDefaults();
     void vanishedFolderIsReportedOncePerStep();
-    void storedTextThatIsNoNumberStopsTheStart_data();
-    void storedTextThatIsNoNumberStopsTheStart();
+    void storedValuesAreReadTyped_data();
+    void storedValuesAreReadTyped();
+    void unusableStoreIsToldOnce_data();
+    void unusableStoreIsToldOnce();
     void storedPlaceIsUsed_data();
     void storedPlaceIsUsed();
     void startPathOpensAFolderOrShowsAPhoto_data();
@@ -116,24 +119,92 @@ void tst_Form1::vanishedFolderIsReportedOncePerStep()
     QCOMPARE(velmo.form().file1Path(), QDir::homePath());
 }
 
-void tst_Form1::storedTextThatIsNoNumberStopsTheStart_data()
+void tst_Form1::storedValuesAreReadTyped_data()
 {
     QTest::addColumn<QString>("key");
-    QTest::newRow("window top, before the window is shown") << "TOP";
-    QTest::newRow("photos per page, after") << "PhotoPiece";
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("photosPerPage");
+    QTest::addColumn<int>("slider");
+    QTest::addColumn<bool>("target");
+
+    // Text that is no number counts as absent: no box, and the start-up
+    // runs to its end (the captions are applied).
+    QTest::newRow("TOP not a number") << "SAVE/TOP"
+                                      << "six" << 6 << 11 << false;
+    QTest::newRow("LEFT not a number") << "SAVE/LEFT"
+                                       << "" << 6 << 11 << false;
+    QTest::newRow("PhotoPiece not a number") << "SAVE/PhotoPiece"
+                                             << "six" << 6 << 11 << false;
+    QTest::newRow("SelStart not a number") << "SAVE/SelStart"
+                                           << "x" << 6 << 11 << false;
+    QTest::newRow("English_Japanese not a number") << "MODE/English_Japanese"
+                                                   << "yes" << 6 << 11 << false;
+    // Numbers are clamped to their type: no overflow, 32 bits for SelStart.
+    QTest::newRow("PhotoPiece beyond 16 bits") << "SAVE/PhotoPiece"
+                                               << "2147483647" << 32767 << 11 << false;
+    QTest::newRow("SelStart beyond 16 bits") << "SAVE/SelStart"
+                                             << "70000" << 6 << 20 << false;
+    QTest::newRow("SelStart 5") << "SAVE/SelStart"
+                                << "5" << 6 << 5 << false;
+    // A switch is on for 1 only, as velmo-album reads it.
+    QTest::newRow("CheckTARGET 1") << "MODE/CheckTARGET"
+                                   << "1" << 6 << 11 << true;
+    QTest::newRow("CheckTARGET 2") << "MODE/CheckTARGET"
+                                   << "2" << 6 << 11 << false;
+    QTest::newRow("CheckTARGET -1") << "MODE/CheckTARGET"
+                                    << "-1" << 6 << 11 << false;
 }
 
-void tst_Form1::storedTextThatIsNoNumberStopsTheStart()
+void tst_Form1::storedValuesAreReadTyped()
 {
     QFETCH(QString, key);
+    QFETCH(QString, value);
     VelmoWindows velmo;
-    velmo.store.WriteSetting(QStringLiteral("SAVE"), key, QStringLiteral("six"));
+    velmo.store.WriteSetting(key.section('/', 0, 0), key.section('/', 1), value);
     velmo.startIn(velmo.home.folder());
+    Form1 &form = velmo.form();
 
-    QCOMPARE(velmo.fakes.messages.texts(), QStringList{QStringLiteral("エラー番号を報告下さい。エラー番号　13")});
-    QCOMPARE(velmo.form().lbl_タイトル->text(), QString());
-    // The window stays open for the person to use or close.
-    QVERIFY(velmo.form().isVisible());
+    QCOMPARE(velmo.fakes.messages.texts(), QStringList());
+    QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
+    QCOMPARE(form.pos(), QPoint(0, 0));
+    QTEST(form.m_photosPerPage, "photosPerPage");
+    QTEST(form.Slider1->value(), "slider");
+    QTEST(form.CheckTARGET->isChecked(), "target");
+    QTEST(velmo.forms.options().CheckTARGET->isChecked(), "target");
+}
+
+// A store that cannot be written, or a file too large to read, is told in
+// one box however many keys the window writes; nothing stops.
+void tst_Form1::unusableStoreIsToldOnce_data()
+{
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("writes fail") << false;
+    QTest::newRow("file over the size limit") << true;
+}
+
+void tst_Form1::unusableStoreIsToldOnce()
+{
+    QFETCH(bool, tooLarge);
+    TestHome home;
+    QByteArray huge("[SAVE]\nPhotoPiece=10\nX=");
+    huge.append(QByteArray(SettingsFile::SizeLimit, 'x'));
+    home.folder(QStringLiteral("config/Velmo"));
+    if (tooLarge)
+        QVERIFY(Fixture::writeFile(home.configFile(), huge));
+    SettingsStore store =
+        tooLarge ? SettingsStore(home.configFile()) : SettingsStore(std::make_unique<FailingSettingsBackend>());
+    FakeServices fakes;
+    Forms forms(store, fakes.services());
+    forms.form1().Form_Load();
+    forms.options().CheckWarning->setChecked(true);
+    forms.form1().close();
+
+    const QString expected =
+        tooLarge ? SettingsText::setAside(home.configFile()) : SettingsText::notWritten(store.fileName());
+    QCOMPARE(fakes.messages.texts(), QStringList{expected});
+    QCOMPARE(forms.form1().m_photosPerPage, 6);
+    if (tooLarge)
+        QCOMPARE(Fixture::readFile(home.configFile()), huge);
 }
 
 void tst_Form1::storedPlaceIsUsed_data()

@@ -22,6 +22,7 @@ private slots:
     void firstLoadKeepsTheInitialValues();
     void storedValuesComeBack();
     void switchesAreStoredAndMirroredAtOnce();
+    void saveStoresOnlyWhatTheControlsShow();
     void choicesStoreTheirValue_data();
     void choicesStoreTheirValue();
     void scrollBarSetsThePhotoCount();
@@ -104,6 +105,26 @@ void tst_frmOptions::switchesAreStoredAndMirroredAtOnce()
     options.CheckWarning->click();
     QCOMPARE(velmo.store.read(Keys::CheckWarning), QStringLiteral("0"));
     QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("JpgDelete"));
+}
+
+// Stored text that is no number (or a state other than 0 and 1) is read as
+// the controls can show it, and a save writes that back, never the text.
+void tst_frmOptions::saveStoresOnlyWhatTheControlsShow()
+{
+    VelmoWindows velmo;
+    velmo.store.write(Keys::PhotoPiece, QStringLiteral("abc"));
+    velmo.store.write(Keys::CheckWarning, QStringLiteral("2"));
+    velmo.store.write(Keys::IMGClipBoard, QStringLiteral("on"));
+    velmo.startIn(velmo.home.folder());
+    frmOptions &options = velmo.forms.options();
+    QCOMPARE(options.TXTApage->text(), QStringLiteral("6"));
+
+    options.Command5->click();
+
+    QCOMPARE(velmo.store.read(Keys::PhotoPiece), QStringLiteral("6"));
+    QCOMPARE(velmo.store.read(Keys::CheckWarning), QStringLiteral("0"));
+    QCOMPARE(velmo.store.read(Keys::IMGClipBoard), QStringLiteral("0"));
+    QVERIFY(velmo.fakes.messages.shown.isEmpty());
 }
 
 void tst_frmOptions::choicesStoreTheirValue_data()

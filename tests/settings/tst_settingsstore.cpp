@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/failure.h"
+#include "platform/fakes.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
+#include <QFileInfo>
 #include <QTest>
+
+#include <sys/stat.h>
 
 class tst_SettingsStore : public QObject
 {
@@ -18,6 +22,12 @@ private slots:
     void deleteSectionRemovesOnlyThatSection();
     void deleteMissingSectionFailsWith5();
     void storeLivesUnderXdgConfigHome();
+    void typedReadsFollowTheCatalogue_data();
+    void typedReadsFollowTheCatalogue();
+    void writeFailuresAreToldOnce_data();
+    void writeFailuresAreToldOnce();
+    void unparsableFileIsSetAside_data();
+    void unparsableFileIsSetAside();
 };
 
 namespace {
@@ -121,6 +131,179 @@ void tst_SettingsStore::storeLivesUnderXdgConfigHome()
     store.write(Keys::Path, QStringLiteral("/tmp"));
     QCOMPARE(store.fileName(), home.configFile());
     QVERIFY(Fixture::readFile(home.configFile()).contains("[SAVE]"));
+}
+
+namespace {
+const SettingKey *catalogueKey(const QString &name)
+{
+    for (const SettingKey *key :
+         {&Keys::Top, &Keys::SelStart, &Keys::PhotoPiece, &Keys::CheckTARGET, &Keys::IMGClipBoard})
+        if (name == QLatin1String(key->key))
+            return key;
+    qFatal("no such key");
+}
+
+// The typed reading of a key, as text: "absent" when the stored text counts as absent.
+QString typedReading(const SettingsStore &store, const SettingKey &key)
+{
+    switch (key.type) {
+    case SettingType::Switch: {
+        const bool whenOff = store.isOn(key, false);
+        return whenOff != store.isOn(key, true) ? QStringLiteral("absent")
+                                                : QString::fromLatin1(whenOff ? "on" : "off");
+    }
+    case SettingType::Whole: {
+        const std::optional<int> value = store.whole(key);
+        return value ? QString::number(*value) : QStringLiteral("absent");
+    }
+    case SettingType::Twips:
+        return QString::number(store.twips(key), 'g', 10);
+    case SettingType::Text:
+        break;
+    }
+    return store.read(key);
+}
+} // namespace
+
+void tst_SettingsStore::typedReadsFollowTheCatalogue_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("reading");
+
+    QTest::newRow("switch 1") << "CheckTARGET"
+                              << " 1 "
+                              << "on";
+    QTest::newRow("switch full-width 1") << "CheckTARGET"
+                                         << "１"
+                                         << "on";
+    QTest::newRow("switch 2") << "CheckTARGET"
+                              << "2"
+                              << "off";
+    QTest::newRow("switch -1") << "CheckTARGET"
+                               << "-1"
+                               << "off";
+    QTest::newRow("switch 0") << "IMGClipBoard"
+                              << "0"
+                              << "off";
+    QTest::newRow("switch no number") << "CheckTARGET"
+                                      << "abc"
+                                      << "absent";
+    QTest::newRow("switch empty") << "IMGClipBoard"
+                                  << ""
+                                  << "absent";
+    QTest::newRow("count beyond 16 bits") << "PhotoPiece"
+                                          << "2147483647"
+                                          << "32767";
+    QTest::newRow("count beyond 64 bits") << "PhotoPiece"
+                                          << "99999999999999999999999"
+                                          << "32767";
+    QTest::newRow("count negative") << "PhotoPiece"
+                                    << "-5"
+                                    << "0";
+    QTest::newRow("count full-width") << "PhotoPiece"
+                                      << "１５"
+                                      << "15";
+    QTest::newRow("count with exponent") << "PhotoPiece"
+                                         << "1e3"
+                                         << "1000";
+    QTest::newRow("count no number") << "PhotoPiece"
+                                     << "abc"
+                                     << "absent";
+    QTest::newRow("count nan") << "PhotoPiece"
+                               << "nan"
+                               << "absent";
+    QTest::newRow("slider 32 bits") << "SelStart"
+                                    << "70000"
+                                    << "70000";
+    QTest::newRow("slider beyond 32 bits") << "SelStart"
+                                           << "99999999999"
+                                           << "2147483647";
+    QTest::newRow("position fraction") << "TOP"
+                                       << "-1440.5"
+                                       << "-1440.5";
+    QTest::newRow("position huge") << "TOP"
+                                   << "1e300"
+                                   << "15000000";
+    QTest::newRow("position infinite") << "TOP"
+                                       << "inf"
+                                       << "0";
+    QTest::newRow("position no number") << "TOP"
+                                        << "top"
+                                        << "0";
+}
+
+void tst_SettingsStore::typedReadsFollowTheCatalogue()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    TestHome home;
+    SettingsStore store;
+    const SettingKey &setting = *catalogueKey(key);
+    store.write(setting, stored);
+    QTEST(typedReading(store, setting), "reading");
+}
+
+void tst_SettingsStore::writeFailuresAreToldOnce_data()
+{
+    QTest::addColumn<bool>("realFile");
+    QTest::newRow("failing backend") << false;
+    // Even root cannot create a file below a regular file.
+    QTest::newRow("folder that is a file") << true;
+}
+
+void tst_SettingsStore::writeFailuresAreToldOnce()
+{
+    QFETCH(bool, realFile);
+    TestHome home;
+    const QString folder = QFileInfo(home.configFile()).path();
+    QVERIFY(Fixture::writeFile(folder, "not a folder"));
+    SettingsStore store =
+        realFile ? SettingsStore(home.configFile()) : SettingsStore(std::make_unique<FailingSettingsBackend>());
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    store.write(Keys::Top, QStringLiteral("1440"));
+    store.write(Keys::Left, QStringLiteral("2880"));
+    store.write(Keys::CheckTARGET, QStringLiteral("1"));
+
+    QCOMPARE(told, QStringList{SettingsText::notWritten(store.fileName())});
+}
+
+void tst_SettingsStore::unparsableFileIsSetAside_data()
+{
+    QTest::addColumn<bool>("fifo");
+    QTest::newRow("over the size limit") << false;
+    QTest::newRow("a FIFO") << true;
+}
+
+// Neither read (no memory blow-up, no blocking) nor written; the run goes on
+// with defaults and the values it sets itself.
+void tst_SettingsStore::unparsableFileIsSetAside()
+{
+    QFETCH(bool, fifo);
+    TestHome home;
+    QByteArray content("[SAVE]\nPhotoPiece=10\nLong=");
+    content.append(QByteArray(SettingsFile::SizeLimit, 'x'));
+    home.folder(QStringLiteral("config/Velmo"));
+    if (fifo) {
+        QCOMPARE(::mkfifo(QFile::encodeName(home.configFile()).constData(), 0600), 0);
+    } else {
+        QVERIFY(Fixture::writeFile(home.configFile(), content));
+    }
+    const QDateTime modified = QFileInfo(home.configFile()).lastModified();
+    SettingsStore store;
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    QCOMPARE(store.read(Keys::PhotoPiece), QStringLiteral("6"));
+    store.write(Keys::PhotoPiece, QStringLiteral("12"));
+    QCOMPARE(store.read(Keys::PhotoPiece), QStringLiteral("12"));
+
+    QCOMPARE(told, QStringList{SettingsText::setAside(home.configFile())});
+    QCOMPARE(QFileInfo(home.configFile()).lastModified(), modified);
+    if (!fifo)
+        QCOMPARE(Fixture::readFile(home.configFile()), content);
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
