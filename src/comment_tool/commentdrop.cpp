@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/commentdrop.h"
 
+#include "album/pagesetwriter.h"
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentblock.h"
@@ -66,6 +67,10 @@ Written write(CommentSource &source, const QString &comment, const std::function
     FolderLock lock(target.absolutePath());
     if (!lock.lock(onWait))
         throw Failure(FailureCode::PathFileAccess, source.target);
+    // A build killed after deciding its new page set leaves it for the next
+    // writer to finish; finishing it later would overwrite this comment.
+    if (!PageSetWriter::recover(target.absolutePath()))
+        throw Failure(CommentFailure::PageNotWritable, source.target);
     const CommentBlock block(AlbumPageFile::read(source.target), source.photo.name);
     if (block.state() != CommentBlock::State::Present)
         throw Failure(FailureCode::MarkersMissing, source.target);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../album/recordingview.h"
 #include "album/albumbuild.h"
+#include "album/pagesetwriter.h"
 #include "album/htmltext.h"
 #include "album/pagecomments.h"
 #include "comment_tool/albumindex.h"
@@ -71,6 +72,7 @@ private slots:
     void pageDecodedByItsDeclaration();
     void unchangedCommentWritesNothing();
     void writeWaitsForAnAlbumBuild();
+    void writeFinishesAKilledBuildFirst();
     void randomDropsAndWritesTouchOnlyTheirBlock();
     void albumOrderAcrossPages();
     void indexFollowsThePagesOnDisk();
@@ -79,6 +81,7 @@ private slots:
 private:
     // Builds the album of the named photos, perPage to a page.
     void build(const QStringList &names, int perPage = 6);
+    int rebuild(int perPage);
     QString page(int number) const
     {
         return Paths::join(m_folder, QStringLiteral("Album%1.html").arg(HtmlText::threeDigits(number)));
@@ -106,6 +109,11 @@ void TestCommentDrop::build(const QStringList &names, int perPage)
 {
     for (const QString &name : names)
         QVERIFY(Fixture::makeJpeg(Paths::join(m_folder, name), 8, 6));
+    QCOMPARE(rebuild(perPage), int(names.size()));
+}
+
+int TestCommentDrop::rebuild(int perPage)
+{
     SettingsStore store;
     store.write(Keys::PhotoPiece, QString::number(perPage));
     AlbumControls controls;
@@ -113,7 +121,7 @@ void TestCommentDrop::build(const QStringList &names, int perPage)
     controls.Check5 = false;
     RecordingView view;
     FakeClock clock;
-    QCOMPARE(cmdAlbum_Click(controls, store, view, clock, [] { return DesignValues{}; }).imageCount, int(names.size()));
+    return cmdAlbum_Click(controls, store, view, clock, [] { return DesignValues{}; }).imageCount;
 }
 
 void TestCommentDrop::writeRefusesAndKeepsThePage_data()
@@ -211,6 +219,27 @@ void TestCommentDrop::writeWaitsForAnAlbumBuild()
     writer.join();
     QVERIFY(!building.isLocked());
     QCOMPARE(locate(QStringLiteral("a.jpg")).comment, QStringLiteral("after the build"));
+}
+
+// A rebuild killed after deciding its new pages leaves them for the next
+// writer: the write-back finishes that set first, so it cannot later be put
+// over the comment.
+void TestCommentDrop::writeFinishesAKilledBuildFirst()
+{
+    build({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    CommentSource source = locate(QStringLiteral("a.jpg"));
+    const QString journal = Paths::join(m_folder, QStringLiteral(".velmo-pages"));
+    int calls = 0;
+    for (int stop = 0; !QFile::exists(journal); ++stop) {
+        QVERIFY(stop < 100);
+        calls = 0;
+        PageSetWriter::setStopHook([&calls, stop] { return calls++ == stop; });
+        rebuild(1);
+        PageSetWriter::setStopHook({});
+    }
+    CommentDrop::write(source, QStringLiteral("kept"));
+    rebuild(1);
+    QCOMPARE(locate(QStringLiteral("a.jpg")).comment, QStringLiteral("kept"));
 }
 
 // Random drops and writes of hostile comments over a page of several photos:
