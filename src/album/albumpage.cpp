@@ -59,8 +59,8 @@ void imageCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot
     out.indented(QStringLiteral("</b><div align=\"left\">"));
     out.indented(QStringLiteral("<i>Size<br> %1 <br></i>").arg(slot.size));
     out.indented(QStringLiteral("<i>Date<br>%1<br></i>").arg(HtmlText::fileDate(slot.modified)));
-    out.indented(QStringLiteral("<i>") + HtmlText::startMarker(slot.name) + QString::fromUtf8(slot.comment)
-                 + HtmlText::endMarker(slot.name) + QStringLiteral("<br></i>"));
+    out.indentedBytes((QStringLiteral("<i>") + HtmlText::startMarker(slot.name)).toUtf8() + slot.comment
+                      + (HtmlText::endMarker(slot.name) + QStringLiteral("<br></i>")).toUtf8());
     out.indented(QStringLiteral("</div></td></tr></table></td>"));
     out.line(QString());
 }

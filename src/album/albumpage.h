@@ -18,7 +18,7 @@ struct AlbumSlot
     QString width;       // thumbnail width text
     qint64 size = 0;     // file length in bytes
     QDateTime modified;  // last modification, local time
-    QByteArray comment;  // UTF-8 text between the comment markers (empty on a new page)
+    QByteArray comment;  // bytes between the comment markers, as carried (empty on a new page)
 };
 
 using AlbumRow = QList<AlbumSlot>; // one to three slots

@@ -13,6 +13,9 @@ class PageLines
 public:
     void line(const QString &text) { m_bytes += text.toUtf8() + "\r\n"; }
     void indented(const QString &text) { m_bytes += HtmlText::Indent + text.toUtf8() + "\r\n"; }
+    // An indented line of bytes that pass unchanged: a carried comment that is
+    // not valid text stays exactly as it was stored.
+    void indentedBytes(const QByteArray &bytes) { m_bytes += HtmlText::Indent + bytes + "\r\n"; }
     // The keywords and content-type lines that open the head of every page.
     void metaLines()
     {

@@ -322,6 +322,9 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b03.jpg", "gone")));
     // Marker text of another image never becomes a marker.
     QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b05.jpg", "see <!Sb06.jpg>")));
+    // Bytes that are no text in the page's encoding are carried as they stand.
+    const QByteArray latin1 = "caf\xe9 \xff";
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b04.jpg", latin1)));
     // A page left by an older build, in Shift_JIS under its old declaration.
     const QByteArray page2 =
         withComment(album.page(2), "b07.jpg", older).replace("charset=UTF-8", "charset=iso-2022-jp");
@@ -334,11 +337,12 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     QVERIFY(QFile::remove(album.path("b03.jpg")));
     const AlbumBuildResult result = album.build();
 
-    QCOMPARE(result.carriedComments, 4);
+    QCOMPARE(result.carriedComments, 5);
     QByteArray all = album.page(1) + album.page(2);
     for (const auto &[image, comment] : {std::pair{"b01.jpg", japanese},
                                          {"b02.jpg", markup},
                                          {"b07.jpg", older},
+                                         {"b04.jpg", latin1},
                                          {"b05.jpg", QByteArray("see &lt;!Sb06.jpg>")}}) {
         const QByteArray block = HtmlText::startMarker(image).toUtf8() + comment + HtmlText::endMarker(image).toUtf8();
         QCOMPARE(all.count(block), 1);
