@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "comment_tool/frmmain.h"
-#include "comment_tool/quilleticon.h"
+#include "comment_window/frmmain.h"
+#include "comment_window/quilleticon.h"
 #include "comment_tool/quillettext.h"
 #include "platform/messageboxes.h"
 #include "platform/widgetservices.h"

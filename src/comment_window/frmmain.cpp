@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "comment_tool/frmmain.h"
+#include "comment_window/frmmain.h"
 
 #include "comment_tool/droplocation.h"
 #include "comment_tool/filedatetime.h"
 #include "comment_tool/previewpicture.h"
-#include "comment_tool/quilleticon.h"
+#include "comment_window/quilleticon.h"
 #include "comment_tool/quillettext.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"

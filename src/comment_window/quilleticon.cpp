@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "comment_tool/quilleticon.h"
+#include "comment_window/quilleticon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,15 +3,15 @@
 #include "main_window/form1.h"
 
 #include "album/albumsettings.h"
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "lang/programinfo.h"
-#include "lang/setlanguagecaptions.h"
+#include "main_window/setlanguagecaptions.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
 #include "platform/failure.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>

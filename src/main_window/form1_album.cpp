@@ -6,7 +6,7 @@
 #include "album/albumbuild.h"
 #include "album/buildview.h"
 #include "album/reductioncommand.h"
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "main_window/forms.h"
 #include "slide/slidebuild.h"
 

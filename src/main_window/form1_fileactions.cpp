@@ -4,8 +4,8 @@
 // page with the desktop's program for it.
 #include "main_window/form1.h"
 
-#include "design/frmdesign.h"
-#include "lang/setlanguagecaptions.h"
+#include "main_window/frmdesign.h"
+#include "main_window/setlanguagecaptions.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
 #include "platform/failure.h"
@@ -13,7 +13,7 @@
 #include "platform/listing.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -4,7 +4,7 @@
 
 #include "album/guardedpicture.h"
 #include "album/htmltext.h"
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
 #include "platform/clipboard.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/forms.h"
 
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "main_window/form1.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QCheckBox>
 

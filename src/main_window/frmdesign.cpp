@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 
 #include "platform/dialogs.h"
 #include "platform/messageboxes.h"

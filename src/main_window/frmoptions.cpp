@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "lang/captions.h"
 #include "lang/programinfo.h"
-#include "lang/setlanguagecaptions.h"
+#include "main_window/setlanguagecaptions.h"
 #include "main_window/form1.h"
 #include "main_window/forms.h"
 #include "platform/failure.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lang/setlanguagecaptions.h"
+#include "main_window/setlanguagecaptions.h"
 
 #include "main_window/form1.h"
 #include "main_window/forms.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

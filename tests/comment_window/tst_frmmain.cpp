@@ -2,7 +2,7 @@
 #include "../album/recordingview.h"
 #include "album/albumbuild.h"
 #include "album/albumpage.h"
-#include "comment_tool/frmmain.h"
+#include "comment_window/frmmain.h"
 #include "comment_tool/quillettext.h"
 #include "platform/fakes.h"
 #include "platform/paths.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QCheckBox>
 #include <QLabel>

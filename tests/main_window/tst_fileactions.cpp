@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "platform/failure.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,9 +2,9 @@
 #include "velmowindows.h"
 
 #include "album/albumtexts.h"
-#include "design/frmdesign.h"
+#include "main_window/frmdesign.h"
 #include "platform/settingsfile.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QBuffer>
 #include <QCheckBox>

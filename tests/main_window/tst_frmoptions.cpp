@@ -2,7 +2,7 @@
 #include "velmowindows.h"
 
 #include "platform/paths.h"
-#include "settings/frmoptions.h"
+#include "main_window/frmoptions.h"
 
 #include <QCheckBox>
 #include <QLabel>
