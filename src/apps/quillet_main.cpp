@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "comment_tool/quillettext.h"
 #include "comment_window/frmmain.h"
 #include "comment_window/quilleticon.h"
-#include "comment_tool/quillettext.h"
 #include "platform/messageboxes.h"
 #include "platform/widgetservices.h"
 #include "settings/settingsstore.h"

@@ -3,15 +3,15 @@
 #include "main_window/form1.h"
 
 #include "album/albumsettings.h"
-#include "main_window/frmdesign.h"
 #include "lang/programinfo.h"
-#include "main_window/setlanguagecaptions.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
+#include "main_window/frmoptions.h"
+#include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
-#include "main_window/frmoptions.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>

@@ -27,7 +27,8 @@ class QSlider;
 // Velmo's main window: the drive, folder and file lists and command buttons on
 // the right, the picture viewer on the left, and hidden controls that hold the
 // option values mirrored from the options dialog. Controls are public, as the
-// handlers of the window's other files and the dialogs work on them.
+// handlers of the window's other files and the dialogs work on them; the
+// window's state is its own.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -88,7 +89,17 @@ public:
     // ViewClear keeps it.
     QSize Image2;
 
-    // --- Window state ---
+    // --- Window state, read-only outside the window ---
+    const QString &currentFile() const { return m_currentFile; }
+    const QString &fileKind() const { return m_fileKind; }
+    int photosPerPage() const { return m_photosPerPage; }
+    bool commentToolPresent() const { return m_commentToolPresent; }
+    bool isClosing() const { return m_closing; }
+
+private:
+    // SetLanguageCaptions looks for the comment tool again each time it runs.
+    friend void SetLanguageCaptions(Forms &forms);
+
     QString m_currentFile;         // full path the viewer or a file action works on
     QString m_fileKind;            // last three characters of a name, "PEG" read as "JPG"
     int m_photosPerPage = 0;       // images per album page, from the store at start-up
@@ -98,6 +109,7 @@ public:
     bool m_closing = false;        // the window is closing: a running slide show must return at once
     FitState m_fit;                // sizing state shared by the viewer and the slide show
 
+public:
     // --- Shared procedures ---
     void ViewClear();   // empties the viewer, the probe's picture and the text lines
     void JPGView();     // shows m_currentFile at image1's present size (throws Failure)
@@ -189,6 +201,8 @@ private:
     AlbumControls albumControls() const;
     void takeAlbumControls(const AlbumControls &controls);
     std::function<DesignValues()> designValues();
+    bool showSlide(const QString &folder, const QString &name);
+    void waitSlide();
 
     Forms &m_forms;
     SettingsStore &m_store;

@@ -6,8 +6,8 @@
 #include "album/albumbuild.h"
 #include "album/buildview.h"
 #include "album/reductioncommand.h"
-#include "main_window/frmdesign.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
 #include "slide/slidebuild.h"
 
 #include <QApplication>

@@ -4,16 +4,16 @@
 // page with the desktop's program for it.
 #include "main_window/form1.h"
 
-#include "main_window/frmdesign.h"
-#include "main_window/setlanguagecaptions.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
+#include "main_window/frmoptions.h"
+#include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/listing.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
-#include "main_window/frmoptions.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -28,22 +28,24 @@ constexpr qint64 MsPerSecond = 1000;
 
 const QString SecondsSuffix = QStringLiteral(" sec ");
 
+} // namespace
+
 // Shows one listed name if it is a JPEG picture that is not a thumbnail;
 // false when nothing was shown.
-bool showSlide(Form1 &form, const QString &folder, const QString &name)
+bool Form1::showSlide(const QString &folder, const QString &name)
 {
-    form.m_fileKind = name.right(3);
-    form.JPEGXJPG();
+    m_fileKind = name.right(3);
+    JPEGXJPG();
     if (isThumbnailName(name))
         return false;
-    form.m_currentFile = Paths::join(folder, name);
-    if (!form.fileKindIsJpeg())
+    m_currentFile = Paths::join(folder, name);
+    if (!fileKindIsJpeg())
         return false;
     try {
-        form.loadImage2(form.m_currentFile);
+        loadImage2(m_currentFile);
         // Every slide is fitted into the viewer box, whatever "OriginalScale" says.
-        form.fitImage1ToViewerBox();
-        form.JPGView();
+        fitImage1ToViewerBox();
+        JPGView();
     } catch (const Failure &) {
         return false;
     }
@@ -54,24 +56,22 @@ bool showSlide(Form1 &form, const QString &folder, const QString &name)
 // slider move takes effect at once, while pending events run. Each pass
 // sleeps until an event arrives, so the show leaves the processor idle.
 // Returns early when Stop clears the flag or the window closes.
-void waitSlide(Form1 &form)
+void Form1::waitSlide()
 {
     QTimer wake;
     wake.start(WakeIntervalMs);
-    const qint64 start = form.services().clock.monotonicMs();
-    while (form.services().clock.monotonicMs() - start < form.m_slideInterval * MsPerSecond) {
+    const qint64 start = m_services.clock.monotonicMs();
+    while (m_services.clock.monotonicMs() - start < m_slideInterval * MsPerSecond) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (form.m_closing)
+        if (m_closing)
             return;
-        const qint64 shownSeconds = (form.services().clock.monotonicMs() - start) / MsPerSecond;
-        form.Label1->setText(QString::number(shownSeconds + 1) + QLatin1Char('/') +
-                             QString::number(form.m_slideInterval) + SecondsSuffix);
-        if (!form.m_slideShowFlag)
+        const qint64 shownSeconds = (m_services.clock.monotonicMs() - start) / MsPerSecond;
+        Label1->setText(QString::number(shownSeconds + 1) + QLatin1Char('/') + QString::number(m_slideInterval) +
+                        SecondsSuffix);
+        if (!m_slideShowFlag)
             return;
     }
 }
-
-} // namespace
 
 void Form1::Slider1_Change()
 {
@@ -111,8 +111,8 @@ void Form1::cmdSlideShow_Click()
     const QString folder = file1Path();
     const QStringList names = Listing::files(folder);
     for (const QString &name : names) {
-        if (showSlide(*this, folder, name)) {
-            waitSlide(*this);
+        if (showSlide(folder, name)) {
+            waitSlide();
             if (m_closing)
                 return;
         }

@@ -4,9 +4,9 @@
 
 #include "album/guardedpicture.h"
 #include "album/htmltext.h"
-#include "main_window/frmdesign.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
 #include "platform/clipboard.h"
 #include "platform/failure.h"
 #include "platform/messageboxes.h"

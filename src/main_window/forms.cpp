@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/forms.h"
 
-#include "main_window/frmdesign.h"
 #include "main_window/form1.h"
+#include "main_window/frmdesign.h"
 #include "main_window/frmoptions.h"
+#include "main_window/setlanguagecaptions.h"
 
 #include <QCheckBox>
+#include <QPushButton>
+#include <utility>
 
 Forms::Forms(SettingsStore &store, Services services)
     : m_store(store)
     , m_services(services)
     , m_form1(std::make_unique<Form1>(*this, store, services))
-{
-}
+{}
 
 // The dialogs are the window's children and go with it.
 Forms::~Forms() = default;
@@ -26,6 +28,7 @@ frmOptions &Forms::options()
             m_options->deleteLater();
             m_options = nullptr;
         });
+        connectOptions();
         m_options->Form_Load();
     }
     return *m_options;
@@ -40,6 +43,23 @@ frmDesign &Forms::design()
         m_design->Form_Load();
     }
     return *m_design;
+}
+
+// The main window's hidden switches follow the dialog's boxes, and its
+// buttons take the captions the dialog chooses.
+void Forms::connectOptions()
+{
+    Form1 *form1 = m_form1.get();
+    const std::pair<QCheckBox *, QCheckBox *> mirrors[] = {{m_options->CheckWarning, form1->CheckWarning},
+                                                           {m_options->CheckWarningHtml, form1->CheckWarningHtml},
+                                                           {m_options->CheckWarningJPG, form1->CheckWarningJPG},
+                                                           {m_options->CheckTARGET, form1->CheckTARGET}};
+    for (const auto &[box, mirror] : mirrors)
+        QObject::connect(box, &QCheckBox::toggled, mirror, &QCheckBox::setChecked);
+    QObject::connect(m_options, &frmOptions::deleteCaptionChanged, form1->cmdJPGDEL, &QPushButton::setText);
+    QObject::connect(m_options, &frmOptions::albumCaptionChanged, form1->cmdAlbum, &QPushButton::setText);
+    QObject::connect(m_options, &frmOptions::languageChosen, form1, [this] { SetLanguageCaptions(*this); });
+    QObject::connect(m_options, &frmOptions::settingsDeleted, form1, &QWidget::close);
 }
 
 void Forms::forgetDesign()

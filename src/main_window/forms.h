@@ -32,6 +32,7 @@ public:
     void closeDialogs();
 
 private:
+    void connectOptions();
     void forgetDesign();
 
     SettingsStore &m_store;

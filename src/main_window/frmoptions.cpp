@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/frmoptions.h"
 
-#include "main_window/frmdesign.h"
 #include "lang/captions.h"
 #include "lang/programinfo.h"
-#include "main_window/setlanguagecaptions.h"
-#include "main_window/form1.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
+#include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
@@ -390,7 +389,7 @@ void frmOptions::cmdRegstDel_Click()
         }
     }
     close();
-    m_forms.form1().close();
+    emit settingsDeleted();
 }
 
 void frmOptions::cmdReset_Click()
@@ -419,29 +418,23 @@ void frmOptions::cmdBrowse3_Click() { browse(TXTDIRediter, Text::BrowseEditor); 
 void frmOptions::CheckWarning_Click()
 {
     m_store.write(Keys::CheckWarning, stateText(CheckWarning));
-    Form1 &form1 = m_forms.form1();
-    form1.CheckWarning->setChecked(CheckWarning->isChecked());
-    form1.cmdJPGDEL->setText(Captions::deleteButton(CheckWarning->isChecked(), captionLanguage(*this)));
+    emit deleteCaptionChanged(Captions::deleteButton(CheckWarning->isChecked(), captionLanguage(*this)));
 }
 
 void frmOptions::CheckWarningHtml_Click()
 {
     m_store.write(Keys::CheckWarningHtml, stateText(CheckWarningHtml));
-    Form1 &form1 = m_forms.form1();
-    form1.CheckWarningHtml->setChecked(CheckWarningHtml->isChecked());
-    form1.cmdAlbum->setText(Captions::albumButton(CheckWarningHtml->isChecked(), captionLanguage(*this)));
+    emit albumCaptionChanged(Captions::albumButton(CheckWarningHtml->isChecked(), captionLanguage(*this)));
 }
 
 void frmOptions::CheckWarningJPG_Click()
 {
     m_store.write(Keys::CheckWarningJPG, stateText(CheckWarningJPG));
-    m_forms.form1().CheckWarningJPG->setChecked(CheckWarningJPG->isChecked());
 }
 
 void frmOptions::CheckTARGET_Click()
 {
     m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
-    m_forms.form1().CheckTARGET->setChecked(CheckTARGET->isChecked());
 }
 
 void frmOptions::CheckClipBoard_Click() { m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard)); }
@@ -449,7 +442,7 @@ void frmOptions::CheckClipBoard_Click() { m_store.write(Keys::IMGClipBoard, stat
 void frmOptions::CheckEnglish_Click()
 {
     m_store.write(Keys::EnglishJapanese, stateText(CheckEnglish));
-    SetLanguageCaptions(m_forms);
+    emit languageChosen();
 }
 
 void frmOptions::VScroll1_Change() { TXTApage->setText(QString::number(VScroll1->value())); }

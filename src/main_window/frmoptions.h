@@ -22,8 +22,9 @@ class QScrollBar;
 // The options dialog: program locations, confirmation switches, language,
 // clipboard and link-target switches, thumbnails per page and per row, and
 // the reduction scale. Its controls are the live option values; each switch
-// is stored as it is clicked, the rest on every save, and the switches the
-// main window reads are mirrored there.
+// is stored as it is clicked, the rest on every save. The dialog knows
+// nothing of the main window: its owner mirrors the switches the main window
+// reads and passes on the captions and the end of the program.
 class frmOptions : public QDialog
 {
     Q_OBJECT
@@ -103,6 +104,14 @@ public:
 signals:
     // The dialog has saved and closed; its owner forgets it.
     void unloaded();
+    // The stored settings are deleted; the program ends.
+    void settingsDeleted();
+    // CheckEnglish chose the captions' language.
+    void languageChosen();
+    // The delete and album buttons' captions, whose "*" follows CheckWarning
+    // and CheckWarningHtml.
+    void deleteCaptionChanged(const QString &caption);
+    void albumCaptionChanged(const QString &caption);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

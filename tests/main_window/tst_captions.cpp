@@ -54,7 +54,7 @@ void tst_Captions::captionsFollowLanguageAndCommentTool()
     QCOMPARE(form.cmd_quit->text(), quit);
     QCOMPARE(options.CheckEnglish->text(), language);
     QCOMPARE(options.Command5->text(), ok);
-    QCOMPARE(form.m_commentToolPresent, tool);
+    QCOMPARE(form.commentToolPresent(), tool);
 }
 
 void tst_Captions::switchingLanguageRewritesBothWindows()

@@ -2,8 +2,8 @@
 #include "velmowindows.h"
 
 #include "main_window/frmdesign.h"
-#include "platform/failure.h"
 #include "main_window/frmoptions.h"
+#include "platform/failure.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -338,7 +338,7 @@ void tst_FileActions::failedStartsShowTheirMessage()
     QCOMPARE(velmo.fakes.messages.shown.first().icon, MessageBoxes::Icon::None);
     QVERIFY(velmo.fakes.launcher.started.isEmpty());
     // Velmo stays open, the viewer empty.
-    QVERIFY(!form.m_closing);
+    QVERIFY(!form.isClosing());
     QVERIFY(form.isVisible());
     QVERIFY(form.image1->isHidden());
 }
@@ -358,7 +358,7 @@ void tst_FileActions::otherFailuresReportTheirNumber()
 
     const QString report = QStringLiteral("エラー番号を報告下さい。エラー番号　75");
     QCOMPARE(fakes.messages.texts(), (QStringList{report, report}));
-    QVERIFY(!forms.form1().m_closing);
+    QVERIFY(!forms.form1().isClosing());
 }
 
 void tst_FileActions::commentToolStartsAndEndsVelmo()
@@ -370,7 +370,7 @@ void tst_FileActions::commentToolStartsAndEndsVelmo()
     QTest::mouseClick(form.cmdFTP, Qt::LeftButton);
 
     QCOMPARE(startedCommands(velmo.fakes.launcher), QList<QStringList>{{CommentTool}});
-    QVERIFY(form.m_closing);
+    QVERIFY(form.isClosing());
     QVERIFY(!form.isVisible());
     QCOMPARE(velmo.store.read(Keys::Path), velmo.folder);
 }

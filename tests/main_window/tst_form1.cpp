@@ -3,8 +3,8 @@
 
 #include "album/albumtexts.h"
 #include "main_window/frmdesign.h"
-#include "platform/settingsfile.h"
 #include "main_window/frmoptions.h"
+#include "platform/settingsfile.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -97,7 +97,7 @@ void tst_Form1::firstStartTakesTheDefaults()
     QVERIFY(!form.CheckWarning->isChecked());
     QVERIFY(!form.CheckWarningHtml->isChecked());
     QVERIFY(!form.CheckWarningJPG->isChecked());
-    QCOMPARE(form.m_photosPerPage, 6);
+    QCOMPARE(form.photosPerPage(), 6);
     QCOMPARE(form.Slider1->value(), 11);
     QCOMPARE(form.lbl_タイトル->text(), QStringLiteral("Velmo 2.7"));
     QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
@@ -167,7 +167,7 @@ void tst_Form1::storedValuesAreReadTyped()
     QCOMPARE(velmo.fakes.messages.texts(), QStringList());
     QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
     QCOMPARE(form.pos(), QPoint(0, 0));
-    QTEST(form.m_photosPerPage, "photosPerPage");
+    QTEST(form.photosPerPage(), "photosPerPage");
     QTEST(form.Slider1->value(), "slider");
     QTEST(form.CheckTARGET->isChecked(), "target");
     QTEST(velmo.forms.options().CheckTARGET->isChecked(), "target");
@@ -202,7 +202,7 @@ void tst_Form1::unusableStoreIsToldOnce()
     const QString expected =
         tooLarge ? SettingsText::setAside(home.configFile()) : SettingsText::notWritten(store.fileName());
     QCOMPARE(fakes.messages.texts(), QStringList{expected});
-    QCOMPARE(forms.form1().m_photosPerPage, 6);
+    QCOMPARE(forms.form1().photosPerPage(), 6);
     if (tooLarge)
         QCOMPARE(Fixture::readFile(home.configFile()), huge);
 }
@@ -292,7 +292,7 @@ void tst_Form1::closingStoresPlaceAndFolder()
     QCOMPARE(velmo.store.read(Keys::Top), QStringLiteral("300"));
     QCOMPARE(velmo.store.read(Keys::Left), QStringLiteral("600"));
     QCOMPARE(velmo.store.read(Keys::Path), photos);
-    QVERIFY(form.m_closing);
+    QVERIFY(form.isClosing());
     QVERIFY(!velmo.forms.hasOptions());
     QVERIFY(!velmo.forms.hasDesign());
     // The options dialog saved on its way out.
@@ -378,14 +378,14 @@ void tst_Form1::pathCheckJoinsFolderAndName()
     form.Check2->setChecked(true);
 
     select(form.File1, QStringLiteral("notes.txt"));
-    QCOMPARE(form.m_currentFile, photos + QStringLiteral("/notes.txt"));
-    QCOMPARE(form.m_fileKind, QStringLiteral("txt"));
+    QCOMPARE(form.currentFile(), photos + QStringLiteral("/notes.txt"));
+    QCOMPARE(form.fileKind(), QStringLiteral("txt"));
 
     // At the root nothing is doubled.
     form.setDir1Path(QStringLiteral("/"));
     QCOMPARE(form.file1Path(), QStringLiteral("/"));
     form.PathCheck();
-    QCOMPARE(form.m_currentFile, QStringLiteral("/"));
+    QCOMPARE(form.currentFile(), QStringLiteral("/"));
 }
 
 void tst_Form1::openingAFolderMovesTheFileList()

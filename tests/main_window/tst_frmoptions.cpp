@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
-#include "platform/paths.h"
 #include "main_window/frmoptions.h"
+#include "platform/paths.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -242,7 +242,7 @@ void tst_frmOptions::deleteLeavesOnlyTheResavedKeys()
     ini.endGroup();
     ini.beginGroup(QStringLiteral("MODE"));
     QCOMPARE(ini.childKeys().size(), 3);
-    QVERIFY(velmo.form().m_closing);
+    QVERIFY(velmo.form().isClosing());
 }
 
 void tst_frmOptions::linksOpenThePageAndAMail()
