@@ -68,7 +68,7 @@ int main(int argc, char **argv)
         controls.Check5 = false;
         RecordingView view;
         FakeClock clock;
-        cmdAlbum_Click(controls, store, view, clock, [] { return DesignValues{}; });
+        buildAlbum(controls, store, view, clock, [] { return DesignValues{}; });
     }
     store.write(Keys::Path, photos);
 

@@ -208,9 +208,8 @@ QString finalStatus(const AlbumBuildResult &result)
 
 } // namespace
 
-AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
-                                const Clock &clock, const std::function<DesignValues()> &copyDesignValues,
-                                const ReductionEntry &reduction)
+AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store, BuildView &view, const Clock &clock,
+                            const std::function<DesignValues()> &copyDesignValues, const ReductionEntry &reduction)
 {
     view.clearViewer();
     controls.TXTAlbumLine = store.read(Keys::AlbumLine, controls.TXTAlbumLine);
@@ -235,8 +234,8 @@ AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, const SettingsStore &st
     ImageList images;
     if (layout.thumbnailMode) {
         const ReductionResult reduced =
-            cmdRdctJPEG_Click(controls, store, view, reduction,
-                              controls.remakeThumbnails ? Thumbnails::RemakeAll : Thumbnails::KeepCurrent);
+            reduceFolder(controls, store, view, reduction,
+                         controls.remakeThumbnails ? Thumbnails::RemakeAll : Thumbnails::KeepCurrent);
         images = reduced.images;
         result.thumbnails = reduced.thumbnails;
         for (const NotMadeThumbnail &image : reduced.thumbnails.notMade)

@@ -46,6 +46,6 @@ struct AlbumBuildResult
 // copyDesignValues yields the twelve design fields at the moment the build
 // copies them (loading the design dialog if the window has none). reduction
 // gives the reduction library's entry point in thumbnail mode.
-AlbumBuildResult cmdAlbum_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
-                                const Clock &clock, const std::function<DesignValues()> &copyDesignValues,
-                                const ReductionEntry &reduction = installedReductionLibrary());
+AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store, BuildView &view, const Clock &clock,
+                            const std::function<DesignValues()> &copyDesignValues,
+                            const ReductionEntry &reduction = installedReductionLibrary());

@@ -164,8 +164,8 @@ ReductionEntry installedReductionLibrary()
     return installedEntryPoint;
 }
 
-ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
-                                  const ReductionEntry &entry, Thumbnails thumbnails)
+ReductionResult reduceFolder(AlbumControls &controls, const SettingsStore &store, BuildView &view,
+                             const ReductionEntry &entry, Thumbnails thumbnails)
 {
     controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
     ReductionResult result{PrepareFolder(controls.folder, controls.CheckWarningJPG, view), {}};

@@ -55,6 +55,6 @@ struct ReductionResult
 // message its number calls for (none for 5 and 13), leaving the progress bar
 // and the busy pointer for the caller, and every image it has not reduced
 // counts as not made. Returns the preparation pass's images and the counts.
-ReductionResult cmdRdctJPEG_Click(AlbumControls &controls, const SettingsStore &store, BuildView &view,
-                                  const ReductionEntry &entry = installedReductionLibrary(),
-                                  Thumbnails thumbnails = Thumbnails::RemakeAll);
+ReductionResult reduceFolder(AlbumControls &controls, const SettingsStore &store, BuildView &view,
+                             const ReductionEntry &entry = installedReductionLibrary(),
+                             Thumbnails thumbnails = Thumbnails::RemakeAll);

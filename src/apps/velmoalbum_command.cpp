@@ -150,7 +150,7 @@ int runVelmoAlbum(const QStringList &arguments)
 
     int code = Done;
     if (options.album) {
-        const AlbumBuildResult result = cmdAlbum_Click(controls, store, view, clock, design);
+        const AlbumBuildResult result = buildAlbum(controls, store, view, clock, design);
         view.reportNotMade(result.thumbnails.notMade);
         if (!result.unwrittenPages.isEmpty())
             return fail(NotWritten, view.status());
@@ -164,7 +164,7 @@ int runVelmoAlbum(const QStringList &arguments)
     }
     // After the album, the thumbnails are the ones its pages have just taken.
     const bool deleteThumbnails = controls.CheckWarningJPG && !options.album;
-    if (options.slide && cmdOMAKE_Click(options.folder, deleteThumbnails, view, clock, design).failureCode != 0)
+    if (options.slide && writeSlidePage(options.folder, deleteThumbnails, view, clock, design).failureCode != 0)
         return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
     return code;
 }

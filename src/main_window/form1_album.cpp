@@ -173,14 +173,14 @@ void Form1::cmdAlbum_Click()
 {
     AlbumControls controls = albumControls();
     Form1BuildView view(*this);
-    ::cmdAlbum_Click(controls, m_store, view, m_services.clock, designValues());
+    ::buildAlbum(controls, m_store, view, m_services.clock, designValues());
     takeAlbumControls(controls);
 }
 
 void Form1::cmdOMAKE_Click()
 {
     Form1BuildView view(*this);
-    ::cmdOMAKE_Click(m_file1Path, CheckWarningJPG->isChecked(), view, m_services.clock, designValues());
+    ::writeSlidePage(m_file1Path, CheckWarningJPG->isChecked(), view, m_services.clock, designValues());
 }
 
 void Form1::cmdRdctJPEG_Click()
@@ -188,7 +188,7 @@ void Form1::cmdRdctJPEG_Click()
     AlbumControls controls = albumControls();
     {
         Form1BuildView view(*this);
-        ::cmdRdctJPEG_Click(controls, m_store, view);
+        ::reduceFolder(controls, m_store, view);
         view.showProgress(false);
     }
     takeAlbumControls(controls);

@@ -38,7 +38,7 @@ void restoreView(BuildView &view)
 
 } // namespace
 
-SlideBuildResult cmdOMAKE_Click(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
+SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
                                 const std::function<DesignValues()> &copyDesignValues)
 {
     const DesignValues design = copyDesignValues();

@@ -21,5 +21,5 @@ struct SlideBuildResult
 // Slide.html as a whole; a failed write leaves the earlier page untouched.
 // A failure is shown as the numbered report message, except for a folder
 // that has gone away, which ends the command silently.
-SlideBuildResult cmdOMAKE_Click(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
+SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
                                 const std::function<DesignValues()> &copyDesignValues);

@@ -40,7 +40,7 @@ struct Album
 
     AlbumBuildResult build()
     {
-        return cmdAlbum_Click(controls, store, view, clock, [this] { return design; });
+        return buildAlbum(controls, store, view, clock, [this] { return design; });
     }
     QString path(const QString &name) const { return folder + '/' + name; }
     QByteArray page(int number) const { return Fixture::readFile(path(AlbumPage::fileName(number))); }
@@ -548,7 +548,7 @@ void tst_AlbumBuild::secondBuildWaitsForTheFirst()
     QVERIFY(first.tryLock());
     WaitingView view(first);
 
-    cmdAlbum_Click(album.controls, album.store, view, album.clock, [&album] { return album.design; });
+    buildAlbum(album.controls, album.store, view, album.clock, [&album] { return album.design; });
     QCOMPARE(view.waits, QStringList{AlbumText::WaitingForFolder});
     QCOMPARE(view.status(), AlbumText::pagesWritten(1, 1));
     QVERIFY(first.tryLock()); // the build let go of the folder at its end
@@ -603,7 +603,7 @@ void tst_AlbumBuild::thumbnailModeFallsBackToFullImage()
     addImages(album.folder, 1, QStringLiteral("broken%1.jpg"));
     QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/RdctJPEG.so", "present"));
 
-    const AlbumBuildResult result = cmdAlbum_Click(
+    const AlbumBuildResult result = buildAlbum(
         album.controls, album.store, album.view, album.clock, [&album] { return album.design; },
         [] { return &fakeReduce; });
     QVERIFY(result.thumbnailMode);

@@ -106,7 +106,7 @@ void tst_ReductionCommand::reducesEveryImageOfTheFolder()
     AlbumControls controls{folder};
     RecordingView view;
 
-    const ImageList images = cmdRdctJPEG_Click(controls, store, view, recording()).images;
+    const ImageList images = reduceFolder(controls, store, view, recording()).images;
     QCOMPARE(images.names, QStringList({"a.jpg", "b.JPEG"}));
     QCOMPARE(controls.TXTJPEGReduction, QString("4"));
     QCOMPARE(calls.size(), 2);
@@ -145,7 +145,7 @@ void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, recording()).images.count(), 1);
+    QCOMPARE(reduceFolder(controls, store, view, recording()).images.count(), 1);
     QVERIFY(calls.isEmpty());
     QVERIFY(view.messages.isEmpty());
     QCOMPARE(view.status(), completes ? QString() : AlbumText::ReductionStart);
@@ -178,7 +178,7 @@ void tst_ReductionCommand::failureMessages()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    const ReductionResult result = cmdRdctJPEG_Click(controls, store, view, failingWith(code));
+    const ReductionResult result = reduceFolder(controls, store, view, failingWith(code));
     QCOMPARE(result.images.names, QStringList{"a.jpg"});
     QCOMPARE(result.thumbnails.notMade.size(), 1);
     QCOMPARE(result.thumbnails.notMade[0].name, QString("a.jpg"));
@@ -212,7 +212,7 @@ void tst_ReductionCommand::installedLibraryFailures()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    cmdRdctJPEG_Click(controls, store, view);
+    reduceFolder(controls, store, view);
     QCOMPARE(view.messages.size(), 1);
     QCOMPARE(view.messages[0].text, message);
 }
@@ -225,7 +225,7 @@ void tst_ReductionCommand::folderWithoutImages()
     AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(cmdRdctJPEG_Click(controls, store, view, failingWith(53)).images.count(), 0);
+    QCOMPARE(reduceFolder(controls, store, view, failingWith(53)).images.count(), 0);
     QVERIFY(view.messages.isEmpty());
     QCOMPARE(view.status(), QString());
 }
@@ -265,7 +265,7 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
     AlbumControls controls{folder};
     RecordingView view;
     const auto run = [&](Thumbnails thumbnails) {
-        return cmdRdctJPEG_Click(controls, store, view, builtLibrary(), thumbnails).thumbnails;
+        return reduceFolder(controls, store, view, builtLibrary(), thumbnails).thumbnails;
     };
     QCOMPARE(run(Thumbnails::KeepCurrent).made, 2);
 

@@ -121,7 +121,7 @@ int TestCommentDrop::rebuild(int perPage)
     controls.Check5 = false;
     RecordingView view;
     FakeClock clock;
-    return cmdAlbum_Click(controls, store, view, clock, [] { return DesignValues{}; }).imageCount;
+    return buildAlbum(controls, store, view, clock, [] { return DesignValues{}; }).imageCount;
 }
 
 void TestCommentDrop::writeRefusesAndKeepsThePage_data()

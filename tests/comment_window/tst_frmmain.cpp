@@ -127,7 +127,7 @@ private:
     void dropFile(const QString &path) { drop(*browserDrag(path)); }
     void writeBack(const QString &comment);
     // An album of p1.jpg … pN.jpg, two to a page, the folder Velmo last showed.
-    QString buildAlbum(int photos);
+    QString makeAlbum(int photos);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(control<QPlainTextEdit>("txtComment"), Qt::Key(key), modifiers);
@@ -603,8 +603,7 @@ void TestFrmMain::commentOnBuiltAlbum()
     AlbumControls controls;
     controls.folder = m_photos;
     RecordingView view;
-    const AlbumBuildResult built =
-        cmdAlbum_Click(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    const AlbumBuildResult built = buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
     QCOMPARE(built.imageCount, 2);
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
     const QByteArray before = Fixture::readFile(album);
@@ -624,7 +623,7 @@ void TestFrmMain::commentOnBuiltAlbum()
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 
-QString TestFrmMain::buildAlbum(int photos)
+QString TestFrmMain::makeAlbum(int photos)
 {
     for (int i = 1; i <= photos; ++i)
         photo(QStringLiteral("p%1.jpg").arg(i), 40, 30);
@@ -633,13 +632,13 @@ QString TestFrmMain::buildAlbum(int photos)
     AlbumControls controls;
     controls.folder = m_photos;
     RecordingView view;
-    cmdAlbum_Click(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
     return Paths::join(m_photos, QStringLiteral("Album001.html"));
 }
 
 void TestFrmMain::keysMoveThroughTheAlbum()
 {
-    const QString album = buildAlbum(3);
+    const QString album = makeAlbum(3);
     QByteArray bytes = Fixture::readFile(album);
     QVERIFY(Fixture::writeFile(album, bytes.replace("<!Sp1.jpg>", "<!Sp1.jpg>" + QByteArray("line\r\n").repeated(60))));
     openWindow();
@@ -668,7 +667,7 @@ void TestFrmMain::keysMoveThroughTheAlbum()
 
 void TestFrmMain::ctrlEnterWritesAndGoesOn()
 {
-    const QString album = buildAlbum(3);
+    const QString album = makeAlbum(3);
     const QString last = Paths::join(m_photos, QStringLiteral("Album002.html"));
     openWindow();
     key(Qt::Key_PageDown);
@@ -701,7 +700,7 @@ void TestFrmMain::leavingAnEditedCommentAsks()
     QFETCH(int, answer);
     QFETCH(QString, written);
     QFETCH(QString, shown);
-    const QString album = buildAlbum(2);
+    const QString album = makeAlbum(2);
     openWindow();
     key(Qt::Key_PageDown);
     control<QPlainTextEdit>("txtComment")->setPlainText(QStringLiteral("edited"));

@@ -72,7 +72,7 @@ private slots:
 private:
     SlideBuildResult run(const QString &folder, bool deleteOldThumbs)
     {
-        return cmdOMAKE_Click(folder, deleteOldThumbs, view, clock, [this] {
+        return writeSlidePage(folder, deleteOldThumbs, view, clock, [this] {
             view.log << QStringLiteral("copyDesignValues");
             return slideDesign();
         });
