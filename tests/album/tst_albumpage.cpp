@@ -71,13 +71,26 @@ void compareGolden(const QByteArray &bytes, const QString &name)
 
 void tst_AlbumPage::sevenImagesSixPerPageTwoPerRow()
 {
-    const QStringList names = {"DSC0001.JPG", "DSC0002.JPG", "DSC0003.JPG", "DSC0004.JPG",
-                               "DSC0005.JPG", "DSC0006.JPG", "DSC0007.JPG"};
-    const DesignValues design;
-    compareGolden(AlbumPage::page(design, info(1, 2, true), rowsOf(names.mid(0, 6), 2)),
-                  QStringLiteral("seven-page1.html"));
-    compareGolden(AlbumPage::page(design, info(2, 2, false), rowsOf(names.mid(6), 2)),
-                  QStringLiteral("seven-page2.html"));
+    // The seven pictures of tst_albumbuild's golden album, so both share its pages.
+    const QStringList boxes = {"133x100", "75x100", "100x80", "133x100", "135x8", "75x100", "133x100"};
+    const QDateTime taken(QDate(2024, 5, 3), QTime(14, 7, 9));
+    QList<AlbumRow> rows;
+    for (int i = 0; i < boxes.size(); ++i) {
+        AlbumSlot s = slot(QStringLiteral("IMG_%1.JPG").arg(i + 1), 0);
+        s.width = boxes[i].section('x', 0, 0);
+        s.height = boxes[i].section('x', 1, 1);
+        s.size = 4096 + i;
+        s.modified = i == 6 ? QDateTime(QDate(2024, 5, 4), QTime(0, 0)) : taken.addSecs(i);
+        if (i % 2 == 0)
+            rows.append(AlbumRow());
+        rows.last().append(s);
+    }
+    DesignValues design;
+    design.TXTAlbumTitle = QStringLiteral("夏の旅 & 海");
+    AlbumPageInfo first = info(1, 2, true), second = info(2, 2, false);
+    first.targetBlank = second.targetBlank = true;
+    compareGolden(AlbumPage::page(design, first, rows.mid(0, 3)), QStringLiteral("seven_Album001.html"));
+    compareGolden(AlbumPage::page(design, second, rows.mid(3)), QStringLiteral("seven_Album002.html"));
 }
 
 void tst_AlbumPage::oneImageAlone()

@@ -29,7 +29,7 @@ int failureOf(ReductionLibrary &library)
 
 } // namespace
 
-class TestReductionLibrary : public QObject
+class tst_ReductionLibrary : public QObject
 {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ private:
     QTemporaryDir m_dir;
 };
 
-void TestReductionLibrary::failures_data()
+void tst_ReductionLibrary::failures_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("code");
@@ -60,7 +60,7 @@ void TestReductionLibrary::failures_data()
                                     << FailureCode::EntryPointNotFound;
 }
 
-void TestReductionLibrary::failures()
+void tst_ReductionLibrary::failures()
 {
     QFETCH(QString, path);
     QFETCH(int, code);
@@ -70,7 +70,7 @@ void TestReductionLibrary::failures()
     QCOMPARE(failureOf(library), code);
 }
 
-void TestReductionLibrary::loadsOnceAndReduces()
+void tst_ReductionLibrary::loadsOnceAndReduces()
 {
     ReductionLibrary library(QStringLiteral(RDCTJPEG_BUILT_LIBRARY));
     const ReduceFn first = library.entryPoint();
@@ -98,7 +98,7 @@ void TestReductionLibrary::loadsOnceAndReduces()
              RDCTJPEG_E_ARGUMENT);
 }
 
-void TestReductionLibrary::retriesAfterTheFileAppears()
+void tst_ReductionLibrary::retriesAfterTheFileAppears()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("RdctJPEG.so"));
@@ -108,5 +108,5 @@ void TestReductionLibrary::retriesAfterTheFileAppears()
     QCOMPARE(failureOf(library), 0);
 }
 
-QTEST_GUILESS_MAIN(TestReductionLibrary)
+QTEST_GUILESS_MAIN(tst_ReductionLibrary)
 #include "tst_reductionlibrary.moc"

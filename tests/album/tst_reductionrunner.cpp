@@ -98,7 +98,7 @@ QStringList names(int count)
 
 } // namespace
 
-class TestReductionRunner : public QObject
+class tst_ReductionRunner : public QObject
 {
     Q_OBJECT
 
@@ -112,7 +112,7 @@ private slots:
     void bigPictureIsReducedAlone();
 };
 
-void TestReductionRunner::everyImageOnceInListOrder_data()
+void tst_ReductionRunner::everyImageOnceInListOrder_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("count");
@@ -128,7 +128,7 @@ void TestReductionRunner::everyImageOnceInListOrder_data()
     }
 }
 
-void TestReductionRunner::everyImageOnceInListOrder()
+void tst_ReductionRunner::everyImageOnceInListOrder()
 {
     QFETCH(QString, folder);
     QFETCH(int, count);
@@ -173,7 +173,7 @@ void TestReductionRunner::everyImageOnceInListOrder()
     QCOMPARE(threads, std::max(1, std::min(count, workers ? workers : QThread::idealThreadCount())));
 }
 
-void TestReductionRunner::failureIsReportedForThatImageOnly()
+void tst_ReductionRunner::failureIsReportedForThatImageOnly()
 {
     QStringList list = names(9);
     list.insert(4, QStringLiteral("bad.jpg"));
@@ -185,7 +185,7 @@ void TestReductionRunner::failureIsReportedForThatImageOnly()
         QCOMPARE(it.value(), it.key() == 4 ? 4 : 0);
 }
 
-void TestReductionRunner::resultsArriveAsImagesComplete()
+void tst_ReductionRunner::resultsArriveAsImagesComplete()
 {
     if (reductionWorkerCount(2) < 2)
         QSKIP("one worker: images complete in list order anyway");
@@ -203,7 +203,7 @@ void TestReductionRunner::resultsArriveAsImagesComplete()
     QCOMPARE(order, (QList<int>{1, 0}));
 }
 
-void TestReductionRunner::callbackExceptionStopsTheRun()
+void tst_ReductionRunner::callbackExceptionStopsTheRun()
 {
     const int count = 1000;
     int delivered = 0;
@@ -265,7 +265,7 @@ int reduceWatchingBig(const char *source, const char *, int, const char *)
 }
 } // namespace
 
-void TestReductionRunner::bigPictureIsReducedAlone()
+void tst_ReductionRunner::bigPictureIsReducedAlone()
 {
     if (reductionWorkerCount(2) < 2)
         QSKIP("one worker: nothing runs beside anything");
@@ -284,5 +284,5 @@ void TestReductionRunner::bigPictureIsReducedAlone()
     QVERIFY(!overlapped);
 }
 
-QTEST_GUILESS_MAIN(TestReductionRunner)
+QTEST_GUILESS_MAIN(tst_ReductionRunner)
 #include "tst_reductionrunner.moc"

@@ -30,7 +30,7 @@ Run velmoAlbum(const QStringList &arguments, const QString &workingFolder = {})
     process.setWorkingDirectory(workingFolder);
     process.start(qEnvironmentVariable("VELMO_TEST_BIN") + QStringLiteral("/velmo-album"), arguments);
     process.closeWriteChannel();
-    if (!process.waitForFinished(120000))
+    if (!process.waitForFinished(30000))
         return {};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};

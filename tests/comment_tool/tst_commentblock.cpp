@@ -15,7 +15,7 @@ QByteArray shiftJis(const QString &text)
 
 } // namespace
 
-class TestCommentBlock : public QObject
+class tst_CommentBlock : public QObject
 {
     Q_OBJECT
 
@@ -31,7 +31,7 @@ private slots:
     void albumPageNames();
 };
 
-void TestCommentBlock::encodingByDeclaration_data()
+void tst_CommentBlock::encodingByDeclaration_data()
 {
     QTest::addColumn<QByteArray>("page");
     QTest::addColumn<PageEncoding>("encoding");
@@ -46,14 +46,14 @@ void TestCommentBlock::encodingByDeclaration_data()
     QTest::newRow("only in a comment") << "<!Sa.jpg>charset=UTF-8<!Ea.jpg>" + block << PageEncoding::ShiftJis;
 }
 
-void TestCommentBlock::encodingByDeclaration()
+void tst_CommentBlock::encodingByDeclaration()
 {
     QFETCH(QByteArray, page);
     QFETCH(PageEncoding, encoding);
     QCOMPARE(PageBlocks::declaredEncoding(page), encoding);
 }
 
-void TestCommentBlock::locatesBlockInPageOrder_data()
+void tst_CommentBlock::locatesBlockInPageOrder_data()
 {
     QTest::addColumn<QByteArray>("page");
     QTest::addColumn<QString>("name");
@@ -88,7 +88,7 @@ void TestCommentBlock::locatesBlockInPageOrder_data()
                                        << QStringLiteral("1>2");
 }
 
-void TestCommentBlock::locatesBlockInPageOrder()
+void tst_CommentBlock::locatesBlockInPageOrder()
 {
     QFETCH(QByteArray, page);
     QFETCH(QString, name);
@@ -106,7 +106,7 @@ void TestCommentBlock::locatesBlockInPageOrder()
 
 // Marker text in a comment is written with "&lt;", so the page keeps one
 // block per image and every other block reads as before.
-void TestCommentBlock::writtenCommentHoldsNoMarker()
+void tst_CommentBlock::writtenCommentHoldsNoMarker()
 {
     const QByteArray page("<!Sa.jpg>old<!Ea.jpg>|<!Sb.jpg>bee<!Eb.jpg>");
     const QByteArray written =
@@ -116,7 +116,7 @@ void TestCommentBlock::writtenCommentHoldsNoMarker()
     QCOMPARE(CommentBlock(written, QStringLiteral("b.jpg")).comment(), QStringLiteral("bee"));
 }
 
-void TestCommentBlock::carryKeepsUndecodableBytes()
+void tst_CommentBlock::carryKeepsUndecodableBytes()
 {
     PageComments carried;
     carried.addPage("<meta charset=utf-8><!Sa.jpg>caf\xE9 \xFF<!Ea.jpg>");
@@ -126,7 +126,7 @@ void TestCommentBlock::carryKeepsUndecodableBytes()
     QCOMPARE(carried.comment(QStringLiteral("c.jpg")), QByteArray("\x81\x20"));
 }
 
-void TestCommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
+void tst_CommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
 {
     const QByteArray page = shiftJis(QStringLiteral("見出し<!Sa.jpg><!Ea.jpg>"));
     QCOMPARE(PageBlocks::declaredEncoding(page), PageEncoding::ShiftJis);
@@ -135,7 +135,7 @@ void TestCommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
     QCOMPARE(rewritten, shiftJis(QStringLiteral("見出し<!Sa.jpg>桜&#127800;<!Ea.jpg>")));
 }
 
-void TestCommentBlock::albumPageNames_data()
+void tst_CommentBlock::albumPageNames_data()
 {
     QTest::addColumn<bool>("isPage");
     QTest::newRow("Album001.html") << true;
@@ -147,11 +147,11 @@ void TestCommentBlock::albumPageNames_data()
     QTest::newRow("MyAlbum001.html") << false;
 }
 
-void TestCommentBlock::albumPageNames()
+void tst_CommentBlock::albumPageNames()
 {
     QFETCH(bool, isPage);
     QCOMPARE(AlbumPageFile::isAlbumPageName(QString::fromLatin1(QTest::currentDataTag())), isPage);
 }
 
-QTEST_GUILESS_MAIN(TestCommentBlock)
+QTEST_GUILESS_MAIN(tst_CommentBlock)
 #include "tst_commentblock.moc"

@@ -59,7 +59,7 @@ private:
 
 } // namespace
 
-class TestCommentDrop : public QObject
+class tst_CommentDrop : public QObject
 {
     Q_OBJECT
 
@@ -93,19 +93,19 @@ private:
     AlbumIndex m_index;
 };
 
-void TestCommentDrop::init()
+void tst_CommentDrop::init()
 {
     m_home = std::make_unique<TestHome>();
     m_folder = m_home->folder(QStringLiteral("photos/旅行"));
     m_index = AlbumIndex();
 }
 
-void TestCommentDrop::cleanup()
+void tst_CommentDrop::cleanup()
 {
     m_home.reset();
 }
 
-void TestCommentDrop::build(const QStringList &names, int perPage)
+void tst_CommentDrop::build(const QStringList &names, int perPage)
 {
     for (const QString &name : names)
         QVERIFY(Fixture::makeJpeg(Paths::join(m_folder, name), 8, 6));
@@ -124,7 +124,7 @@ int TestCommentDrop::rebuild(int perPage)
     return buildAlbum(controls, store, view, clock, [] { return DesignValues{}; }).imageCount;
 }
 
-void TestCommentDrop::writeRefusesAndKeepsThePage_data()
+void tst_CommentDrop::writeRefusesAndKeepsThePage_data()
 {
     QTest::addColumn<QString>("change"); // what happens between the drop and the write
     QTest::addColumn<int>("code");
@@ -137,7 +137,7 @@ void TestCommentDrop::writeRefusesAndKeepsThePage_data()
 
 // The write-back leaves the page byte for byte as it stands and keeps what it
 // was given, unless the block it loaded is still there to be replaced.
-void TestCommentDrop::writeRefusesAndKeepsThePage()
+void tst_CommentDrop::writeRefusesAndKeepsThePage()
 {
     QFETCH(QString, change);
     QFETCH(int, code);
@@ -175,7 +175,7 @@ void TestCommentDrop::writeRefusesAndKeepsThePage()
 
 // A UTF-8 page stays UTF-8 with a stray byte elsewhere (a hand-edited
 // footer); an older page without the declaration is Shift_JIS.
-void TestCommentDrop::pageDecodedByItsDeclaration()
+void tst_CommentDrop::pageDecodedByItsDeclaration()
 {
     build({QStringLiteral("写真.jpg")});
     QByteArray utf8 = Fixture::readFile(page(1));
@@ -197,7 +197,7 @@ void TestCommentDrop::pageDecodedByItsDeclaration()
     QCOMPARE(Fixture::readFile(page(1)), withBlock(older, QStringLiteral("写真.jpg"), shiftJis(u"桜") + "&#127800;"));
 }
 
-void TestCommentDrop::unchangedCommentWritesNothing()
+void tst_CommentDrop::unchangedCommentWritesNothing()
 {
     build({QStringLiteral("a.jpg")});
     makeOld(page(1));
@@ -208,7 +208,7 @@ void TestCommentDrop::unchangedCommentWritesNothing()
 }
 
 // An album build holds the folder: the write-back waits for it, then writes.
-void TestCommentDrop::writeWaitsForAnAlbumBuild()
+void tst_CommentDrop::writeWaitsForAnAlbumBuild()
 {
     build({QStringLiteral("a.jpg")});
     CommentSource source = locate(QStringLiteral("a.jpg"));
@@ -245,7 +245,7 @@ void TestCommentDrop::writeFinishesAKilledBuildFirst()
 // Random drops and writes of hostile comments over a page of several photos:
 // every write changes its own block and no byte outside it, each block reads
 // back as written, and a rebuild carries every comment.
-void TestCommentDrop::randomDropsAndWritesTouchOnlyTheirBlock()
+void tst_CommentDrop::randomDropsAndWritesTouchOnlyTheirBlock()
 {
     const QStringList names{QStringLiteral("a.jpg"), QStringLiteral("b&c.jpg"), QStringLiteral("写真.jpg"),
                             QStringLiteral("IMG_02.JPG"), QStringLiteral("x y.jpg")};
@@ -291,7 +291,7 @@ void TestCommentDrop::randomDropsAndWritesTouchOnlyTheirBlock()
         QCOMPARE(locate(name).comment, expected.value(name));
 }
 
-void TestCommentDrop::albumOrderAcrossPages()
+void tst_CommentDrop::albumOrderAcrossPages()
 {
     QStringList names;
     for (int i = 1; i <= 7; ++i)
@@ -316,7 +316,7 @@ void TestCommentDrop::albumOrderAcrossPages()
     QCOMPARE(m_index.images(), names);
 }
 
-void TestCommentDrop::indexFollowsThePagesOnDisk()
+void tst_CommentDrop::indexFollowsThePagesOnDisk()
 {
     build({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}, 1);
     for (int i = 0; i < 3; ++i)
@@ -336,7 +336,7 @@ void TestCommentDrop::indexFollowsThePagesOnDisk()
     QCOMPARE(m_index.firstImageOf(QStringLiteral("Album003.html")), QStringLiteral("c.jpg"));
 }
 
-void TestCommentDrop::droppedPageAndThumbnailStandForAPhoto()
+void tst_CommentDrop::droppedPageAndThumbnailStandForAPhoto()
 {
     build({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")}, 1);
     QVERIFY(Fixture::makeJpeg(Paths::join(m_folder, QStringLiteral("s_b.jpg")), 4, 3));
@@ -347,5 +347,5 @@ void TestCommentDrop::droppedPageAndThumbnailStandForAPhoto()
     QVERIFY(!alone.found());
 }
 
-QTEST_GUILESS_MAIN(TestCommentDrop)
+QTEST_GUILESS_MAIN(tst_CommentDrop)
 #include "tst_commentdrop.moc"

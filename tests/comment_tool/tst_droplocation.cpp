@@ -7,7 +7,7 @@
 #include <QMimeData>
 #include <QTest>
 
-class TestDropLocation : public QObject
+class tst_DropLocation : public QObject
 {
     Q_OBJECT
 
@@ -21,7 +21,7 @@ private slots:
     void previewFit();
 };
 
-void TestDropLocation::textFromMimeData_data()
+void tst_DropLocation::textFromMimeData_data()
 {
     QTest::addColumn<QByteArray>("uriList");
     QTest::addColumn<QString>("expected");
@@ -32,7 +32,7 @@ void TestDropLocation::textFromMimeData_data()
     QTest::newRow("plain text only") << QByteArray() << QStringLiteral("plain");
 }
 
-void TestDropLocation::textFromMimeData()
+void tst_DropLocation::textFromMimeData()
 {
     QFETCH(QByteArray, uriList);
     QFETCH(QString, expected);
@@ -43,7 +43,7 @@ void TestDropLocation::textFromMimeData()
     QCOMPARE(DropText::fromMimeData(data), expected);
 }
 
-void TestDropLocation::locate_data()
+void tst_DropLocation::locate_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("folder"); // empty: the drop ends
@@ -64,7 +64,7 @@ void TestDropLocation::locate_data()
     QTest::newRow("no slash") << QStringLiteral("img1.jpg") << QString() << QString();
 }
 
-void TestDropLocation::locate()
+void tst_DropLocation::locate()
 {
     QFETCH(QString, text);
     QFETCH(QString, folder);
@@ -77,7 +77,7 @@ void TestDropLocation::locate()
     }
 }
 
-void TestDropLocation::sidewaysPictureShowsUpright()
+void tst_DropLocation::sidewaysPictureShowsUpright()
 {
     TestHome home;
     const QString path = home.folder() + QStringLiteral("/portrait.jpg");
@@ -93,7 +93,7 @@ void TestDropLocation::sidewaysPictureShowsUpright()
     QCOMPARE(picture.decode(QSize(30, 40)).size(), QSize(30, 40));
 }
 
-void TestDropLocation::previewFit_data()
+void tst_DropLocation::previewFit_data()
 {
     QTest::addColumn<QSizeF>("natural");
     QTest::addColumn<QSizeF>("shown");
@@ -105,7 +105,7 @@ void TestDropLocation::previewFit_data()
     QTest::newRow("tall and too wide") << QSizeF(6000, 2000) << QSizeF(1836, 612);
 }
 
-void TestDropLocation::previewFit()
+void tst_DropLocation::previewFit()
 {
     QFETCH(QSizeF, natural);
     QFETCH(QSizeF, shown);
@@ -114,5 +114,5 @@ void TestDropLocation::previewFit()
              qPrintable(QStringLiteral("%1 x %2").arg(fitted.width()).arg(fitted.height())));
 }
 
-QTEST_GUILESS_MAIN(TestDropLocation)
+QTEST_GUILESS_MAIN(tst_DropLocation)
 #include "tst_droplocation.moc"

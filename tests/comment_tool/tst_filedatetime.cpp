@@ -7,7 +7,7 @@
 
 #include <ctime>
 
-class TestFileDateTime : public QObject
+class tst_FileDateTime : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private slots:
     void zeroTimeInJapan();
 };
 
-void TestFileDateTime::stampsKeepTheirPlaces()
+void tst_FileDateTime::stampsKeepTheirPlaces()
 {
     TestHome home;
     const QString path = home.folder() + QStringLiteral("/img1.jpg");
@@ -38,7 +38,7 @@ void TestFileDateTime::stampsKeepTheirPlaces()
     QVERIFY(times.creation > times.lastWrite || times.creation == zeroFileTime());
 }
 
-void TestFileDateTime::missingFileGivesZeroTimes()
+void tst_FileDateTime::missingFileGivesZeroTimes()
 {
     TestHome home;
     const FileDateTimes times = GetFileDateTime(home.folder() + QStringLiteral("/none.jpg"));
@@ -48,7 +48,7 @@ void TestFileDateTime::missingFileGivesZeroTimes()
     QCOMPARE(zeroFileTime().toUTC(), QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC));
 }
 
-void TestFileDateTime::zeroTimeInJapan()
+void tst_FileDateTime::zeroTimeInJapan()
 {
     const QByteArray saved = qgetenv("TZ");
     qputenv("TZ", "JST-9");
@@ -62,5 +62,5 @@ void TestFileDateTime::zeroTimeInJapan()
     QCOMPARE(shown, QStringLiteral("01/01/01 09:00:00"));
 }
 
-QTEST_GUILESS_MAIN(TestFileDateTime)
+QTEST_GUILESS_MAIN(tst_FileDateTime)
 #include "tst_filedatetime.moc"

@@ -79,7 +79,7 @@ const QString StaysOpen = QStringLiteral("stays open");
 
 } // namespace
 
-class TestFrmMain : public QObject
+class tst_FrmMain : public QObject
 {
     Q_OBJECT
 
@@ -142,7 +142,7 @@ private:
     std::unique_ptr<frmMain> m_window;
 };
 
-void TestFrmMain::init()
+void tst_FrmMain::init()
 {
     m_home = std::make_unique<TestHome>();
     m_photos = m_home->folder(QStringLiteral("photos/My Photos/写真#1"));
@@ -150,7 +150,7 @@ void TestFrmMain::init()
     m_store = std::make_unique<SettingsStore>();
 }
 
-void TestFrmMain::cleanup()
+void tst_FrmMain::cleanup()
 {
     m_window.reset();
     m_store.reset();
@@ -158,7 +158,7 @@ void TestFrmMain::cleanup()
     m_home.reset();
 }
 
-QString TestFrmMain::photo(const QString &name, int width, int height) const
+QString tst_FrmMain::photo(const QString &name, int width, int height) const
 {
     const QString path = Paths::join(m_photos, name);
     if (!Fixture::makeJpeg(path, width, height))
@@ -166,7 +166,7 @@ QString TestFrmMain::photo(const QString &name, int width, int height) const
     return path;
 }
 
-QString TestFrmMain::page(const QString &name, const QList<Image> &images) const
+QString tst_FrmMain::page(const QString &name, const QList<Image> &images) const
 {
     const QString path = Paths::join(m_photos, name);
     if (!Fixture::writeFile(path, albumPage(images)))
@@ -174,19 +174,19 @@ QString TestFrmMain::page(const QString &name, const QList<Image> &images) const
     return path;
 }
 
-void TestFrmMain::openWindow()
+void tst_FrmMain::openWindow()
 {
     m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
     m_window->show();
 }
 
-void TestFrmMain::writeBack(const QString &text)
+void tst_FrmMain::writeBack(const QString &text)
 {
     control<QPlainTextEdit>("txtComment")->setPlainText(text);
     QTest::mouseClick(control<QPushButton>("cmdEnter"), Qt::LeftButton);
 }
 
-void TestFrmMain::startsNextToVelmo_data()
+void tst_FrmMain::startsNextToVelmo_data()
 {
     QTest::addColumn<QString>("top");
     QTest::addColumn<QString>("left");
@@ -195,7 +195,7 @@ void TestFrmMain::startsNextToVelmo_data()
     QTest::newRow("stored position") << QStringLiteral("1500") << QStringLiteral("3000") << QPoint(267, 300);
 }
 
-void TestFrmMain::startsNextToVelmo()
+void tst_FrmMain::startsNextToVelmo()
 {
     QFETCH(QString, top);
     QFETCH(QString, left);
@@ -211,7 +211,7 @@ void TestFrmMain::startsNextToVelmo()
     QCOMPARE(control<QLabel>("lblTitle")->text(), QStringLiteral("Velmo Ver0.1"));
 }
 
-void TestFrmMain::dropFindsCommentInEscapedPath()
+void tst_FrmMain::dropFindsCommentInEscapedPath()
 {
     const QString image = photo(QStringLiteral("花 1.jpg"));
     const QString album = page(QStringLiteral("Album001.html"),
@@ -237,7 +237,7 @@ void TestFrmMain::dropFindsCommentInEscapedPath()
     QCOMPARE(Fixture::readFile(album), before);
 }
 
-void TestFrmMain::droppedThumbnailStandsForPhoto()
+void tst_FrmMain::droppedThumbnailStandsForPhoto()
 {
     const QString image = photo(QStringLiteral("img1.jpg"), 300, 200);
     const QString thumbnail = photo(QStringLiteral("s_img1.jpg"), 150, 100);
@@ -265,7 +265,7 @@ void TestFrmMain::droppedThumbnailStandsForPhoto()
     QCOMPARE(message(), QuilletText::noBlock(QStringLiteral("s_alone.jpg")));
 }
 
-void TestFrmMain::dropFailures_data()
+void tst_FrmMain::dropFailures_data()
 {
     QTest::addColumn<QString>("fileName");   // empty: no text at all
     QTest::addColumn<QByteArray>("content"); // empty: no such file
@@ -282,7 +282,7 @@ void TestFrmMain::dropFailures_data()
                                        << QStringLiteral("データ形式が不正です。E=50003") << Closes;
 }
 
-void TestFrmMain::dropFailures()
+void tst_FrmMain::dropFailures()
 {
     QFETCH(QString, fileName);
     QFETCH(QByteArray, content);
@@ -307,7 +307,7 @@ void TestFrmMain::dropFailures()
     QCOMPARE(m_window->isVisible(), afterwards == StaysOpen);
 }
 
-void TestFrmMain::dropWithoutSlashEndsSilently()
+void tst_FrmMain::dropWithoutSlashEndsSilently()
 {
     photo(QStringLiteral("img1.jpg"));
     page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "first"}});
@@ -327,7 +327,7 @@ void TestFrmMain::dropWithoutSlashEndsSilently()
     QCOMPARE(comment(), QStringLiteral("first"));
 }
 
-void TestFrmMain::pageWithoutEndMarkerFails5()
+void tst_FrmMain::pageWithoutEndMarkerFails5()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
@@ -345,7 +345,7 @@ void TestFrmMain::pageWithoutEndMarkerFails5()
     QCOMPARE(m_window->targetPage(), QString());
 }
 
-void TestFrmMain::blockOnTwoPagesTargetsTheLastAndWritesNothing()
+void tst_FrmMain::blockOnTwoPagesTargetsTheLastAndWritesNothing()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString first = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "first"}});
@@ -367,7 +367,7 @@ void TestFrmMain::blockOnTwoPagesTargetsTheLastAndWritesNothing()
 
 // Camera names repeat across folders: the same name dropped from a folder
 // without an album finds nothing there, and nothing is written anywhere.
-void TestFrmMain::dropFromAnotherAlbumClearsTarget()
+void tst_FrmMain::dropFromAnotherAlbumClearsTarget()
 {
     const QString first = photo(QStringLiteral("IMG_02.JPG"));
     const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("IMG_02.JPG"), "one"}});
@@ -389,7 +389,7 @@ void TestFrmMain::dropFromAnotherAlbumClearsTarget()
     QVERIFY(m_fakes->shell.opened.isEmpty());
 }
 
-void TestFrmMain::writeBackReplacesOnlyTheComment_data()
+void tst_FrmMain::writeBackReplacesOnlyTheComment_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("written");
@@ -399,7 +399,7 @@ void TestFrmMain::writeBackReplacesOnlyTheComment_data()
                                         << QStringLiteral("一行目\r\n二行目").toUtf8();
 }
 
-void TestFrmMain::writeBackReplacesOnlyTheComment()
+void tst_FrmMain::writeBackReplacesOnlyTheComment()
 {
     QFETCH(QString, text);
     QFETCH(QByteArray, written);
@@ -424,7 +424,7 @@ void TestFrmMain::writeBackReplacesOnlyTheComment()
     QCOMPARE(comment(), text);
 }
 
-void TestFrmMain::shiftJisPageRoundTrip()
+void tst_FrmMain::shiftJisPageRoundTrip()
 {
     const QString image = photo(QStringLiteral("写真.jpg"));
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
@@ -448,7 +448,7 @@ void TestFrmMain::shiftJisPageRoundTrip()
 // A drop rewrites the page with the comment it holds; bytes that would not
 // survive decoding and encoding again (a bare line feed, a vendor code of
 // Shift_JIS) stay exactly as they were.
-void TestFrmMain::dropKeepsPageBytes()
+void tst_FrmMain::dropKeepsPageBytes()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
@@ -463,7 +463,7 @@ void TestFrmMain::dropKeepsPageBytes()
     QCOMPARE(Fixture::readFile(album), bytes);
 }
 
-void TestFrmMain::writeBackBeforeAnyDropFails75()
+void tst_FrmMain::writeBackBeforeAnyDropFails75()
 {
     const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
     const QByteArray before = Fixture::readFile(album);
@@ -477,7 +477,7 @@ void TestFrmMain::writeBackBeforeAnyDropFails75()
     QCOMPARE(Fixture::readFile(album), before);
 }
 
-void TestFrmMain::writeBackLeavesChangedPageAlone()
+void tst_FrmMain::writeBackLeavesChangedPageAlone()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
@@ -496,7 +496,7 @@ void TestFrmMain::writeBackLeavesChangedPageAlone()
     QVERIFY(m_fakes->shell.opened.isEmpty());
 }
 
-void TestFrmMain::previewShowsFittedPicture()
+void tst_FrmMain::previewShowsFittedPicture()
 {
     // 200 x 200 pixels are 3000 x 3000 twips: shown at 1356 x 1356 twips.
     const QString square = photo(QStringLiteral("square.jpg"), 200, 200);
@@ -513,7 +513,7 @@ void TestFrmMain::previewShowsFittedPicture()
     QCOMPARE(Image1->geometry(), QRect(19, 45, 60, 40));
 }
 
-void TestFrmMain::sizeToggleAndDropCollapse()
+void tst_FrmMain::sizeToggleAndDropCollapse()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     openWindow();
@@ -531,7 +531,7 @@ void TestFrmMain::sizeToggleAndDropCollapse()
     QCOMPARE(txtComment->size(), QSize(244, 20));
 }
 
-void TestFrmMain::dropEventOnlyOnPreviewArea()
+void tst_FrmMain::dropEventOnlyOnPreviewArea()
 {
     const QString image = photo(QStringLiteral("img1.jpg"));
     openWindow();
@@ -557,14 +557,14 @@ void TestFrmMain::dropEventOnlyOnPreviewArea()
     QTRY_COMPARE(m_window->imagePath(), image);
 }
 
-void TestFrmMain::startsVelmo_data()
+void tst_FrmMain::startsVelmo_data()
 {
     QTest::addColumn<bool>("starts");
     QTest::newRow("started, tool ends") << true;
     QTest::newRow("not started, tool stays") << false;
 }
 
-void TestFrmMain::startsVelmo()
+void tst_FrmMain::startsVelmo()
 {
     QFETCH(bool, starts);
     openWindow();
@@ -577,7 +577,7 @@ void TestFrmMain::startsVelmo()
         QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("ヴェルモを起動できません。E=53")});
 }
 
-void TestFrmMain::linksAndAboutBox()
+void tst_FrmMain::linksAndAboutBox()
 {
     openWindow();
     QTest::mouseDClick(control<QLabel>("lblName"), Qt::LeftButton);
@@ -596,7 +596,7 @@ void TestFrmMain::linksAndAboutBox()
     QVERIFY(m_fakes->messages.shown.first().text.startsWith(QStringLiteral("Quillet Ver0.1")));
 }
 
-void TestFrmMain::commentOnBuiltAlbum()
+void tst_FrmMain::commentOnBuiltAlbum()
 {
     const QString first = photo(QStringLiteral("a&b.jpg"));
     const QString second = photo(QStringLiteral("IMG_02.JPG"));
@@ -623,7 +623,7 @@ void TestFrmMain::commentOnBuiltAlbum()
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 
-QString TestFrmMain::makeAlbum(int photos)
+QString tst_FrmMain::makeAlbum(int photos)
 {
     for (int i = 1; i <= photos; ++i)
         photo(QStringLiteral("p%1.jpg").arg(i), 40, 30);
@@ -636,7 +636,7 @@ QString TestFrmMain::makeAlbum(int photos)
     return Paths::join(m_photos, QStringLiteral("Album001.html"));
 }
 
-void TestFrmMain::keysMoveThroughTheAlbum()
+void tst_FrmMain::keysMoveThroughTheAlbum()
 {
     const QString album = makeAlbum(3);
     QByteArray bytes = Fixture::readFile(album);
@@ -665,7 +665,7 @@ void TestFrmMain::keysMoveThroughTheAlbum()
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 
-void TestFrmMain::ctrlEnterWritesAndGoesOn()
+void tst_FrmMain::ctrlEnterWritesAndGoesOn()
 {
     const QString album = makeAlbum(3);
     const QString last = Paths::join(m_photos, QStringLiteral("Album002.html"));
@@ -685,7 +685,7 @@ void TestFrmMain::ctrlEnterWritesAndGoesOn()
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 
-void TestFrmMain::leavingAnEditedCommentAsks_data()
+void tst_FrmMain::leavingAnEditedCommentAsks_data()
 {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("written");
@@ -695,7 +695,7 @@ void TestFrmMain::leavingAnEditedCommentAsks_data()
     QTest::newRow("stay") << int(MessageBoxes::Answer::Cancel) << QString() << QStringLiteral("p1.jpg");
 }
 
-void TestFrmMain::leavingAnEditedCommentAsks()
+void tst_FrmMain::leavingAnEditedCommentAsks()
 {
     QFETCH(int, answer);
     QFETCH(QString, written);
@@ -718,5 +718,5 @@ void TestFrmMain::leavingAnEditedCommentAsks()
     }
 }
 
-QTEST_MAIN(TestFrmMain)
+QTEST_MAIN(tst_FrmMain)
 #include "tst_frmmain.moc"

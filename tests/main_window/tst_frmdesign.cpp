@@ -92,7 +92,7 @@ Entries withMode(const QString &mode, Entries entries = Set1 + Set2)
 
 } // namespace
 
-class TestFrmDesign : public QObject
+class tst_FrmDesign : public QObject
 {
     Q_OBJECT
 
@@ -119,7 +119,7 @@ private:
     TestHome m_home;
 };
 
-void TestFrmDesign::loadsStoredMode_data()
+void tst_FrmDesign::loadsStoredMode_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("selected");
@@ -155,7 +155,7 @@ void TestFrmDesign::loadsStoredMode_data()
                              << "#FFFFFF" << false << "7" << QColor(0x10, 0x70, 0x70);
 }
 
-void TestFrmDesign::loadsStoredMode()
+void tst_FrmDesign::loadsStoredMode()
 {
     QFETCH(QString, mode);
     QFETCH(QString, selected);
@@ -177,7 +177,7 @@ void TestFrmDesign::loadsStoredMode()
     QTEST(backgroundOf(d.control<QWidget>("lblTXTLabelColor")), "band");
 }
 
-void TestFrmDesign::loadReplacesSizesNoBarCanShow_data()
+void tst_FrmDesign::loadReplacesSizesNoBarCanShow_data()
 {
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
@@ -212,7 +212,7 @@ void TestFrmDesign::loadReplacesSizesNoBarCanShow_data()
 // A stored size that no bar can show gives the design-time size, is said
 // once through the store's reporter, and is replaced in the store, so the
 // next load finds a good one.
-void TestFrmDesign::loadReplacesSizesNoBarCanShow()
+void tst_FrmDesign::loadReplacesSizesNoBarCanShow()
 {
     QFETCH(QString, width);
     QFETCH(QString, height);
@@ -235,7 +235,7 @@ void TestFrmDesign::loadReplacesSizesNoBarCanShow()
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), height.isNull() ? QStringLiteral("<absent>") : loadedHeight);
 }
 
-void TestFrmDesign::matchesCoreDesignValues_data()
+void tst_FrmDesign::matchesCoreDesignValues_data()
 {
     QTest::addColumn<QString>("mode");
     QTest::addColumn<Entries>("sizes");
@@ -252,7 +252,7 @@ void TestFrmDesign::matchesCoreDesignValues_data()
 
 // velmo-album takes its design values from the core without a dialog: the
 // same values, and its store stays as it was.
-void TestFrmDesign::matchesCoreDesignValues()
+void tst_FrmDesign::matchesCoreDesignValues()
 {
     QFETCH(QString, mode);
     QFETCH(Entries, sizes);
@@ -270,7 +270,7 @@ void TestFrmDesign::matchesCoreDesignValues()
     QCOMPARE(Fixture::readFile(coreStore.fileName()), before);
 }
 
-void TestFrmDesign::okStoresOnlySizesTheBarsCanShow_data()
+void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -296,7 +296,7 @@ void TestFrmDesign::okStoresOnlySizesTheBarsCanShow_data()
 
 // A refused size leaves the dialog open on the field with a message, and
 // stores nothing.
-void TestFrmDesign::okStoresOnlySizesTheBarsCanShow()
+void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow()
 {
     QFETCH(QString, field);
     QFETCH(QString, typed);
@@ -321,7 +321,7 @@ void TestFrmDesign::okStoresOnlySizesTheBarsCanShow()
     }
 }
 
-void TestFrmDesign::movingBarStoresSizeAtOnce()
+void tst_FrmDesign::movingBarStoresSizeAtOnce()
 {
     DesignDialog d(m_home.folder(QStringLiteral("move")) + QStringLiteral("/store.conf"));
     d.dialog.Form_Load();
@@ -340,7 +340,7 @@ void TestFrmDesign::movingBarStoresSizeAtOnce()
 }
 
 // Each size bar is at least a pixel per step of its range long on screen.
-void TestFrmDesign::sizeBarsCanBeDraggedStepByStep()
+void tst_FrmDesign::sizeBarsCanBeDraggedStepByStep()
 {
     DesignDialog d(m_home.folder(QStringLiteral("bars")) + QStringLiteral("/store.conf"));
     d.dialog.Form_Load();
@@ -352,7 +352,7 @@ void TestFrmDesign::sizeBarsCanBeDraggedStepByStep()
     QCOMPARE_GE(d.control<QScrollBar>("VScroll1")->height(), steps);
 }
 
-void TestFrmDesign::colorPickPaintsAndSetsField_data()
+void tst_FrmDesign::colorPickPaintsAndSetsField_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("field");
@@ -387,7 +387,7 @@ void TestFrmDesign::colorPickPaintsAndSetsField_data()
                                    << QStringList{"text:lblTXTBGVLinkColor"};
 }
 
-void TestFrmDesign::colorPickPaintsAndSetsField()
+void tst_FrmDesign::colorPickPaintsAndSetsField()
 {
     QFETCH(QString, button);
     QFETCH(QString, field);
@@ -411,7 +411,7 @@ void TestFrmDesign::colorPickPaintsAndSetsField()
     }
 }
 
-void TestFrmDesign::cancelledPickNormalisesField()
+void tst_FrmDesign::cancelledPickNormalisesField()
 {
     DesignDialog d(m_home.folder(QStringLiteral("cancel")) + QStringLiteral("/store.conf"));
     d.seed({{QStringLiteral("SAVE/ColorMode"), QStringLiteral("1")}});
@@ -426,7 +426,7 @@ void TestFrmDesign::cancelledPickNormalisesField()
     QCOMPARE(d.field("TXTBGLinkColor"), QStringLiteral("#00FF00"));
 }
 
-void TestFrmDesign::okStoresColorSet()
+void tst_FrmDesign::okStoresColorSet()
 {
     DesignDialog d(m_home.folder(QStringLiteral("ok")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("2"), {}));
@@ -449,7 +449,7 @@ void TestFrmDesign::okStoresColorSet()
     QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumTitle")), QStringLiteral("<absent>"));
 }
 
-void TestFrmDesign::closingOtherwiseStoresNothing()
+void tst_FrmDesign::closingOtherwiseStoresNothing()
 {
     DesignDialog d(m_home.folder(QStringLiteral("close")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("1"), {}));
@@ -463,7 +463,7 @@ void TestFrmDesign::closingOtherwiseStoresNothing()
     QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumTitle")), QStringLiteral("<absent>"));
 }
 
-void TestFrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
+void tst_FrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
 {
     DesignDialog d(m_home.folder(QStringLiteral("preset")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("1")));
@@ -486,7 +486,7 @@ void TestFrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
     QCOMPARE(d.stored(QStringLiteral("COLORSET/3AlbumFooter")), QStringLiteral("<absent>"));
 }
 
-void TestFrmDesign::programFileUsesProgramFilter()
+void tst_FrmDesign::programFileUsesProgramFilter()
 {
     DesignDialog d(m_home.folder(QStringLiteral("file")) + QStringLiteral("/store.conf"));
     d.fakes.dialogs.fileAnswers.enqueue(QStringLiteral("/usr/bin/firefox"));
@@ -497,5 +497,5 @@ void TestFrmDesign::programFileUsesProgramFilter()
     QCOMPARE(d.fakes.dialogs.fileFilters.first(), QStringLiteral("プログラムファイル (*)"));
 }
 
-QTEST_MAIN(TestFrmDesign)
+QTEST_MAIN(tst_FrmDesign)
 #include "tst_frmdesign.moc"

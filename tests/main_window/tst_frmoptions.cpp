@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QUrlQuery>
 
-class tst_frmOptions : public QObject
+class tst_FrmOptions : public QObject
 {
     Q_OBJECT
 
@@ -33,7 +33,7 @@ private slots:
     void linksOpenThePageAndAMail();
 };
 
-void tst_frmOptions::firstLoadKeepsTheInitialValues()
+void tst_FrmOptions::firstLoadKeepsTheInitialValues()
 {
     VelmoWindows velmo;
     velmo.startIn(velmo.home.folder());
@@ -50,7 +50,7 @@ void tst_frmOptions::firstLoadKeepsTheInitialValues()
     QVERIFY(options.windowTitle().startsWith(QStringLiteral("Options") + QString(15, QChar(0x3000))));
 }
 
-void tst_frmOptions::storedValuesComeBack()
+void tst_FrmOptions::storedValuesComeBack()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::PhotoPiece, QStringLiteral("10"));
@@ -77,7 +77,7 @@ void tst_frmOptions::storedValuesComeBack()
     QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("削除(JPG)*"));
 }
 
-void tst_frmOptions::switchesAreStoredAndMirroredAtOnce()
+void tst_FrmOptions::switchesAreStoredAndMirroredAtOnce()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::EnglishJapanese, QStringLiteral("1"));
@@ -109,7 +109,7 @@ void tst_frmOptions::switchesAreStoredAndMirroredAtOnce()
 
 // Stored text that is no number (or a state other than 0 and 1) is read as
 // the controls can show it, and a save writes that back, never the text.
-void tst_frmOptions::saveStoresOnlyWhatTheControlsShow()
+void tst_FrmOptions::saveStoresOnlyWhatTheControlsShow()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::PhotoPiece, QStringLiteral("abc"));
@@ -127,7 +127,7 @@ void tst_frmOptions::saveStoresOnlyWhatTheControlsShow()
     QVERIFY(velmo.fakes.messages.shown.isEmpty());
 }
 
-void tst_frmOptions::choicesStoreTheirValue_data()
+void tst_FrmOptions::choicesStoreTheirValue_data()
 {
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("key");
@@ -139,7 +139,7 @@ void tst_frmOptions::choicesStoreTheirValue_data()
     QTest::newRow("eighth") << "Option7" << "JPEGReduction" << "8";
 }
 
-void tst_frmOptions::choicesStoreTheirValue()
+void tst_FrmOptions::choicesStoreTheirValue()
 {
     QFETCH(QString, option);
     QFETCH(QString, key);
@@ -153,7 +153,7 @@ void tst_frmOptions::choicesStoreTheirValue()
     QCOMPARE(velmo.store.ReadSetting(QStringLiteral("SAVE"), key, QString()), value);
 }
 
-void tst_frmOptions::scrollBarSetsThePhotoCount()
+void tst_FrmOptions::scrollBarSetsThePhotoCount()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::PhotoPiece, QStringLiteral("10"));
@@ -168,7 +168,7 @@ void tst_frmOptions::scrollBarSetsThePhotoCount()
     QCOMPARE(velmo.store.read(Keys::PhotoPiece), QStringLiteral("7"));
 }
 
-void tst_frmOptions::resetThenCloseStoresTheDefaults()
+void tst_FrmOptions::resetThenCloseStoresTheDefaults()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::DIRbrowser, QStringLiteral("/opt/browser"));
@@ -186,7 +186,7 @@ void tst_frmOptions::resetThenCloseStoresTheDefaults()
     QVERIFY(!velmo.forms.hasOptions());
 }
 
-void tst_frmOptions::browseSetsTheFieldUnlessCancelled()
+void tst_FrmOptions::browseSetsTheFieldUnlessCancelled()
 {
     VelmoWindows velmo;
     velmo.startIn(velmo.home.folder());
@@ -204,7 +204,7 @@ void tst_frmOptions::browseSetsTheFieldUnlessCancelled()
     QCOMPARE(velmo.fakes.dialogs.fileFilters.first(), QStringLiteral("プログラムファイル (*)"));
 }
 
-void tst_frmOptions::closedDialogIsLoadedAgainFromTheStore()
+void tst_FrmOptions::closedDialogIsLoadedAgainFromTheStore()
 {
     VelmoWindows velmo;
     velmo.installCommentTool();
@@ -220,7 +220,7 @@ void tst_frmOptions::closedDialogIsLoadedAgainFromTheStore()
     QCOMPARE(velmo.forms.options().TXTDIRftp->text(), QStringLiteral("/opt/other"));
 }
 
-void tst_frmOptions::deleteLeavesOnlyTheResavedKeys()
+void tst_FrmOptions::deleteLeavesOnlyTheResavedKeys()
 {
     VelmoWindows velmo;
     velmo.store.write(Keys::SelStart, QStringLiteral("5"));
@@ -245,7 +245,7 @@ void tst_frmOptions::deleteLeavesOnlyTheResavedKeys()
     QVERIFY(velmo.form().isClosing());
 }
 
-void tst_frmOptions::linksOpenThePageAndAMail()
+void tst_FrmOptions::linksOpenThePageAndAMail()
 {
     VelmoWindows velmo;
     velmo.startIn(velmo.home.folder());
@@ -262,5 +262,5 @@ void tst_frmOptions::linksOpenThePageAndAMail()
              QStringLiteral("「ヴェルモ」バグ報告.意見等"));
 }
 
-QTEST_MAIN(tst_frmOptions)
+QTEST_MAIN(tst_FrmOptions)
 #include "tst_frmoptions.moc"

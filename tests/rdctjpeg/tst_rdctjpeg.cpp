@@ -72,7 +72,7 @@ QByteArray iccChunk(int sequence, int count, int size)
 
 } // namespace
 
-class TestRdctJpeg : public QObject
+class tst_RdctJpeg : public QObject
 {
     Q_OBJECT
 
@@ -109,7 +109,7 @@ private:
     ReductJPEGFileFunction m_reduce = nullptr;
 };
 
-void TestRdctJpeg::initTestCase()
+void tst_RdctJpeg::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     QLibrary library(QStringLiteral(RDCTJPEG_BUILT_LIBRARY));
@@ -121,7 +121,7 @@ void TestRdctJpeg::initTestCase()
     QVERIFY(!library.resolve("quality_from_text"));
 }
 
-int TestRdctJpeg::reduceBytes(const QByteArray &source, int denominator, const char *text)
+int tst_RdctJpeg::reduceBytes(const QByteArray &source, int denominator, const char *text)
 {
     QFile::remove(destinationPath());
     if (!writeAll(sourcePath(), source))
@@ -130,7 +130,7 @@ int TestRdctJpeg::reduceBytes(const QByteArray &source, int denominator, const c
                     QFile::encodeName(destinationPath()).constData(), denominator, text);
 }
 
-void TestRdctJpeg::scaledSize_data()
+void tst_RdctJpeg::scaledSize_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
@@ -145,7 +145,7 @@ void TestRdctJpeg::scaledSize_data()
     }
 }
 
-void TestRdctJpeg::scaledSize()
+void tst_RdctJpeg::scaledSize()
 {
     QFETCH(int, width);
     QFETCH(int, height);
@@ -165,7 +165,7 @@ void TestRdctJpeg::scaledSize()
     QVERIFY2(diff >= 0 && diff < 3.0, qPrintable(QString::number(diff)));
 }
 
-void TestRdctJpeg::kinds_data()
+void tst_RdctJpeg::kinds_data()
 {
     QTest::addColumn<Recipe>("source");
     QTest::addColumn<int>("components");
@@ -192,7 +192,7 @@ void TestRdctJpeg::kinds_data()
     QTest::newRow("cmyk progressive restart") << r << 4 << int(JCS_CMYK);
 }
 
-void TestRdctJpeg::kinds()
+void tst_RdctJpeg::kinds()
 {
     QFETCH(Recipe, source);
     QFETCH(int, components);
@@ -225,7 +225,7 @@ void TestRdctJpeg::kinds()
     }
 }
 
-void TestRdctJpeg::qualityFromText_data()
+void tst_RdctJpeg::qualityFromText_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("quality");
@@ -235,7 +235,7 @@ void TestRdctJpeg::qualityFromText_data()
     QTest::newRow("1") << QByteArray("RDCTJ:Q001") << 1;
 }
 
-void TestRdctJpeg::qualityFromText()
+void tst_RdctJpeg::qualityFromText()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, quality);
@@ -257,7 +257,7 @@ void TestRdctJpeg::qualityFromText()
     QCOMPARE(decode(readAll(destinationPath())).luminanceTable, expected);
 }
 
-void TestRdctJpeg::badArguments_data()
+void tst_RdctJpeg::badArguments_data()
 {
     QTest::addColumn<bool>("nullSource");
     QTest::addColumn<bool>("emptyDestination");
@@ -280,7 +280,7 @@ void TestRdctJpeg::badArguments_data()
     QTest::newRow("other tag") << false << false << 2 << QByteArray("RDCTX:Q080") << false;
 }
 
-void TestRdctJpeg::badArguments()
+void tst_RdctJpeg::badArguments()
 {
     QFETCH(bool, nullSource);
     QFETCH(bool, emptyDestination);
@@ -297,7 +297,7 @@ void TestRdctJpeg::badArguments()
     QVERIFY(!QFile::exists(destinationPath()));
 }
 
-void TestRdctJpeg::keepsExifAndIcc()
+void tst_RdctJpeg::keepsExifAndIcc()
 {
     const QList<QPair<int, QByteArray>> markers = {
         {JPEG_APP0 + 1, exifWithOrientation()},
@@ -324,7 +324,7 @@ void TestRdctJpeg::keepsExifAndIcc()
     }
 }
 
-void TestRdctJpeg::refusedInputs_data()
+void tst_RdctJpeg::refusedInputs_data()
 {
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<int>("code");
@@ -360,7 +360,7 @@ void TestRdctJpeg::refusedInputs_data()
     QTest::newRow("png named .jpg") << png << RDCTJPEG_E_DECODE;
 }
 
-void TestRdctJpeg::refusedInputs()
+void tst_RdctJpeg::refusedInputs()
 {
     QFETCH(QByteArray, source);
     QFETCH(int, code);
@@ -387,7 +387,7 @@ void TestRdctJpeg::refusedInputs()
     }
 }
 
-void TestRdctJpeg::refusedOversized_data()
+void tst_RdctJpeg::refusedOversized_data()
 {
     QTest::addColumn<QByteArray>("source");
     QTest::addColumn<int>("code");
@@ -421,7 +421,7 @@ void TestRdctJpeg::refusedOversized_data()
     QTest::newRow("402 scans") << few << RDCTJPEG_OK;
 }
 
-void TestRdctJpeg::refusedOversized()
+void tst_RdctJpeg::refusedOversized()
 {
     QFETCH(QByteArray, source);
     QFETCH(int, code);
@@ -432,7 +432,7 @@ void TestRdctJpeg::refusedOversized()
     }
 }
 
-void TestRdctJpeg::fifoIsRefusedWithoutOpening()
+void tst_RdctJpeg::fifoIsRefusedWithoutOpening()
 {
     QTemporaryDir dir;
     const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("x.jpg")));
@@ -451,7 +451,7 @@ void TestRdctJpeg::fifoIsRefusedWithoutOpening()
              QStringList{QStringLiteral("x.jpg")});
 }
 
-void TestRdctJpeg::unwritableDestination()
+void tst_RdctJpeg::unwritableDestination()
 {
     QVERIFY(writeAll(sourcePath(), encode(recipe(64, 48))));
     const QByteArray src = QFile::encodeName(sourcePath());
@@ -466,7 +466,7 @@ void TestRdctJpeg::unwritableDestination()
              QStringList{QStringLiteral("s_x.jpg")});
 }
 
-void TestRdctJpeg::placedWholeWithItsRecord_data()
+void tst_RdctJpeg::placedWholeWithItsRecord_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("replacing");
@@ -480,7 +480,7 @@ void TestRdctJpeg::placedWholeWithItsRecord_data()
     QTest::newRow("source just modified: no record") << QStringLiteral("p.jpg") << false << false;
 }
 
-void TestRdctJpeg::placedWholeWithItsRecord()
+void tst_RdctJpeg::placedWholeWithItsRecord()
 {
     QFETCH(QString, name);
     QFETCH(bool, replacing);
@@ -516,7 +516,7 @@ void TestRdctJpeg::placedWholeWithItsRecord()
     QCOMPARE(out.mid(comment + 4, length), QByteArray(expected, length));
 }
 
-void TestRdctJpeg::newFileModeFollowsUmask()
+void tst_RdctJpeg::newFileModeFollowsUmask()
 {
     const mode_t saved = umask(027);
     QVERIFY(writeAll(destinationPath(), "old"));
@@ -532,7 +532,7 @@ void TestRdctJpeg::newFileModeFollowsUmask()
     QCOMPARE(st.st_mode & 07777, mode_t(0640));
 }
 
-void TestRdctJpeg::twoThreadsAtOnce()
+void tst_RdctJpeg::twoThreadsAtOnce()
 {
     QTemporaryDir dir;
     struct Item
@@ -566,5 +566,5 @@ void TestRdctJpeg::twoThreadsAtOnce()
     }
 }
 
-QTEST_GUILESS_MAIN(TestRdctJpeg)
+QTEST_GUILESS_MAIN(tst_RdctJpeg)
 #include "tst_rdctjpeg.moc"

@@ -60,7 +60,7 @@ const QStringList RestoredView = {QStringLiteral("status "), QStringLiteral("sho
 
 } // namespace
 
-class TestSlideBuild : public QObject
+class tst_SlideBuild : public QObject
 {
     Q_OBJECT
 
@@ -82,7 +82,7 @@ private:
     FakeClock clock;
 };
 
-void TestSlideBuild::writesPageOfFolder()
+void tst_SlideBuild::writesPageOfFolder()
 {
     TestHome home;
     const QString folder = home.folder(QStringLiteral("photos"));
@@ -113,7 +113,7 @@ void TestSlideBuild::writesPageOfFolder()
     QVERIFY(view.messages.isEmpty());
 }
 
-void TestSlideBuild::failureEndsCommand_data()
+void tst_SlideBuild::failureEndsCommand_data()
 {
     QTest::addColumn<bool>("folderExists");
     QTest::addColumn<int>("code");
@@ -126,7 +126,7 @@ void TestSlideBuild::failureEndsCommand_data()
         << true << 75 << QStringList{QStringLiteral("エラー番号を報告下さい。エラー番号　75")};
 }
 
-void TestSlideBuild::failureEndsCommand()
+void tst_SlideBuild::failureEndsCommand()
 {
     QFETCH(bool, folderExists);
     QFETCH(int, code);
@@ -158,5 +158,5 @@ void TestSlideBuild::failureEndsCommand()
     QVERIFY(!folderExists || QFileInfo(folder + QStringLiteral("/Slide.html")).isDir());
 }
 
-QTEST_GUILESS_MAIN(TestSlideBuild)
+QTEST_GUILESS_MAIN(tst_SlideBuild)
 #include "tst_slidebuild.moc"

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QtTest>
 
-class TestSlidePage : public QObject
+class tst_SlidePage : public QObject
 {
     Q_OBJECT
 
@@ -50,7 +50,7 @@ QStringList pageLines(const QByteArray &page)
 
 } // namespace
 
-void TestSlidePage::matchesGolden_data()
+void tst_SlidePage::matchesGolden_data()
 {
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("golden");
@@ -62,7 +62,7 @@ void TestSlidePage::matchesGolden_data()
     QTest::newRow("none") << 0 << QStringLiteral("slide_0.html");
 }
 
-void TestSlidePage::matchesGolden()
+void tst_SlidePage::matchesGolden()
 {
     QFETCH(int, count);
     QFETCH(QString, golden);
@@ -77,7 +77,7 @@ void TestSlidePage::matchesGolden()
     }
 }
 
-void TestSlidePage::scriptUrl_data()
+void tst_SlidePage::scriptUrl_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("expected");
@@ -93,14 +93,14 @@ void TestSlidePage::scriptUrl_data()
     QTest::newRow("control characters") << QStringLiteral("a\nb\r\t.jpg") << QStringLiteral("a%0Ab%0D%09.jpg");
 }
 
-void TestSlidePage::scriptUrl()
+void tst_SlidePage::scriptUrl()
 {
     QFETCH(QString, name);
     QFETCH(QString, expected);
     QCOMPARE(SlidePage::scriptUrl(name), expected);
 }
 
-void TestSlidePage::awkwardNames_data()
+void tst_SlidePage::awkwardNames_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("preload");
@@ -128,7 +128,7 @@ void TestSlidePage::awkwardNames_data()
 
 // A name can neither end the script's string or element nor break out of
 // the page's attributes; the page keeps its shape.
-void TestSlidePage::awkwardNames()
+void tst_SlidePage::awkwardNames()
 {
     QFETCH(QString, name);
     QFETCH(QString, preload);
@@ -144,5 +144,5 @@ void TestSlidePage::awkwardNames()
     QCOMPARE(page.toLower().count("</script"), 1);
 }
 
-QTEST_GUILESS_MAIN(TestSlidePage)
+QTEST_GUILESS_MAIN(tst_SlidePage)
 #include "tst_slidepage.moc"
