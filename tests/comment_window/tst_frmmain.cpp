@@ -1,91 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "../album/recordingview.h"
-#include "album/albumbuild.h"
-#include "album/albumpage.h"
-#include "comment_tool/quillettext.h"
-#include "comment_window/frmmain.h"
-#include "platform/fakes.h"
-#include "platform/paths.h"
-#include "settings/settingsstore.h"
-#include "testsupport.h"
+#include "frmmainfixture.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QStringEncoder>
-#include <QTest>
-#include <QUrlQuery>
-
-namespace {
-
-using Image = QPair<QString, QByteArray>; // name and comment
-
-QByteArray albumPage(const QList<Image> &images)
-{
-    AlbumRow row;
-    for (const auto &[name, comment] : images) {
-        AlbumSlot slot;
-        slot.name = name;
-        slot.source = name;
-        slot.height = QStringLiteral("100");
-        slot.width = QStringLiteral("135");
-        slot.size = 1234;
-        slot.modified = QDateTime(QDate(2024, 5, 1), QTime(10, 0));
-        slot.comment = comment;
-        row.append(slot);
-    }
-    AlbumPageInfo info;
-    info.updated = QDate(2024, 5, 2);
-    return AlbumPage::page(DesignValues{}, info, {row});
-}
-
-// A drag as a browser sends it for an image of a local page: the image's
-// percent-encoded file URL as uri-list and as plain text.
-std::unique_ptr<QMimeData> browserDrag(const QString &path)
-{
-    const QByteArray url = QUrl::fromLocalFile(path).toEncoded();
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QStringLiteral("text/uri-list"), url + "\r\n");
-    data->setText(QString::fromLatin1(url));
-    return data;
-}
-
-std::unique_ptr<QMimeData> textDrag(const QString &text)
-{
-    auto data = std::make_unique<QMimeData>();
-    data->setText(text);
-    return data;
-}
-
-const QDateTime LongAgo(QDate(2001, 1, 1), QTime(12, 0));
-
-void makeOld(const QString &path)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.setFileTime(LongAgo, QFileDevice::FileModificationTime));
-}
-
-QDateTime modified(const QString &path)
-{
-    return QFileInfo(path).lastModified();
-}
-
-const QString Closes = QStringLiteral("closes");
-const QString StaysOpen = QStringLiteral("stays open");
-
-} // namespace
-
-class tst_FrmMain : public QObject
+// Starting, dropping, the preview and the links of Quillet's window.
+class tst_FrmMain : public QObject, FrmMainFixture
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
 
     void startsNextToVelmo_data();
     void startsNextToVelmo();
@@ -97,94 +20,13 @@ private slots:
     void pageWithoutEndMarkerFails5();
     void blockOnTwoPagesTargetsTheLastAndWritesNothing();
     void dropFromAnotherAlbumClearsTarget();
-    void writeBackReplacesOnlyTheComment_data();
-    void writeBackReplacesOnlyTheComment();
-    void shiftJisPageRoundTrip();
-    void dropKeepsPageBytes();
-    void writeBackBeforeAnyDropFails75();
-    void writeBackLeavesChangedPageAlone();
     void previewShowsFittedPicture();
     void sizeToggleAndDropCollapse();
     void dropEventOnlyOnPreviewArea();
     void startsVelmo_data();
     void startsVelmo();
     void linksAndAboutBox();
-    void commentOnBuiltAlbum();
-    void keysMoveThroughTheAlbum();
-    void ctrlEnterWritesAndGoesOn();
-    void leavingAnEditedCommentAsks_data();
-    void leavingAnEditedCommentAsks();
-
-private:
-    template <typename Control> Control *control(const char *name) const
-    {
-        return m_window->findChild<Control *>(QLatin1String(name));
-    }
-    QString photo(const QString &name, int width = 200, int height = 150) const;
-    QString page(const QString &name, const QList<Image> &images) const;
-    void openWindow();
-    void drop(const QMimeData &data) { m_window->Image1_OLEDragDrop(&data); }
-    void dropFile(const QString &path) { drop(*browserDrag(path)); }
-    void writeBack(const QString &comment);
-    // An album of p1.jpg … pN.jpg, two to a page, the folder Velmo last showed.
-    QString makeAlbum(int photos);
-    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(control<QPlainTextEdit>("txtComment"), Qt::Key(key), modifiers);
-    }
-    QString comment() const { return control<QPlainTextEdit>("txtComment")->toPlainText(); }
-    QString message() const { return control<QLabel>("lblMes")->text(); }
-
-    std::unique_ptr<TestHome> m_home;
-    QString m_photos;
-    std::unique_ptr<FakeServices> m_fakes;
-    std::unique_ptr<SettingsStore> m_store;
-    std::unique_ptr<frmMain> m_window;
 };
-
-void tst_FrmMain::init()
-{
-    m_home = std::make_unique<TestHome>();
-    m_photos = m_home->folder(QStringLiteral("photos/My Photos/写真#1"));
-    m_fakes = std::make_unique<FakeServices>();
-    m_store = std::make_unique<SettingsStore>();
-}
-
-void tst_FrmMain::cleanup()
-{
-    m_window.reset();
-    m_store.reset();
-    m_fakes.reset();
-    m_home.reset();
-}
-
-QString tst_FrmMain::photo(const QString &name, int width, int height) const
-{
-    const QString path = Paths::join(m_photos, name);
-    if (!Fixture::makeJpeg(path, width, height))
-        QTest::qFail("photo not made", __FILE__, __LINE__);
-    return path;
-}
-
-QString tst_FrmMain::page(const QString &name, const QList<Image> &images) const
-{
-    const QString path = Paths::join(m_photos, name);
-    if (!Fixture::writeFile(path, albumPage(images)))
-        QTest::qFail("page not written", __FILE__, __LINE__);
-    return path;
-}
-
-void tst_FrmMain::openWindow()
-{
-    m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
-    m_window->show();
-}
-
-void tst_FrmMain::writeBack(const QString &text)
-{
-    control<QPlainTextEdit>("txtComment")->setPlainText(text);
-    QTest::mouseClick(control<QPushButton>("cmdEnter"), Qt::LeftButton);
-}
 
 void tst_FrmMain::startsNextToVelmo_data()
 {
@@ -367,6 +209,7 @@ void tst_FrmMain::blockOnTwoPagesTargetsTheLastAndWritesNothing()
 
 // Camera names repeat across folders: the same name dropped from a folder
 // without an album finds nothing there, and nothing is written anywhere.
+
 void tst_FrmMain::dropFromAnotherAlbumClearsTarget()
 {
     const QString first = photo(QStringLiteral("IMG_02.JPG"));
@@ -386,113 +229,6 @@ void tst_FrmMain::dropFromAnotherAlbumClearsTarget()
     writeBack(QStringLiteral("new"));
     QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("対象ファイルが見つかりません。E=75")});
     QCOMPARE(Fixture::readFile(album), before);
-    QVERIFY(m_fakes->shell.opened.isEmpty());
-}
-
-void tst_FrmMain::writeBackReplacesOnlyTheComment_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("new") << QStringLiteral("new") << QByteArray("new");
-    QTest::newRow("empty") << QString() << QByteArray();
-    QTest::newRow("lines and japanese") << QStringLiteral("一行目\n二行目")
-                                        << QStringLiteral("一行目\r\n二行目").toUtf8();
-}
-
-void tst_FrmMain::writeBackReplacesOnlyTheComment()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, written);
-    const QString image = photo(QStringLiteral("img1.jpg"));
-    const QString album = page(QStringLiteral("Album001.html"),
-                               {{QStringLiteral("img0.jpg"), "zero"}, {QStringLiteral("img1.jpg"), "old"}});
-    QByteArray expected = Fixture::readFile(album);
-    expected.replace("<!Simg1.jpg>old<!Eimg1.jpg>", "<!Simg1.jpg>" + written + "<!Eimg1.jpg>");
-    openWindow();
-    dropFile(image);
-    control<QCheckBox>("cmdSizeUP")->setChecked(true);
-
-    writeBack(text);
-    QCOMPARE(Fixture::readFile(album), expected);
-    QVERIFY(!control<QCheckBox>("cmdSizeUP")->isChecked());
-    writeBack(text);
-    QCOMPARE(Fixture::readFile(album), expected);
-    QVERIFY(m_fakes->messages.shown.isEmpty());
-    QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
-
-    dropFile(image);
-    QCOMPARE(comment(), text);
-}
-
-void tst_FrmMain::shiftJisPageRoundTrip()
-{
-    const QString image = photo(QStringLiteral("写真.jpg"));
-    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
-    const auto shiftJis = [](const QByteArray &utf8) {
-        QStringEncoder encoder("Shift_JIS");
-        return QByteArray(encoder.encode(QString::fromUtf8(utf8)));
-    };
-    const auto olderPage = [](const QByteArray &comment) {
-        return albumPage({{QStringLiteral("写真.jpg"), comment}}).replace("charset=UTF-8", "charset=iso-2022-jp");
-    };
-    QVERIFY(Fixture::writeFile(album, shiftJis(olderPage("古い"))));
-    openWindow();
-
-    dropFile(image);
-    QCOMPARE(comment(), QStringLiteral("古い"));
-    writeBack(QStringLiteral("新しい"));
-
-    QCOMPARE(Fixture::readFile(album), shiftJis(olderPage("新しい")));
-}
-
-// A drop rewrites the page with the comment it holds; bytes that would not
-// survive decoding and encoding again (a bare line feed, a vendor code of
-// Shift_JIS) stay exactly as they were.
-void tst_FrmMain::dropKeepsPageBytes()
-{
-    const QString image = photo(QStringLiteral("img1.jpg"));
-    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
-    QByteArray bytes = albumPage({{QStringLiteral("img1.jpg"), "a\nb"}});
-    bytes.replace("a\nb", "a\nb\xED\x40\x81");
-    QVERIFY(Fixture::writeFile(album, bytes));
-    openWindow();
-
-    dropFile(image);
-
-    QVERIFY(!comment().isEmpty());
-    QCOMPARE(Fixture::readFile(album), bytes);
-}
-
-void tst_FrmMain::writeBackBeforeAnyDropFails75()
-{
-    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
-    const QByteArray before = Fixture::readFile(album);
-    openWindow();
-
-    writeBack(QStringLiteral("new"));
-
-    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("対象ファイルが見つかりません。E=75")});
-    QVERIFY(m_window->isVisible());
-    QVERIFY(m_fakes->shell.opened.isEmpty());
-    QCOMPARE(Fixture::readFile(album), before);
-}
-
-void tst_FrmMain::writeBackLeavesChangedPageAlone()
-{
-    const QString image = photo(QStringLiteral("img1.jpg"));
-    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
-    openWindow();
-    dropFile(image);
-    // Another program rebuilt the page without this image.
-    const QByteArray changed = albumPage({{QStringLiteral("img9.jpg"), ""}});
-    QVERIFY(Fixture::writeFile(album, changed));
-
-    writeBack(QStringLiteral("new"));
-
-    QCOMPARE(Fixture::readFile(album), changed);
-    QCOMPARE(m_fakes->messages.texts(),
-             QStringList{QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E=10001")});
-    QVERIFY(m_window->isVisible());
     QVERIFY(m_fakes->shell.opened.isEmpty());
 }
 
@@ -594,128 +330,6 @@ void tst_FrmMain::linksAndAboutBox()
              QStringLiteral("「コメントヴェルモ」バグ報告.意見など"));
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     QVERIFY(m_fakes->messages.shown.first().text.startsWith(QStringLiteral("Quillet Ver0.1")));
-}
-
-void tst_FrmMain::commentOnBuiltAlbum()
-{
-    const QString first = photo(QStringLiteral("a&b.jpg"));
-    const QString second = photo(QStringLiteral("IMG_02.JPG"));
-    AlbumControls controls;
-    controls.folder = m_photos;
-    RecordingView view;
-    const AlbumBuildResult built = buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
-    QCOMPARE(built.imageCount, 2);
-    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
-    const QByteArray before = Fixture::readFile(album);
-    openWindow();
-
-    dropFile(first);
-    QCOMPARE(m_window->targetPage(), album);
-    writeBack(QStringLiteral("ampersand"));
-    dropFile(second);
-    writeBack(QStringLiteral("upper case"));
-
-    QByteArray expected = before;
-    expected.replace("<!Sa&amp;b.jpg><!Ea&amp;b.jpg>", "<!Sa&amp;b.jpg>ampersand<!Ea&amp;b.jpg>");
-    expected.replace("<!SIMG_02.JPG><!EIMG_02.JPG>", "<!SIMG_02.JPG>upper case<!EIMG_02.JPG>");
-    QVERIFY(expected != before);
-    QCOMPARE(Fixture::readFile(album), expected);
-    QVERIFY(m_fakes->messages.shown.isEmpty());
-}
-
-QString tst_FrmMain::makeAlbum(int photos)
-{
-    for (int i = 1; i <= photos; ++i)
-        photo(QStringLiteral("p%1.jpg").arg(i), 40, 30);
-    m_store->write(Keys::PhotoPiece, QStringLiteral("2"));
-    m_store->write(Keys::Path, m_photos);
-    AlbumControls controls;
-    controls.folder = m_photos;
-    RecordingView view;
-    buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
-    return Paths::join(m_photos, QStringLiteral("Album001.html"));
-}
-
-void tst_FrmMain::keysMoveThroughTheAlbum()
-{
-    const QString album = makeAlbum(3);
-    QByteArray bytes = Fixture::readFile(album);
-    QVERIFY(Fixture::writeFile(album, bytes.replace("<!Sp1.jpg>", "<!Sp1.jpg>" + QByteArray("line\r\n").repeated(60))));
-    openWindow();
-    const auto *txtComment = control<QPlainTextEdit>("txtComment");
-    QVERIFY(txtComment->toolTip().contains(QStringLiteral("PageDown")));
-
-    key(Qt::Key_PageDown); // before any drop: the album Velmo showed last
-    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
-    QCOMPARE(message(), QStringLiteral("1 / 3  Album001.htmlを検出しました。"));
-    txtComment->verticalScrollBar()->setValue(txtComment->verticalScrollBar()->maximum());
-    key(Qt::Key_Right, Qt::AltModifier);
-    QCOMPARE(m_window->imageName(), QStringLiteral("p2.jpg"));
-    QCOMPARE(txtComment->verticalScrollBar()->value(), 0);
-    key(Qt::Key_PageDown);
-    QCOMPARE(message(), QStringLiteral("3 / 3  Album002.htmlを検出しました。"));
-    key(Qt::Key_PageDown);
-    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
-    QCOMPARE(message(), QuilletText::lastImage());
-    key(Qt::Key_PageUp);
-    key(Qt::Key_Left, Qt::AltModifier);
-    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
-    key(Qt::Key_PageUp);
-    QCOMPARE(message(), QuilletText::firstImage());
-    QVERIFY(m_fakes->messages.shown.isEmpty());
-}
-
-void tst_FrmMain::ctrlEnterWritesAndGoesOn()
-{
-    const QString album = makeAlbum(3);
-    const QString last = Paths::join(m_photos, QStringLiteral("Album002.html"));
-    openWindow();
-    key(Qt::Key_PageDown);
-    for (const char *text : {"one", "<!Sp3.jpg>two", "two", "three"}) {
-        control<QPlainTextEdit>("txtComment")->setPlainText(QString::fromUtf8(text));
-        key(Qt::Key_Return, Qt::ControlModifier);
-    }
-
-    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>one<!Ep1.jpg>"));
-    // Marker text is written as text, and said so before going on.
-    QVERIFY(Fixture::readFile(album).contains("<!Sp2.jpg>two<!Ep2.jpg>"));
-    QVERIFY(Fixture::readFile(last).contains("<!Sp3.jpg>three<!Ep3.jpg>"));
-    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
-    QCOMPARE(m_fakes->shell.opened, QList<QUrl>{QUrl::fromLocalFile(last)});
-    QVERIFY(m_fakes->messages.shown.isEmpty());
-}
-
-void tst_FrmMain::leavingAnEditedCommentAsks_data()
-{
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("written");
-    QTest::addColumn<QString>("shown"); // the image shown afterwards
-    QTest::newRow("write") << int(MessageBoxes::Answer::Yes) << QStringLiteral("edited") << QStringLiteral("p2.jpg");
-    QTest::newRow("discard") << int(MessageBoxes::Answer::No) << QString() << QStringLiteral("p2.jpg");
-    QTest::newRow("stay") << int(MessageBoxes::Answer::Cancel) << QString() << QStringLiteral("p1.jpg");
-}
-
-void tst_FrmMain::leavingAnEditedCommentAsks()
-{
-    QFETCH(int, answer);
-    QFETCH(QString, written);
-    QFETCH(QString, shown);
-    const QString album = makeAlbum(2);
-    openWindow();
-    key(Qt::Key_PageDown);
-    control<QPlainTextEdit>("txtComment")->setPlainText(QStringLiteral("edited"));
-    m_fakes->messages.answers.enqueue(MessageBoxes::Answer(answer));
-
-    key(Qt::Key_PageDown);
-
-    QCOMPARE(m_fakes->messages.texts(), QStringList{QuilletText::unwrittenQuestion()});
-    QCOMPARE(m_window->imageName(), shown);
-    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>" + written.toUtf8() + "<!Ep1.jpg>"));
-    if (shown == QStringLiteral("p1.jpg")) { // stayed: closing asks again
-        m_fakes->messages.answers.enqueue(MessageBoxes::Answer::Cancel);
-        m_window->close();
-        QVERIFY(m_window->isVisible());
-    }
 }
 
 QTEST_MAIN(tst_FrmMain)

@@ -1,0 +1,244 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frmmainfixture.h"
+
+// Writing a comment back into its page and moving through a built album.
+class tst_CommentWriteBack : public QObject, FrmMainFixture
+{
+    Q_OBJECT
+
+private slots:
+    void init() { setUp(); }
+    void cleanup() { tearDown(); }
+
+    void writeBackReplacesOnlyTheComment_data();
+    void writeBackReplacesOnlyTheComment();
+    void shiftJisPageRoundTrip();
+    void dropKeepsPageBytes();
+    void writeBackBeforeAnyDropFails75();
+    void writeBackLeavesChangedPageAlone();
+    void commentOnBuiltAlbum();
+    void keysMoveThroughTheAlbum();
+    void ctrlEnterWritesAndGoesOn();
+    void leavingAnEditedCommentAsks_data();
+    void leavingAnEditedCommentAsks();
+};
+
+void tst_CommentWriteBack::writeBackReplacesOnlyTheComment_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("new") << QStringLiteral("new") << QByteArray("new");
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("lines and japanese") << QStringLiteral("一行目\n二行目")
+                                        << QStringLiteral("一行目\r\n二行目").toUtf8();
+}
+
+void tst_CommentWriteBack::writeBackReplacesOnlyTheComment()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"),
+                               {{QStringLiteral("img0.jpg"), "zero"}, {QStringLiteral("img1.jpg"), "old"}});
+    QByteArray expected = Fixture::readFile(album);
+    expected.replace("<!Simg1.jpg>old<!Eimg1.jpg>", "<!Simg1.jpg>" + written + "<!Eimg1.jpg>");
+    openWindow();
+    dropFile(image);
+    control<QCheckBox>("cmdSizeUP")->setChecked(true);
+
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(!control<QCheckBox>("cmdSizeUP")->isChecked());
+    writeBack(text);
+    QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+    QCOMPARE(m_fakes->shell.opened, (QList<QUrl>{QUrl::fromLocalFile(album), QUrl::fromLocalFile(album)}));
+
+    dropFile(image);
+    QCOMPARE(comment(), text);
+}
+
+void tst_CommentWriteBack::shiftJisPageRoundTrip()
+{
+    const QString image = photo(QStringLiteral("写真.jpg"));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    const auto shiftJis = [](const QByteArray &utf8) {
+        QStringEncoder encoder("Shift_JIS");
+        return QByteArray(encoder.encode(QString::fromUtf8(utf8)));
+    };
+    const auto olderPage = [](const QByteArray &comment) {
+        return albumPage({{QStringLiteral("写真.jpg"), comment}}).replace("charset=UTF-8", "charset=iso-2022-jp");
+    };
+    QVERIFY(Fixture::writeFile(album, shiftJis(olderPage("古い"))));
+    openWindow();
+
+    dropFile(image);
+    QCOMPARE(comment(), QStringLiteral("古い"));
+    writeBack(QStringLiteral("新しい"));
+
+    QCOMPARE(Fixture::readFile(album), shiftJis(olderPage("新しい")));
+}
+
+// A drop rewrites the page with the comment it holds; bytes that would not
+// survive decoding and encoding again (a bare line feed, a vendor code of
+// Shift_JIS) stay exactly as they were.
+
+void tst_CommentWriteBack::dropKeepsPageBytes()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    QByteArray bytes = albumPage({{QStringLiteral("img1.jpg"), "a\nb"}});
+    bytes.replace("a\nb", "a\nb\xED\x40\x81");
+    QVERIFY(Fixture::writeFile(album, bytes));
+    openWindow();
+
+    dropFile(image);
+
+    QVERIFY(!comment().isEmpty());
+    QCOMPARE(Fixture::readFile(album), bytes);
+}
+
+void tst_CommentWriteBack::writeBackBeforeAnyDropFails75()
+{
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
+    const QByteArray before = Fixture::readFile(album);
+    openWindow();
+
+    writeBack(QStringLiteral("new"));
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QStringLiteral("対象ファイルが見つかりません。E=75")});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_fakes->shell.opened.isEmpty());
+    QCOMPARE(Fixture::readFile(album), before);
+}
+
+void tst_CommentWriteBack::writeBackLeavesChangedPageAlone()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString album = page(QStringLiteral("Album001.html"), {{QStringLiteral("img1.jpg"), "old"}});
+    openWindow();
+    dropFile(image);
+    // Another program rebuilt the page without this image.
+    const QByteArray changed = albumPage({{QStringLiteral("img9.jpg"), ""}});
+    QVERIFY(Fixture::writeFile(album, changed));
+
+    writeBack(QStringLiteral("new"));
+
+    QCOMPARE(Fixture::readFile(album), changed);
+    QCOMPARE(m_fakes->messages.texts(),
+             QStringList{QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E=10001")});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_fakes->shell.opened.isEmpty());
+}
+
+void tst_CommentWriteBack::commentOnBuiltAlbum()
+{
+    const QString first = photo(QStringLiteral("a&b.jpg"));
+    const QString second = photo(QStringLiteral("IMG_02.JPG"));
+    AlbumControls controls;
+    controls.folder = m_photos;
+    RecordingView view;
+    const AlbumBuildResult built = buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    QCOMPARE(built.imageCount, 2);
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    const QByteArray before = Fixture::readFile(album);
+    openWindow();
+
+    dropFile(first);
+    QCOMPARE(m_window->targetPage(), album);
+    writeBack(QStringLiteral("ampersand"));
+    dropFile(second);
+    writeBack(QStringLiteral("upper case"));
+
+    QByteArray expected = before;
+    expected.replace("<!Sa&amp;b.jpg><!Ea&amp;b.jpg>", "<!Sa&amp;b.jpg>ampersand<!Ea&amp;b.jpg>");
+    expected.replace("<!SIMG_02.JPG><!EIMG_02.JPG>", "<!SIMG_02.JPG>upper case<!EIMG_02.JPG>");
+    QVERIFY(expected != before);
+    QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void tst_CommentWriteBack::keysMoveThroughTheAlbum()
+{
+    const QString album = makeAlbum(3);
+    QByteArray bytes = Fixture::readFile(album);
+    QVERIFY(Fixture::writeFile(album, bytes.replace("<!Sp1.jpg>", "<!Sp1.jpg>" + QByteArray("line\r\n").repeated(60))));
+    openWindow();
+    const auto *txtComment = control<QPlainTextEdit>("txtComment");
+    QVERIFY(txtComment->toolTip().contains(QStringLiteral("PageDown")));
+
+    key(Qt::Key_PageDown); // before any drop: the album Velmo showed last
+    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
+    QCOMPARE(message(), QStringLiteral("1 / 3  Album001.htmlを検出しました。"));
+    txtComment->verticalScrollBar()->setValue(txtComment->verticalScrollBar()->maximum());
+    key(Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p2.jpg"));
+    QCOMPARE(txtComment->verticalScrollBar()->value(), 0);
+    key(Qt::Key_PageDown);
+    QCOMPARE(message(), QStringLiteral("3 / 3  Album002.htmlを検出しました。"));
+    key(Qt::Key_PageDown);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
+    QCOMPARE(message(), QuilletText::lastImage());
+    key(Qt::Key_PageUp);
+    key(Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(m_window->imageName(), QStringLiteral("p1.jpg"));
+    key(Qt::Key_PageUp);
+    QCOMPARE(message(), QuilletText::firstImage());
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void tst_CommentWriteBack::ctrlEnterWritesAndGoesOn()
+{
+    const QString album = makeAlbum(3);
+    const QString last = Paths::join(m_photos, QStringLiteral("Album002.html"));
+    openWindow();
+    key(Qt::Key_PageDown);
+    for (const char *text : {"one", "<!Sp3.jpg>two", "two", "three"}) {
+        control<QPlainTextEdit>("txtComment")->setPlainText(QString::fromUtf8(text));
+        key(Qt::Key_Return, Qt::ControlModifier);
+    }
+
+    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>one<!Ep1.jpg>"));
+    // Marker text is written as text, and said so before going on.
+    QVERIFY(Fixture::readFile(album).contains("<!Sp2.jpg>two<!Ep2.jpg>"));
+    QVERIFY(Fixture::readFile(last).contains("<!Sp3.jpg>three<!Ep3.jpg>"));
+    QCOMPARE(m_window->imageName(), QStringLiteral("p3.jpg"));
+    QCOMPARE(m_fakes->shell.opened, QList<QUrl>{QUrl::fromLocalFile(last)});
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+void tst_CommentWriteBack::leavingAnEditedCommentAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("shown"); // the image shown afterwards
+    QTest::newRow("write") << int(MessageBoxes::Answer::Yes) << QStringLiteral("edited") << QStringLiteral("p2.jpg");
+    QTest::newRow("discard") << int(MessageBoxes::Answer::No) << QString() << QStringLiteral("p2.jpg");
+    QTest::newRow("stay") << int(MessageBoxes::Answer::Cancel) << QString() << QStringLiteral("p1.jpg");
+}
+
+void tst_CommentWriteBack::leavingAnEditedCommentAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, written);
+    QFETCH(QString, shown);
+    const QString album = makeAlbum(2);
+    openWindow();
+    key(Qt::Key_PageDown);
+    control<QPlainTextEdit>("txtComment")->setPlainText(QStringLiteral("edited"));
+    m_fakes->messages.answers.enqueue(MessageBoxes::Answer(answer));
+
+    key(Qt::Key_PageDown);
+
+    QCOMPARE(m_fakes->messages.texts(), QStringList{QuilletText::unwrittenQuestion()});
+    QCOMPARE(m_window->imageName(), shown);
+    QVERIFY(Fixture::readFile(album).contains("<!Sp1.jpg>" + written.toUtf8() + "<!Ep1.jpg>"));
+    if (shown == QStringLiteral("p1.jpg")) { // stayed: closing asks again
+        m_fakes->messages.answers.enqueue(MessageBoxes::Answer::Cancel);
+        m_window->close();
+        QVERIFY(m_window->isVisible());
+    }
+}
+
+QTEST_MAIN(tst_CommentWriteBack)
+#include "tst_commentwriteback.moc"
