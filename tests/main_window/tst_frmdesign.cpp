@@ -105,8 +105,7 @@ private slots:
     void matchesCoreDesignValues();
     void okStoresOnlySizesTheBarsCanShow_data();
     void okStoresOnlySizesTheBarsCanShow();
-    void movingBarStoresSizeAtOnce();
-    void sizeBarsCanBeDraggedStepByStep();
+    void sizeBarsStepAndStoreAtOnce();
     void colorPickPaintsAndSetsField_data();
     void colorPickPaintsAndSetsField();
     void cancelledPickNormalisesField();
@@ -321,10 +320,17 @@ void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow()
     }
 }
 
-void tst_FrmDesign::movingBarStoresSizeAtOnce()
+// Each size bar is at least a pixel per step of its range long on screen, and
+// moving it stores the size at once.
+void tst_FrmDesign::sizeBarsStepAndStoreAtOnce()
 {
     DesignDialog d(m_home.folder(QStringLiteral("move")) + QStringLiteral("/store.conf"));
     d.dialog.Form_Load();
+    d.dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
+    const int steps = DesignSize::Maximum - DesignSize::Minimum;
+    QCOMPARE_GE(d.control<QScrollBar>("HScroll1")->width(), steps);
+    QCOMPARE_GE(d.control<QScrollBar>("VScroll1")->height(), steps);
     QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
 
     d.control<QScrollBar>("HScroll1")->setValue(50);
@@ -337,19 +343,6 @@ void tst_FrmDesign::movingBarStoresSizeAtOnce()
     QCOMPARE(captions.size(), 2);
     QCOMPARE(captions.at(0).at(0).toString(), QStringLiteral("Adjust W 50X H 100"));
     QCOMPARE(captions.at(1).at(0).toString(), QStringLiteral("Adjust W 50X H 77"));
-}
-
-// Each size bar is at least a pixel per step of its range long on screen.
-void tst_FrmDesign::sizeBarsCanBeDraggedStepByStep()
-{
-    DesignDialog d(m_home.folder(QStringLiteral("bars")) + QStringLiteral("/store.conf"));
-    d.dialog.Form_Load();
-    d.dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
-
-    const int steps = DesignSize::Maximum - DesignSize::Minimum;
-    QCOMPARE_GE(d.control<QScrollBar>("HScroll1")->width(), steps);
-    QCOMPARE_GE(d.control<QScrollBar>("VScroll1")->height(), steps);
 }
 
 void tst_FrmDesign::colorPickPaintsAndSetsField_data()
