@@ -112,7 +112,7 @@ void tst_CommentDrop::build(const QStringList &names, int perPage)
     QCOMPARE(rebuild(perPage), int(names.size()));
 }
 
-int TestCommentDrop::rebuild(int perPage)
+int tst_CommentDrop::rebuild(int perPage)
 {
     SettingsStore store;
     store.write(Keys::PhotoPiece, QString::number(perPage));
@@ -224,7 +224,7 @@ void tst_CommentDrop::writeWaitsForAnAlbumBuild()
 // A rebuild killed after deciding its new pages leaves them for the next
 // writer: the write-back finishes that set first, so it cannot later be put
 // over the comment.
-void TestCommentDrop::writeFinishesAKilledBuildFirst()
+void tst_CommentDrop::writeFinishesAKilledBuildFirst()
 {
     build({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
     CommentSource source = locate(QStringLiteral("a.jpg"));
