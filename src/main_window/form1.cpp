@@ -13,6 +13,7 @@
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
+#include "slide/slideshow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -126,6 +127,7 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     : m_forms(forms)
     , m_store(store)
     , m_services(services)
+    , m_slideShow(new SlideShow(services.clock, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ImageViewer Velmo"));
@@ -326,6 +328,7 @@ void Form1::connectControls()
     connect(cmdRdctJPEG, &QPushButton::clicked, this, &Form1::cmdRdctJPEG_Click);
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
+    connectSlideShow();
 }
 
 void Form1::Form_Load(const QString &startPath)
@@ -439,7 +442,8 @@ void Form1::cmd_quit_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // A slide show waiting in its own event loop sees this and returns.
+    // A running slide show ends here, nothing restored and nothing saved.
+    m_slideShow->abandon();
     m_closing = true;
     Form_QueryUnload();
     event->accept();
