@@ -3,6 +3,7 @@
 
 #include "album/fittobox.h"
 #include "platform/services.h"
+#include "platform/twips.h"
 
 #include <QSize>
 #include <QSizeF>
@@ -37,9 +38,6 @@ class Form1 : public QWidget
 public:
     Form1(Forms &forms, SettingsStore &store, Services services);
     ~Form1() override;
-
-    // Twips per logical pixel (96 dpi): positions and sizes are kept in twips.
-    static constexpr double TwipsPerPixel = 15.0;
 
     // Start-up: position, folder, switches, options dialog, captions. A
     // start path from the command line replaces the stored folder for this
