@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Velmo needs to build, run and test on Debian 12.
+# Installs what Velmo needs to build, run and test on Debian 12; with the
+# argument "fuzz", also clang and its libFuzzer for the fuzz preset.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -8,6 +9,7 @@ packages=(
   libjpeg62-turbo-dev               # the reduction library
   fonts-ipafont-gothic fonts-comic-neue
 )
+[ "${1:-}" != fuzz ] || packages+=(clang libclang-rt-dev)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -qq

@@ -3,12 +3,10 @@
 
 #include "album/fittobox.h"
 #include "design/designvalues.h"
+#include "platform/twips.h"
 
 #include <QSize>
 #include <QString>
-
-// One logical pixel is 15 twips.
-inline constexpr int TwipsPerPixel = 15;
 
 // The thumbnail height and width texts of one album image.
 struct ThumbnailSize

@@ -6,6 +6,8 @@
 #include "comment_tool/previewpicture.h"
 #include "comment_tool/quillettext.h"
 #include "comment_window/quilleticon.h"
+#include "forms/labelclicks.h"
+#include "forms/windowbuild.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
@@ -26,20 +28,9 @@
 
 #include <memory>
 
+using namespace WindowBuild;
+
 namespace {
-
-// Positions and sizes are laid out in twips, 15 to a pixel.
-constexpr double TwipsPerPixel = 15;
-
-int pixels(double twips)
-{
-    return qRound(twips / TwipsPerPixel);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
 
 constexpr int ClientWidth = 5244;
 constexpr int ClientHeight = 2880;
@@ -51,36 +42,26 @@ constexpr int CollapsedHeight = 300;
 constexpr int ExpandedHeight = 650;
 const QRect PreviewBox = twipsRect(288, 672, int(PreviewFit::BoxWidth), int(PreviewFit::BoxHeight));
 
-// IPAGothic and IPAPGothic stand for the fixed-pitch and the proportional
-// Japanese system fonts the window was drawn with.
-const QString FixedFont = QStringLiteral("IPAGothic");
-const QString ProportionalFont = QStringLiteral("IPAPGothic");
 constexpr int FontPoints = 9;
 
 enum Style { Plain = 0, Bold = 1, Italic = 2, Underline = 4 };
 
-QFont proportionalFont(int style = Plain)
+QFont styledFont(const char *family, int style)
 {
-    QFont font(ProportionalFont, FontPoints);
-    font.setBold(style & Bold);
+    QFont font = faceOf(family, FontPoints, style & Bold);
     font.setItalic(style & Italic);
     font.setUnderline(style & Underline);
     return font;
 }
 
-QFont fixedFont(int style = Plain)
+QFont proportionalFont(int style = Plain)
 {
-    QFont font = proportionalFont(style);
-    font.setFamily(FixedFont);
-    return font;
+    return styledFont(PGothic, style);
 }
 
-template <typename Control> Control *place(QWidget *parent, const char *name, const QRect &geometry)
+QFont fixedFont(int style = Plain)
 {
-    auto *control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
+    return styledFont(Gothic, style);
 }
 
 void paint(QWidget *control, const QColor &text, const QColor &back = QColor())
@@ -234,8 +215,11 @@ void frmMain::connectEvents()
     connect(cmdEnter, &QPushButton::clicked, this, &frmMain::cmdEnter_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdVelmo, &QPushButton::clicked, this, &frmMain::cmdVelmo_Click);
-    for (QLabel *clickable : {lblTitle, lblName, lblTitle1, Picture1})
-        clickable->installEventFilter(this);
+    auto *doubleClicks = new LabelClicks(QEvent::MouseButtonDblClick, this);
+    doubleClicks->watch(lblTitle, [this] { lblTitle_DblClick(); });
+    doubleClicks->watch(lblName, [this] { lblName_DblClick(); });
+    doubleClicks->watch(lblTitle1, [this] { lblTitle1_DblClick(); });
+    doubleClicks->watch(Picture1, [this] { Picture1_DblClick(); });
     // The field would take the moving keys for its own scrolling.
     txtComment->installEventFilter(this);
 }
@@ -244,17 +228,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == txtComment && event->type() == QEvent::KeyPress)
         return handleKey(static_cast<QKeyEvent *>(event));
-    if (event->type() != QEvent::MouseButtonDblClick)
-        return QWidget::eventFilter(watched, event);
-    if (watched == lblTitle)
-        lblTitle_DblClick();
-    else if (watched == lblName)
-        lblName_DblClick();
-    else if (watched == lblTitle1)
-        lblTitle1_DblClick();
-    else if (watched == Picture1)
-        Picture1_DblClick();
-    return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::Form_Load()

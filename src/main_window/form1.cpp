@@ -3,6 +3,8 @@
 #include "main_window/form1.h"
 
 #include "album/albumsettings.h"
+#include "forms/labelclicks.h"
+#include "forms/windowbuild.h"
 #include "lang/programinfo.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
@@ -13,6 +15,7 @@
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
+#include "slide/slideshow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,6 +31,8 @@
 #include <QScreen>
 #include <QSlider>
 
+using namespace WindowBuild;
+
 namespace {
 
 // The client area as designed, in twips.
@@ -35,24 +40,6 @@ constexpr int ClientWidth = 10050;
 constexpr int ClientHeight = 7590;
 // Pixels left above and below a filter box's check mark.
 constexpr int FilterBoxMargin = 2;
-
-int pixels(double twips)
-{
-    return qRound(twips / Form1::TwipsPerPixel);
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
-}
-
-QFont faceOf(const char *family, double points, bool bold = false)
-{
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    return f;
-}
 
 // The designed size of a face, or less in half points down to the smallest
 // readable size, so that a line of it fits a control's height in pixels:
@@ -65,12 +52,6 @@ QFont fittedFace(const char *family, double points, int height)
         f.setPointSizeF(f.pointSizeF() - 0.5);
     return f;
 }
-
-// The design's fonts on Linux: IPAGothic and IPAPGothic for the fixed and
-// proportional Japanese gothic faces, Comic Neue for the title labels.
-constexpr char Gothic[] = "IPAGothic";
-constexpr char PGothic[] = "IPAPGothic";
-constexpr char Comic[] = "Comic Neue";
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
@@ -126,6 +107,7 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     : m_forms(forms)
     , m_store(store)
     , m_services(services)
+    , m_slideShow(new SlideShow(services.clock, this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ImageViewer Velmo"));
@@ -150,14 +132,6 @@ Form1::~Form1()
 }
 
 namespace {
-
-template <typename W> W *place(W *widget, const char *name, const QRect &geometry, QWidget *parent)
-{
-    widget->setParent(parent);
-    widget->setObjectName(QString::fromUtf8(name));
-    widget->setGeometry(geometry);
-    return widget;
-}
 
 QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
 {
@@ -222,7 +196,8 @@ void Form1::createControls()
     lbl_タイトル = label("lbl_タイトル", QString(), twipsRect(8160, 0, 1575, 375), this);
     lbl_タイトル->setFont(faceOf(Comic, 13.5, true));
     setTextColor(lbl_タイトル, Qt::red);
-    lbl_タイトル->installEventFilter(this);
+    auto *titlePress = new LabelClicks(QEvent::MouseButtonPress, this);
+    titlePress->watch(lbl_タイトル, [this](const QMouseEvent &press) { lbl_タイトル_MouseDown(press.modifiers()); });
 
     Drive1 = place(new QComboBox, "Drive1", twipsRect(8160, 360, 1812, 312), this);
     Dir1 = place(new QListWidget, "Dir1", twipsRect(8160, 720, 1812, 1512), this);
@@ -326,6 +301,7 @@ void Form1::connectControls()
     connect(cmdRdctJPEG, &QPushButton::clicked, this, &Form1::cmdRdctJPEG_Click);
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
+    connectSlideShow();
 }
 
 void Form1::Form_Load(const QString &startPath)
@@ -419,8 +395,8 @@ void Form1::placeWindow(double topTwips, double leftTwips)
 
 void Form1::saveWindowPlace()
 {
-    m_store.write(Keys::Top, QString::number(qRound(pos().y() * TwipsPerPixel)));
-    m_store.write(Keys::Left, QString::number(qRound(pos().x() * TwipsPerPixel)));
+    m_store.write(Keys::Top, QString::number(pos().y() * TwipsPerPixel));
+    m_store.write(Keys::Left, QString::number(pos().x() * TwipsPerPixel));
     m_store.write(Keys::Path, m_file1Path);
 }
 
@@ -439,7 +415,8 @@ void Form1::cmd_quit_Click()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    // A slide show waiting in its own event loop sees this and returns.
+    // A running slide show ends here, nothing restored and nothing saved.
+    m_slideShow->abandon();
     m_closing = true;
     Form_QueryUnload();
     event->accept();
@@ -464,9 +441,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        if (watched == lbl_タイトル)
-            lbl_タイトル_MouseDown(static_cast<QMouseEvent *>(event)->modifiers());
-        else if (watched == File1->viewport())
+        if (watched == File1->viewport())
             File1_MouseDown(*static_cast<QMouseEvent *>(event));
         break;
     case QEvent::FocusIn:

@@ -3,6 +3,7 @@
 
 #include "album/fittobox.h"
 #include "platform/services.h"
+#include "platform/twips.h"
 
 #include <QSize>
 #include <QSizeF>
@@ -14,6 +15,7 @@ class Forms;
 struct AlbumControls;
 struct DesignValues;
 class SettingsStore;
+class SlideShow;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -36,9 +38,6 @@ class Form1 : public QWidget
 public:
     Form1(Forms &forms, SettingsStore &store, Services services);
     ~Form1() override;
-
-    // Twips per logical pixel (96 dpi): positions and sizes are kept in twips.
-    static constexpr double TwipsPerPixel = 15.0;
 
     // Start-up: position, folder, switches, options dialog, captions. A
     // start path from the command line replaces the stored folder for this
@@ -103,10 +102,8 @@ private:
     QString m_currentFile;         // full path the viewer or a file action works on
     QString m_fileKind;            // last three characters of a name, "PEG" read as "JPG"
     int m_photosPerPage = 0;       // images per album page, from the store at start-up
-    int m_slideInterval = 0;       // seconds per slide
-    bool m_slideShowFlag = false;  // a slide show is running; clearing it stops the show
     bool m_commentToolPresent = false; // Quillet found at its install place
-    bool m_closing = false;        // the window is closing: a running slide show must return at once
+    bool m_closing = false;            // the window has closed, which ends the program
     FitState m_fit;                // sizing state shared by the viewer and the slide show
 
 public:
@@ -188,6 +185,8 @@ private:
     void createControls();
     void createHiddenControls();
     void connectControls();
+    void connectSlideShow();
+    void slideShowFinished();
     void runLoadSteps(const QString &givenFolder);
     void selectStartPhoto(const QString &name);
     void placeWindow(double topTwips, double leftTwips);
@@ -202,11 +201,11 @@ private:
     void takeAlbumControls(const AlbumControls &controls);
     std::function<DesignValues()> designValues();
     bool showSlide(const QString &folder, const QString &name);
-    void waitSlide();
 
     Forms &m_forms;
     SettingsStore &m_store;
     Services m_services;
+    SlideShow *m_slideShow;
     QString m_dir1Path;
     QString m_file1Path;
     QString m_file1Pattern;

@@ -48,7 +48,7 @@ public:
     void setProgressWidth(double twips) override
     {
         m_progressWidth = twips;
-        const int width = qRound(twips / Form1::TwipsPerPixel);
+        const int width = qRound(twips / TwipsPerPixel);
         if (width == m_form.HScrollBar->width())
             return;
         m_form.HScrollBar->resize(width, m_form.HScrollBar->height());

@@ -1,32 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Form1: the slide show. It runs inside cmdSlideShow's click and waits by
-// letting pending events run, so Stop, the slider and the lists stay live.
+// Form1: the slide show's buttons, slider and interval label. The show itself
+// runs on its own timer (SlideShow); the window shows what it offers.
 #include "main_window/form1.h"
 
 #include "album/preparation.h"
-#include "platform/clock.h"
 #include "platform/failure.h"
-#include "platform/listing.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
+#include "slide/slideshow.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
-#include <QTimer>
 
 namespace {
 
-// The slider's right end is the fastest show: interval = 21 − position.
-constexpr int SliderSum = 21;
-// Between events the wait sleeps; this tick wakes it to look at the clock,
-// often enough for the seconds label and the end of the interval.
-constexpr int WakeIntervalMs = 100;
-constexpr qint64 MsPerSecond = 1000;
-
 const QString SecondsSuffix = QStringLiteral(" sec ");
+
+// The buttons and boxes a running show disables; the lists, the slider, the
+// slide page and Exit stay usable.
+QList<QWidget *> lockedDuringShow(Form1 &form)
+{
+    return {form.cmdJPGDEL, form.cmdAlbum, form.cmdOption, form.cmdFTP, form.cmdMSIE, form.cmdNOTE,
+            form.cmdDesign, form.Check1,   form.Check2,    form.Check3, form.Check4,  form.Check5};
+}
 
 } // namespace
 
@@ -52,31 +50,23 @@ bool Form1::showSlide(const QString &folder, const QString &name)
     return true;
 }
 
-// Keeps the shown slide for the interval, read afresh on every pass so a
-// slider move takes effect at once, while pending events run. Each pass
-// sleeps until an event arrives, so the show leaves the processor idle.
-// Returns early when Stop clears the flag or the window closes.
-void Form1::waitSlide()
+void Form1::connectSlideShow()
 {
-    QTimer wake;
-    wake.start(WakeIntervalMs);
-    const qint64 start = m_services.clock.monotonicMs();
-    while (m_services.clock.monotonicMs() - start < m_slideInterval * MsPerSecond) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        if (m_closing)
-            return;
-        const qint64 shownSeconds = (m_services.clock.monotonicMs() - start) / MsPerSecond;
-        Label1->setText(QString::number(shownSeconds + 1) + QLatin1Char('/') + QString::number(m_slideInterval) +
-                        SecondsSuffix);
-        if (!m_slideShowFlag)
-            return;
-    }
+    connect(m_slideShow, &SlideShow::pictureDue, this, [this](const QString &folder, const QString &name) {
+        if (showSlide(folder, name))
+            m_slideShow->pictureShown();
+    });
+    connect(m_slideShow, &SlideShow::secondShown, this, [this](int second, int interval) {
+        Label1->setText(QString::number(second) + QLatin1Char('/') + QString::number(interval) + SecondsSuffix);
+    });
+    connect(m_slideShow, &SlideShow::slideEnded, this, &Form1::ViewClear);
+    connect(m_slideShow, &SlideShow::finished, this, &Form1::slideShowFinished);
 }
 
 void Form1::Slider1_Change()
 {
-    m_slideInterval = SliderSum - Slider1->value();
-    Label1->setText(QString::number(m_slideInterval) + SecondsSuffix);
+    m_slideShow->setInterval(SlideShow::intervalFor(Slider1->value()));
+    Label1->setText(QString::number(m_slideShow->interval()) + SecondsSuffix);
 }
 
 void Form1::Slider1_GotFocus()
@@ -91,7 +81,7 @@ void Form1::Slider1_LostFocus()
 
 void Form1::cmdSlideStop_Click()
 {
-    m_slideShowFlag = false;
+    m_slideShow->stop();
 }
 
 // Passes once through a snapshot of File1's folder as it stood at the start,
@@ -99,32 +89,20 @@ void Form1::cmdSlideStop_Click()
 // that does not load as a picture is passed over.
 void Form1::cmdSlideShow_Click()
 {
-    const QList<QWidget *> locked = {cmdJPGDEL, cmdAlbum, cmdOption, cmdFTP, cmdMSIE, cmdNOTE,
-                                     cmdDesign, Check1,   Check2,    Check3, Check4,  Check5};
-    for (QWidget *control : locked)
+    for (QWidget *control : lockedDuringShow(*this))
         control->setEnabled(false);
-    m_slideShowFlag = true;
     cmdSlideShow->hide();
     cmdSlideStop->show();
     Slider1_Change();
+    m_slideShow->start(file1Path());
+}
 
-    const QString folder = file1Path();
-    const QStringList names = Listing::files(folder);
-    for (const QString &name : names) {
-        if (showSlide(folder, name)) {
-            waitSlide();
-            if (m_closing)
-                return;
-        }
-        ViewClear();
-        if (!m_slideShowFlag)
-            break;
-    }
-
+void Form1::slideShowFinished()
+{
     ViewClear();
-    for (QWidget *control : locked)
+    for (QWidget *control : lockedDuringShow(*this))
         control->setEnabled(true);
     cmdSlideShow->show();
     cmdSlideStop->hide();
-    m_store.write(Keys::SelStart, QString::number(SliderSum - m_slideInterval));
+    m_store.write(Keys::SelStart, QString::number(SlideShow::sliderPositionFor(m_slideShow->interval())));
 }

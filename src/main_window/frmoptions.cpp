@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/frmoptions.h"
 
+#include "forms/labelclicks.h"
 #include "lang/captions.h"
 #include "lang/programinfo.h"
 #include "main_window/forms.h"
@@ -188,10 +189,13 @@ void frmOptions::createControls()
     picIcon = label("picIcon", QString(), this);
     picIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     picIcon->setToolTip(QStringLiteral("ヴェルモのダウンロードエリアを起動"));
-    for (QLabel *link : {lblTitle, lblDisclaimer, lblLegalCopyright, picIcon}) {
+    for (QLabel *link : {lblTitle, lblDisclaimer, lblLegalCopyright, picIcon})
         link->setCursor(Qt::PointingHandCursor);
-        link->installEventFilter(this);
-    }
+    auto *clicks = new LabelClicks(QEvent::MouseButtonRelease, this);
+    clicks->watch(picIcon, [this] { picIcon_Click(); });
+    clicks->watch(lblTitle, [this] { lblTitle_Click(); });
+    clicks->watch(lblLegalCopyright, [this] { lblLegalCopyright_Click(); });
+    clicks->watch(lblDisclaimer, [this] { lblDisclaimer_Click(); });
 }
 
 void frmOptions::createLayout()
@@ -451,18 +455,3 @@ void frmOptions::picIcon_Click() { m_services.shell.open(ProgramInfo::downloadPa
 void frmOptions::lblTitle_Click() { m_services.shell.open(ProgramInfo::downloadPage()); }
 void frmOptions::lblLegalCopyright_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
 void frmOptions::lblDisclaimer_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
-
-bool frmOptions::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == picIcon)
-            picIcon_Click();
-        else if (watched == lblTitle)
-            lblTitle_Click();
-        else if (watched == lblLegalCopyright)
-            lblLegalCopyright_Click();
-        else if (watched == lblDisclaimer)
-            lblDisclaimer_Click();
-    }
-    return QDialog::eventFilter(watched, event);
-}

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
+#include <QTimer>
 
 void ProcessLauncher::start(const QString &programField, const QStringList &arguments)
 {
@@ -57,4 +58,9 @@ QDateTime SystemClock::now() const
 qint64 SystemClock::monotonicMs() const
 {
     return m_timer.elapsed();
+}
+
+void SystemClock::arm(QTimer &timer, qint64 ms) const
+{
+    timer.start(std::chrono::milliseconds(ms));
 }

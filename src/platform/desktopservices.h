@@ -34,6 +34,7 @@ public:
     SystemClock();
     QDateTime now() const override;
     qint64 monotonicMs() const override;
+    void arm(QTimer &timer, qint64 ms) const override;
 
 private:
     QElapsedTimer m_timer;

@@ -3,6 +3,8 @@
 
 #include "platform/failure.h"
 
+#include <QTimer>
+
 MessageBoxes::Answer FakeMessageBoxes::show(const QString &text, Buttons buttons, Icon icon)
 {
     shown.append({text, buttons, icon});
@@ -51,6 +53,12 @@ qint64 FakeClock::monotonicMs() const
 {
     m_ms += stepPerRead;
     return m_ms;
+}
+
+void FakeClock::arm(QTimer &timer, qint64 ms) const
+{
+    m_ms += ms;
+    timer.start(0);
 }
 
 std::optional<QString> FailingSettingsBackend::value(const QString &path)

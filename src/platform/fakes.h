@@ -80,12 +80,16 @@ private:
 };
 
 // A clock that moves only when told to, or by a fixed step on every read of
-// the monotonic time so that waiting loops finish without real waiting.
+// the monotonic time so that waiting loops finish without real waiting; a
+// timer armed on it jumps the clock to its end.
 class FakeClock : public Clock
 {
 public:
     QDateTime now() const override { return wallTime; }
     qint64 monotonicMs() const override;
+    // No real waiting: the clock moves on by the whole wait at once and the
+    // timer times out at the next pass of the event loop.
+    void arm(QTimer &timer, qint64 ms) const override;
     void advance(qint64 ms) { m_ms += ms; }
 
     QDateTime wallTime{QDate(2026, 12, 7), QTime(9, 30)};

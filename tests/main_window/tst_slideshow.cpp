@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "slide/slideshow.h"
 #include "velmowindows.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -22,43 +22,48 @@ QList<QWidget *> lockList(Form1 &form)
             form.cmdDesign, form.Check1,   form.Check2,    form.Check3, form.Check4,  form.Check5};
 }
 
-// Looks at the window on every pass of the show's wait (a zero timer runs
-// whenever pending events run): the pictures shown and the interval label's
-// texts, each change once, in order. A test can act on the first look.
+SlideShow *slideShow(Form1 &form)
+{
+    return form.findChild<SlideShow *>();
+}
+
+// Looks at the window after each step of the show: the pictures shown, the
+// interval label at every second, and the lock on the controls.
 class ShowWatch : public QObject
 {
 public:
     explicit ShowWatch(Form1 &form)
         : m_form(form)
     {
-        connect(&m_timer, &QTimer::timeout, this, &ShowWatch::look);
-        m_timer.start(0);
+        SlideShow *show = slideShow(form);
+        connect(show, &SlideShow::pictureDue, this, [this] {
+            if (!m_form.Text5->text().isEmpty())
+                shown.append(QFileInfo(m_form.Text5->text()).fileName());
+            look();
+        });
+        connect(show, &SlideShow::secondShown, this, [this] {
+            labels.append(m_form.Label1->text());
+            look();
+            if (onSecond)
+                onSecond(labels.last());
+        });
+        connect(show, &SlideShow::slideEnded, this, &ShowWatch::look);
     }
 
     QStringList shown;
     QStringList labels;
-    std::function<void()> onFirstLook;
+    std::function<void(const QString &label)> onSecond;
     // Every control of the show's lock list was disabled at every look.
     bool lockedEveryLook = true;
 
 private:
     void look()
     {
-        const QString path = m_form.Text5->text();
-        if (path != m_lastPath && !path.isEmpty())
-            shown.append(QFileInfo(path).fileName());
-        m_lastPath = path;
-        if (labels.isEmpty() || labels.last() != m_form.Label1->text())
-            labels.append(m_form.Label1->text());
         for (const QWidget *control : lockList(m_form))
             lockedEveryLook = lockedEveryLook && !control->isEnabled();
-        if (onFirstLook)
-            std::exchange(onFirstLook, nullptr)();
     }
 
     Form1 &m_form;
-    QTimer m_timer;
-    QString m_lastPath;
 };
 
 // A window started in a photo folder holding the given files; names ending in
@@ -77,25 +82,18 @@ struct ShowWindow : VelmoWindows
                 Fixture::writeFile(path, "not a picture\n");
         }
         startIn(folder);
-        // Each read of the clock moves it a quarter second: a 10 second slide
-        // takes 20 passes of the wait.
-        fakes.clock.stepPerRead = 250;
     }
 
     QString storedSelStart() const { return store.read(Keys::SelStart, QStringLiteral("<absent>")); }
-    // How often the show has read the clock since the last call.
-    qint64 clockReads()
+
+    // Lets the show's timer wake it until it ends; on the fake clock no wake waits.
+    bool finishShow()
     {
-        const qint64 now = fakes.clock.monotonicMs();
-        const qint64 reads = (now - m_lastRead) / fakes.clock.stepPerRead - 1;
-        m_lastRead = now;
-        return reads;
+        QSignalSpy finished(slideShow(form()), &SlideShow::finished);
+        return !slideShow(form())->isRunning() || finished.wait(5000);
     }
 
     QString folder;
-
-private:
-    qint64 m_lastRead = 0;
 };
 
 bool backToIdle(Form1 &form)
@@ -104,8 +102,16 @@ bool backToIdle(Form1 &form)
         if (!control->isEnabled())
             return false;
     }
-    return !form.cmdSlideShow->isHidden() && form.cmdSlideStop->isHidden() && form.image1->isHidden() &&
-           form.Text5->text().isEmpty() && form.Label1->text().isEmpty();
+    return !slideShow(form)->isRunning() && !form.cmdSlideShow->isHidden() && form.cmdSlideStop->isHidden() &&
+           form.image1->isHidden() && form.Text5->text().isEmpty() && form.Label1->text().isEmpty();
+}
+
+QStringList secondsOf(int interval)
+{
+    QStringList labels;
+    for (int second = 1; second <= interval; ++second)
+        labels.append(QStringLiteral("%1/%2 sec ").arg(second).arg(interval));
+    return labels;
 }
 
 } // namespace
@@ -120,11 +126,10 @@ private slots:
     void showsJpegPicturesOnly_data();
     void showsJpegPicturesOnly();
     void labelCountsSecondsOfEachSlide();
-    void stopEndsWithinOnePass();
+    void stopEndsTheShowAtOnce();
     void sliderMovedDuringShowTakesEffectAtOnce();
     void folderChangedDuringShowIsNotSeen();
-    void closingDuringShowReturnsAtOnce();
-    void waitSleepsBetweenEvents();
+    void closingDuringShowEndsIt();
 };
 
 void tst_SlideShow::intervalFollowsSlider_data()
@@ -153,6 +158,7 @@ void tst_SlideShow::intervalFollowsSlider()
     QFocusEvent focusIn(QEvent::FocusIn);
     QCoreApplication::sendEvent(form.Slider1, &focusIn);
     QTEST(form.Label1->text(), "label");
+    QCOMPARE(slideShow(form)->interval(), 21 - position);
     QFocusEvent focusOut(QEvent::FocusOut);
     QCoreApplication::sendEvent(form.Slider1, &focusOut);
     QCOMPARE(form.Label1->text(), QString());
@@ -187,6 +193,7 @@ void tst_SlideShow::showsJpegPicturesOnly()
     ShowWatch watch(form);
 
     form.cmdSlideShow->click();
+    QVERIFY(velmo.finishShow());
 
     QTEST(watch.shown, "shown");
     QVERIFY(watch.lockedEveryLook);
@@ -195,65 +202,66 @@ void tst_SlideShow::showsJpegPicturesOnly()
     QVERIFY(velmo.fakes.messages.shown.isEmpty());
 }
 
+// The show wakes once a second to count, and the picture stays its interval.
 void tst_SlideShow::labelCountsSecondsOfEachSlide()
 {
     ShowWindow velmo({QStringLiteral("P1.jpg")});
     Form1 &form = velmo.form();
     ShowWatch watch(form);
-    watch.onFirstLook = [&] {
-        QVERIFY(form.cmdSlideShow->isHidden());
-        QVERIFY(!form.cmdSlideStop->isHidden());
-        // The lists, the slider, the slide page and Exit stay usable.
-        const QList<QWidget *> usable = {form.File1, form.Dir1, form.Slider1, form.cmdOMAKE, form.cmd_quit};
-        for (const QWidget *control : usable)
-            QVERIFY(control->isEnabled());
-    };
-    velmo.clockReads();
+    const qint64 start = velmo.fakes.clock.monotonicMs();
 
     form.cmdSlideShow->click();
 
-    QStringList expected{QStringLiteral("10 sec ")};
-    for (int second = 1; second <= 10; ++second)
-        expected.append(QStringLiteral("%1/10 sec ").arg(second));
-    QCOMPARE(watch.labels, expected);
-    // The start, two reads for each of the 20 passes of 10 seconds, and the
-    // read that ends the wait.
-    QCOMPARE(velmo.clockReads(), 1 + 2 * 20 + 1);
+    // The click returns with the show running and the first picture on show.
+    QCOMPARE(watch.shown, QStringList{QStringLiteral("P1.jpg")});
+    QVERIFY(form.cmdSlideShow->isHidden());
+    QVERIFY(!form.cmdSlideStop->isHidden());
+    const QList<QWidget *> usable = {form.File1, form.Dir1, form.Slider1, form.cmdOMAKE, form.cmd_quit};
+    for (const QWidget *control : usable)
+        QVERIFY(control->isEnabled());
+    QVERIFY(velmo.finishShow());
+
+    QCOMPARE(watch.labels, secondsOf(10));
+    QCOMPARE(velmo.fakes.clock.monotonicMs() - start, qint64(10000));
 }
 
-void tst_SlideShow::stopEndsWithinOnePass()
+void tst_SlideShow::stopEndsTheShowAtOnce()
 {
     ShowWindow velmo({QStringLiteral("P1.jpg"), QStringLiteral("P2.jpg")});
     Form1 &form = velmo.form();
     form.Slider1->setValue(15);
     ShowWatch watch(form);
-    QTimer::singleShot(0, form.cmdSlideStop, [&] { QTest::mouseClick(form.cmdSlideStop, Qt::LeftButton); });
-    velmo.clockReads();
+    watch.onSecond = [&](const QString &label) {
+        if (label == QLatin1String("3/6 sec "))
+            QTest::mouseClick(form.cmdSlideStop, Qt::LeftButton);
+    };
 
     form.cmdSlideShow->click();
+    QVERIFY(velmo.finishShow());
 
-    QCOMPARE(velmo.clockReads(), 3);
+    QCOMPARE(watch.labels, secondsOf(6).mid(0, 3));
     QCOMPARE(watch.shown, QStringList{QStringLiteral("P1.jpg")});
     QVERIFY(backToIdle(form));
     QCOMPARE(velmo.storedSelStart(), QStringLiteral("15"));
 }
 
+// A shorter interval ends the picture on show as soon as it has had it.
 void tst_SlideShow::sliderMovedDuringShowTakesEffectAtOnce()
 {
     ShowWindow velmo({QStringLiteral("P1.jpg"), QStringLiteral("P2.jpg")});
     Form1 &form = velmo.form();
     ShowWatch watch(form);
-    watch.onFirstLook = [&] { form.Slider1->setValue(20); };
-    velmo.clockReads();
+    watch.onSecond = [&](const QString &label) {
+        if (label == QLatin1String("3/10 sec "))
+            form.Slider1->setValue(19);
+    };
 
     form.cmdSlideShow->click();
+    QVERIFY(velmo.finishShow());
 
     QCOMPARE(watch.shown, (QStringList{QStringLiteral("P1.jpg"), QStringLiteral("P2.jpg")}));
-    QVERIFY(watch.labels.contains(QStringLiteral("1/1 sec ")));
-    QVERIFY(!watch.labels.contains(QStringLiteral("2/10 sec ")));
-    // One second per slide: the start, two passes and the read that ends it.
-    QCOMPARE(velmo.clockReads(), 2 * (1 + 2 * 2 + 1));
-    QCOMPARE(velmo.storedSelStart(), QStringLiteral("20"));
+    QCOMPARE(watch.labels, secondsOf(10).mid(0, 3) + secondsOf(2));
+    QCOMPARE(velmo.storedSelStart(), QStringLiteral("19"));
 }
 
 // The show passes through the folder as it stood when it started.
@@ -262,56 +270,35 @@ void tst_SlideShow::folderChangedDuringShowIsNotSeen()
     ShowWindow velmo({QStringLiteral("A.jpg"), QStringLiteral("C.jpg"), QStringLiteral("D.jpg")});
     Form1 &form = velmo.form();
     ShowWatch watch(form);
-    watch.onFirstLook = [&] {
-        Fixture::makeJpeg(velmo.folder + QStringLiteral("/B.jpg"), 32, 32);
-        QFile::remove(velmo.folder + QStringLiteral("/C.jpg"));
-    };
 
     form.cmdSlideShow->click();
+    Fixture::makeJpeg(velmo.folder + QStringLiteral("/B.jpg"), 32, 32);
+    QFile::remove(velmo.folder + QStringLiteral("/C.jpg"));
+    QVERIFY(velmo.finishShow());
 
     QCOMPARE(watch.shown, (QStringList{QStringLiteral("A.jpg"), QStringLiteral("D.jpg")}));
     QVERIFY(backToIdle(form));
 }
 
-void tst_SlideShow::closingDuringShowReturnsAtOnce()
+// Closing ends the program at once: the show stops where it is, nothing is
+// restored and the slider position is not saved.
+void tst_SlideShow::closingDuringShowEndsIt()
 {
     ShowWindow velmo({QStringLiteral("P1.jpg"), QStringLiteral("P2.jpg")});
     Form1 &form = velmo.form();
     ShowWatch watch(form);
-    watch.onFirstLook = [&] { form.close(); };
 
     form.cmdSlideShow->click();
+    form.close();
+    QCoreApplication::processEvents();
 
+    QVERIFY(!slideShow(form)->isRunning());
+    QCOMPARE(watch.labels.size(), 1);
     QCOMPARE(watch.shown, QStringList{QStringLiteral("P1.jpg")});
     QVERIFY(form.isClosing());
     QVERIFY(!form.cmdAlbum->isEnabled());
     QCOMPARE(velmo.storedSelStart(), QStringLiteral("<absent>"));
     QCOMPARE(velmo.store.read(Keys::Path), velmo.folder);
-}
-
-// The wait sleeps until an event comes instead of spinning through the
-// clock: here time passes only while it sleeps, a quarter second each time.
-void tst_SlideShow::waitSleepsBetweenEvents()
-{
-    ShowWindow velmo({QStringLiteral("P1.jpg")});
-    Form1 &form = velmo.form();
-    form.Slider1->setValue(20);
-    velmo.fakes.clock.stepPerRead = 0;
-    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-    int sleeps = 0;
-    const QMetaObject::Connection sleeping = connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, [&] {
-        ++sleeps;
-        velmo.fakes.clock.advance(250);
-        dispatcher->wakeUp();
-    });
-    // A wait that never sleeps would never see the clock move.
-    QTimer::singleShot(2000, form.cmdSlideStop, [&] { form.cmdSlideStop->click(); });
-
-    form.cmdSlideShow->click();
-
-    disconnect(sleeping);
-    QCOMPARE(sleeps, 4);
-    QVERIFY(backToIdle(form));
 }
 
 QTEST_MAIN(tst_SlideShow)
