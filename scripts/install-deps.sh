@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Velmo needs to build, run and test on Debian 12; with the
-# argument "fuzz", also clang and its libFuzzer for the fuzz preset.
+# argument "ci", also clang with its libFuzzer for the fuzz preset and
+# clang-format for the format check.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -9,7 +10,7 @@ packages=(
   libjpeg62-turbo-dev               # the reduction library
   fonts-ipafont-gothic fonts-comic-neue
 )
-[ "${1:-}" != fuzz ] || packages+=(clang libclang-rt-dev)
+[ "${1:-}" != ci ] || packages+=(clang libclang-rt-dev clang-format)
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
 $sudo apt-get update -qq

@@ -62,10 +62,15 @@ public:
 
     PageWriter(const ImageList &images, const AlbumControls &controls, const DesignValues &design, Layout layout,
                BuildView &view, const Clock &clock, const PageComments &comments)
-        : m_images(images), m_controls(controls), m_design(design), m_layout(layout), m_view(view),
-          m_clock(clock), m_comments(comments), m_pages(images.folder)
-    {
-    }
+        : m_images(images)
+        , m_controls(controls)
+        , m_design(design)
+        , m_layout(layout)
+        , m_view(view)
+        , m_clock(clock)
+        , m_comments(comments)
+        , m_pages(images.folder)
+    {}
 
     // Writes every page and puts them in place as one set, removing the
     // other old pages when deleteOld is set; fills the page count, unwritten
@@ -104,10 +109,7 @@ private:
         m_view.setProgressCount(AlbumText::PagesPhase, page, totalPages());
     }
 
-    int totalPages() const
-    {
-        return (m_images.count() + m_layout.photosPerPage - 1) / m_layout.photosPerPage;
-    }
+    int totalPages() const { return (m_images.count() + m_layout.photosPerPage - 1) / m_layout.photosPerPage; }
 
     bool pageFull() const { return m_onPage == m_layout.photosPerPage; }
 
@@ -228,8 +230,8 @@ AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store,
     const bool recovered = PageSetWriter::recover(controls.folder);
 
     AlbumBuildResult result;
-    layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary())
-                           && controls.TXTJPEGReduction != QLatin1String("1");
+    layout.thumbnailMode =
+        Paths::isRegularFile(Paths::reductionLibrary()) && controls.TXTJPEGReduction != QLatin1String("1");
     result.thumbnailMode = layout.thumbnailMode;
     ImageList images;
     if (layout.thumbnailMode) {

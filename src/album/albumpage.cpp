@@ -35,8 +35,8 @@ QString imageLink(const AlbumSlot &slot, bool targetBlank)
 
 void labelCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot)
 {
-    out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>")
-                     .arg(quoted(design.TXTLabelColor)));
+    out.indented(
+        QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>").arg(quoted(design.TXTLabelColor)));
     out.indented(QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ")
                      .arg(quoted(design.TXTLabelTXTColor)));
     out.line(HtmlText::text(slot.name) + QStringLiteral("</b></font></td>"));
@@ -59,8 +59,8 @@ void imageCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot
     out.indented(QStringLiteral("</b><div align=\"left\">"));
     out.indented(QStringLiteral("<i>Size<br> %1 <br></i>").arg(slot.size));
     out.indented(QStringLiteral("<i>Date<br>%1<br></i>").arg(HtmlText::fileDate(slot.modified)));
-    out.indentedBytes((QStringLiteral("<i>") + HtmlText::startMarker(slot.name)).toUtf8() + slot.comment
-                      + (HtmlText::endMarker(slot.name) + QStringLiteral("<br></i>")).toUtf8());
+    out.indentedBytes((QStringLiteral("<i>") + HtmlText::startMarker(slot.name)).toUtf8() + slot.comment +
+                      (HtmlText::endMarker(slot.name) + QStringLiteral("<br></i>")).toUtf8());
     out.indented(QStringLiteral("</div></td></tr></table></td>"));
     out.line(QString());
 }
@@ -90,8 +90,8 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
     out.indented(QStringLiteral("<!s>LastUpdate "));
     out.indented(HtmlText::updateDate(info.updated));
     out.indented(QStringLiteral("<!e>"));
-    out.indented(QStringLiteral("Pages %1/%2<BR>")
-                     .arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
+    out.indented(
+        QStringLiteral("Pages %1/%2<BR>").arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
     out.indented(QStringLiteral("| <A HREF=\"index.html\">HOME</A>"));
     navigation(out, info);
     out.line(QStringLiteral("<font size=6>") + design.TXTAlbumTitle + QStringLiteral("</font><br>"));

@@ -12,13 +12,13 @@
 // One image of an album page.
 struct AlbumSlot
 {
-    QString name;        // file name as listed
-    QString source;      // thumbnail source: "s_" + name in thumbnail mode, else name
-    QString height;      // thumbnail height text, "####" form
-    QString width;       // thumbnail width text
-    qint64 size = 0;     // file length in bytes
-    QDateTime modified;  // last modification, local time
-    QByteArray comment;  // bytes between the comment markers, as carried (empty on a new page)
+    QString name;       // file name as listed
+    QString source;     // thumbnail source: "s_" + name in thumbnail mode, else name
+    QString height;     // thumbnail height text, "####" form
+    QString width;      // thumbnail width text
+    qint64 size = 0;    // file length in bytes
+    QDateTime modified; // last modification, local time
+    QByteArray comment; // bytes between the comment markers, as carried (empty on a new page)
 };
 
 using AlbumRow = QList<AlbumSlot>; // one to three slots

@@ -29,8 +29,8 @@ static bool needsPercent(const QString &name, qsizetype i)
     const QChar c = name.at(i);
     if (c == QLatin1Char(' '))
         return i == 0 || i == name.size() - 1;
-    return c == QLatin1Char('%') || c == QLatin1Char('#') || c == QLatin1Char('?') || c == QLatin1Char('\\')
-           || c.unicode() < 0x20 || c.unicode() == 0x7F;
+    return c == QLatin1Char('%') || c == QLatin1Char('#') || c == QLatin1Char('?') || c == QLatin1Char('\\') ||
+           c.unicode() < 0x20 || c.unicode() == 0x7F;
 }
 
 // A relative URL whose first segment holds a ":" would be read as a scheme

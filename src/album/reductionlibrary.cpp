@@ -9,8 +9,7 @@
 
 ReductionLibrary::ReductionLibrary(const QString &path)
     : m_path(path)
-{
-}
+{}
 
 ReduceFn ReductionLibrary::entryPoint()
 {
@@ -35,10 +34,9 @@ ReduceFn ReductionLibrary::entryPoint()
     return entry;
 }
 
-int ReductionLibrary::reduce(const QString &source, const QString &destination,
-                             int denominator, const QByteArray &text)
+int ReductionLibrary::reduce(const QString &source, const QString &destination, int denominator, const QByteArray &text)
 {
     const ReduceFn entry = entryPoint();
-    return entry(QFile::encodeName(source).constData(),
-                 QFile::encodeName(destination).constData(), denominator, text.constData());
+    return entry(QFile::encodeName(source).constData(), QFile::encodeName(destination).constData(), denominator,
+                 text.constData());
 }

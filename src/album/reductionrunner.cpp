@@ -34,7 +34,9 @@ namespace {
 class Queue
 {
 public:
-    explicit Queue(int count) : m_count(count) {}
+    explicit Queue(int count)
+        : m_count(count)
+    {}
 
     // Next image to reduce, in list order; -1 when none is left or stopped.
     int take()
@@ -77,8 +79,8 @@ private:
 
 } // namespace
 
-void runReductions(const ReductionJob &job, ReduceFn fn,
-                   const std::function<void(int index, int result)> &finished, int workers)
+void runReductions(const ReductionJob &job, ReduceFn fn, const std::function<void(int index, int result)> &finished,
+                   int workers)
 {
     const int count = int(job.names.size());
     if (count == 0)

@@ -47,8 +47,8 @@ struct ReductionJob
 // results meanwhile: it processes no events. Returns when every image is done.
 // If finished throws, no further image is started, running ones complete, and
 // the exception propagates. workers = 0 means one per core.
-void runReductions(const ReductionJob &job, ReduceFn fn,
-                   const std::function<void(int index, int result)> &finished, int workers = 0);
+void runReductions(const ReductionJob &job, ReduceFn fn, const std::function<void(int index, int result)> &finished,
+                   int workers = 0);
 
 // Number of workers runReductions uses for count images: the one asked for,
 // else one per core, never more than the images nor less than one.

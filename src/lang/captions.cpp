@@ -29,12 +29,9 @@ constexpr Row OptionsRows[] = {
 };
 
 constexpr Row Form1Rows[] = {
-    {"cmdMSIE", "ﾌﾞﾗｳｻﾞ", "Browser"},
-    {"cmdNOTE", "ｴﾃﾞｨﾀ", "Editer"},
-    {"cmdOption", "ｵﾌﾟｼｮﾝ", "Options"},
-    {"cmdSlideShow", "ｽﾗｲﾄﾞｼｮｰ", "SlideShow"},
-    {"cmd_quit", "終　了", "Exit"},
-    {"Check4", "スケール調整", "OriginalScale"},
+    {"cmdMSIE", "ﾌﾞﾗｳｻﾞ", "Browser"},   {"cmdNOTE", "ｴﾃﾞｨﾀ", "Editer"},
+    {"cmdOption", "ｵﾌﾟｼｮﾝ", "Options"}, {"cmdSlideShow", "ｽﾗｲﾄﾞｼｮｰ", "SlideShow"},
+    {"cmd_quit", "終　了", "Exit"},     {"Check4", "スケール調整", "OriginalScale"},
 };
 
 constexpr Row CommentToolPresent{"cmdFTP", "ｺﾒﾝﾄ", "Comment"};
@@ -60,17 +57,32 @@ QString Row::text(Language language) const
     return QString::fromUtf8(language == Language::English ? english : japanese);
 }
 
-std::span<const Row> optionsRows() { return OptionsRows; }
-std::span<const Row> form1Rows() { return Form1Rows; }
+std::span<const Row> optionsRows()
+{
+    return OptionsRows;
+}
+std::span<const Row> form1Rows()
+{
+    return Form1Rows;
+}
 
 QString commentTool(bool present, Language language)
 {
     return (present ? CommentToolPresent : CommentToolAbsent).text(language);
 }
 
-QString deleteButton(bool warning, Language language) { return marked(DeleteButton, warning, language); }
-QString albumButton(bool warning, Language language) { return marked(AlbumButton, warning, language); }
+QString deleteButton(bool warning, Language language)
+{
+    return marked(DeleteButton, warning, language);
+}
+QString albumButton(bool warning, Language language)
+{
+    return marked(AlbumButton, warning, language);
+}
 
-bool commentToolPresent() { return Paths::isRegularFile(Paths::commentTool()); }
+bool commentToolPresent()
+{
+    return Paths::isRegularFile(Paths::commentTool());
+}
 
 } // namespace Captions

@@ -10,9 +10,15 @@ constexpr char MailAddress[] = "velmo-bugs@velmo.example.org";
 constexpr char MailSubject[] = "「ヴェルモ」バグ報告.意見等";
 } // namespace
 
-QString title() { return QStringLiteral("ヴェルモ/Velmo"); }
+QString title()
+{
+    return QStringLiteral("ヴェルモ/Velmo");
+}
 
-QString shortName() { return QStringLiteral("Velmo %1.%2").arg(VELMO_VERSION_MAJOR).arg(VELMO_VERSION_MINOR); }
+QString shortName()
+{
+    return QStringLiteral("Velmo %1.%2").arg(VELMO_VERSION_MAJOR).arg(VELMO_VERSION_MINOR);
+}
 
 QString versionLine()
 {
@@ -22,20 +28,36 @@ QString versionLine()
         .arg(VELMO_VERSION_PATCH);
 }
 
-QString aboutText() { return title() + QLatin1Char(' ') + versionLine(); }
+QString aboutText()
+{
+    return title() + QLatin1Char(' ') + versionLine();
+}
 
-QString makerNotice() { return QStringLiteral("© Velmo authors  "); }
+QString makerNotice()
+{
+    return QStringLiteral("© Velmo authors  ");
+}
 
-QString contact() { return QString::fromLatin1(MailAddress); }
+QString contact()
+{
+    return QString::fromLatin1(MailAddress);
+}
 
 QString comments()
 {
-    return QStringLiteral("このソフトウェアは無保証です。使用によって生じたいかなる損害についても作者は責任を負いません。");
+    return QStringLiteral(
+        "このソフトウェアは無保証です。使用によって生じたいかなる損害についても作者は責任を負いません。");
 }
 
-QString legalCopyright() { return QStringLiteral("Copyright (C) The Velmo authors, GPL-3.0-or-later"); }
+QString legalCopyright()
+{
+    return QStringLiteral("Copyright (C) The Velmo authors, GPL-3.0-or-later");
+}
 
-QUrl downloadPage() { return QUrl(QStringLiteral("https://velmo.example.org/download/")); }
+QUrl downloadPage()
+{
+    return QUrl(QStringLiteral("https://velmo.example.org/download/"));
+}
 
 QUrl mailToAuthor()
 {

@@ -45,24 +45,24 @@ public:
     void Form_Load(const QString &startPath = QString());
 
     // --- Visible controls ---
-    QLabel *image1;             // the viewer
-    QCheckBox *Check4;          // "OriginalScale": fit to the viewer box or stretch
-    QLineEdit *Text6;           // shown picture's size in pixels
-    QLineEdit *Text5;           // shown file's path, or its image tag in clipboard mode
-    QLabel *Label3;             // status line
-    QFrame *HScrollBar;         // progress bar of the long commands
-    QLabel *Label2;             // maker's notice
-    QLabel *lbl_タイトル;       // program name and version; about message on a press
-    QComboBox *Drive1;          // mounted volumes
-    QListWidget *Dir1;          // path from the root down, then subfolders
-    QListWidget *File1;         // files of File1's folder matching the pattern
+    QLabel *image1;       // the viewer
+    QCheckBox *Check4;    // "OriginalScale": fit to the viewer box or stretch
+    QLineEdit *Text6;     // shown picture's size in pixels
+    QLineEdit *Text5;     // shown file's path, or its image tag in clipboard mode
+    QLabel *Label3;       // status line
+    QFrame *HScrollBar;   // progress bar of the long commands
+    QLabel *Label2;       // maker's notice
+    QLabel *lbl_タイトル; // program name and version; about message on a press
+    QComboBox *Drive1;    // mounted volumes
+    QListWidget *Dir1;    // path from the root down, then subfolders
+    QListWidget *File1;   // files of File1's folder matching the pattern
     QPushButton *cmdJPGDEL;
-    QCheckBox *Check2;          // "TXT" filter
-    QCheckBox *Check3;          // "HTML" filter
-    QCheckBox *Check1;          // "ALB" filter
+    QCheckBox *Check2; // "TXT" filter
+    QCheckBox *Check3; // "HTML" filter
+    QCheckBox *Check1; // "ALB" filter
     QPushButton *cmdAlbum;
     QPushButton *cmdDesign;
-    QCheckBox *Check5;          // "Adjust": album thumbnails sized by the box
+    QCheckBox *Check5; // "Adjust": album thumbnails sized by the box
     QPushButton *cmdMSIE;
     QPushButton *cmdOption;
     QPushButton *cmdNOTE;
@@ -70,8 +70,8 @@ public:
     QPushButton *cmdSlideShow;
     QPushButton *cmdSlideStop;
     QPushButton *cmdOMAKE;
-    QLabel *Label1;             // slide interval text
-    QSlider *Slider1;           // slide interval, 1 to 20
+    QLabel *Label1;   // slide interval text
+    QSlider *Slider1; // slide interval, 1 to 20
     QPushButton *cmd_quit;
 
     // --- Hidden value controls ---
@@ -99,25 +99,25 @@ private:
     // SetLanguageCaptions looks for the comment tool again each time it runs.
     friend void SetLanguageCaptions(Forms &forms);
 
-    QString m_currentFile;         // full path the viewer or a file action works on
-    QString m_fileKind;            // last three characters of a name, "PEG" read as "JPG"
-    int m_photosPerPage = 0;       // images per album page, from the store at start-up
+    QString m_currentFile;             // full path the viewer or a file action works on
+    QString m_fileKind;                // last three characters of a name, "PEG" read as "JPG"
+    int m_photosPerPage = 0;           // images per album page, from the store at start-up
     bool m_commentToolPresent = false; // Quillet found at its install place
     bool m_closing = false;            // the window has closed, which ends the program
-    FitState m_fit;                // sizing state shared by the viewer and the slide show
+    FitState m_fit;                    // sizing state shared by the viewer and the slide show
 
 public:
     // --- Shared procedures ---
-    void ViewClear();   // empties the viewer, the probe's picture and the text lines
-    void JPGView();     // shows m_currentFile at image1's present size (throws Failure)
+    void ViewClear(); // empties the viewer, the probe's picture and the text lines
+    void JPGView();   // shows m_currentFile at image1's present size (throws Failure)
     // Empties the viewer, then shows the selected file when it is a JPEG picture.
     void showSelectedPicture();
-    void SizeViewer();  // sizes image1 for Image2's natural size by Check4's mode
-    void PathCheck();   // m_currentFile = File1's folder + selected name
-    void JPEGXJPG();    // m_fileKind "PEG" becomes "JPG"
-    void takeFileKind(); // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
+    void SizeViewer();           // sizes image1 for Image2's natural size by Check4's mode
+    void PathCheck();            // m_currentFile = File1's folder + selected name
+    void JPEGXJPG();             // m_fileKind "PEG" becomes "JPG"
+    void takeFileKind();         // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
     bool fileKindIsJpeg() const; // m_fileKind, trimmed and upper-cased, is "JPG"
-    void files_plus();  // JPEG pattern back when no filter box is checked; removes the picture
+    void files_plus();           // JPEG pattern back when no filter box is checked; removes the picture
     // Loads a picture's natural size into Image2. Throws Failure 53 (no such
     // file), 481 (not a JPEG picture) or 50003 (picture data unreadable).
     void loadImage2(const QString &path);
@@ -137,7 +137,7 @@ public:
     QString dir1Path() const { return m_dir1Path; }
 
     // --- Collaborators ---
-    Forms &forms() { return m_forms; }             // options() and design() dialogs
+    Forms &forms() { return m_forms; } // options() and design() dialogs
     SettingsStore &store() { return m_store; }
     Services services() { return m_services; }
 

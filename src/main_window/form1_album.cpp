@@ -106,8 +106,7 @@ public:
     bool askDeleteOldPages(const QString &question) override
     {
         return m_form.services().messages.show(question, MessageBoxes::Buttons::YesNo,
-                                               MessageBoxes::Icon::Exclamation)
-            == MessageBoxes::Answer::Yes;
+                                               MessageBoxes::Icon::Exclamation) == MessageBoxes::Answer::Yes;
     }
     void showMessage(const QString &text, MessageBoxes::Icon icon) override
     {

@@ -95,7 +95,7 @@ void Form1::setDir1Path(const QString &folder)
     Dir1->clear();
     // The path from the root down, each folder indented below its parent.
     QStringList chain;
-    for (QDir up(path);; ) {
+    for (QDir up(path);;) {
         chain.prepend(up.absolutePath());
         if (up.isRoot() || !up.cdUp())
             break;
@@ -152,7 +152,10 @@ QString Form1::file1FileName() const
     return item && item->isSelected() ? item->text() : QString();
 }
 
-void Form1::PathCheck() { m_currentFile = Paths::join(m_file1Path, file1FileName()); }
+void Form1::PathCheck()
+{
+    m_currentFile = Paths::join(m_file1Path, file1FileName());
+}
 
 void Form1::JPEGXJPG()
 {
@@ -160,7 +163,10 @@ void Form1::JPEGXJPG()
         m_fileKind = QStringLiteral("JPG");
 }
 
-bool Form1::fileKindIsJpeg() const { return m_fileKind.trimmed().toUpper() == QLatin1String("JPG"); }
+bool Form1::fileKindIsJpeg() const
+{
+    return m_fileKind.trimmed().toUpper() == QLatin1String("JPG");
+}
 
 void Form1::takeFileKind()
 {
@@ -191,7 +197,10 @@ void Form1::File1_Click()
     }
 }
 
-void Form1::File1_LostFocus() { image1->clear(); }
+void Form1::File1_LostFocus()
+{
+    image1->clear();
+}
 
 void Form1::File1_MouseDown(const QMouseEvent &press)
 {
@@ -214,9 +223,18 @@ void Form1::filterBoxClicked(QCheckBox *box, const char *pattern)
     }
 }
 
-void Form1::Check1_Click() { filterBoxClicked(Check1, Patterns::Album); }
-void Form1::Check2_Click() { filterBoxClicked(Check2, Patterns::Text); }
-void Form1::Check3_Click() { filterBoxClicked(Check3, Patterns::Html); }
+void Form1::Check1_Click()
+{
+    filterBoxClicked(Check1, Patterns::Album);
+}
+void Form1::Check2_Click()
+{
+    filterBoxClicked(Check2, Patterns::Text);
+}
+void Form1::Check3_Click()
+{
+    filterBoxClicked(Check3, Patterns::Html);
+}
 
 void Form1::files_plus()
 {

@@ -9,8 +9,7 @@
 // The main window's message texts and file list patterns.
 namespace Messages {
 inline const QString FolderGone = QStringLiteral("前回終了時のデレクトリが存在しません。");
-inline const QString DriveNotReady =
-    QStringLiteral("ﾄﾞﾗｲﾌﾞの準備ができていません。ﾄﾞﾗｲﾌﾞにﾃﾞｨｽｸを挿入してください。");
+inline const QString DriveNotReady = QStringLiteral("ﾄﾞﾗｲﾌﾞの準備ができていません。ﾄﾞﾗｲﾌﾞにﾃﾞｨｽｸを挿入してください。");
 inline const QString ApplicationError = QStringLiteral("ｱﾌﾟﾘｹｰｼｮﾝ ｴﾗｰです。");
 inline const QString NotAPicture = QStringLiteral("画像ファイルでは、ありません。");
 inline const QString BadPictureData = QStringLiteral("ファイルサイズが不正です。");
@@ -19,7 +18,10 @@ inline const QString PictureMissing = QStringLiteral("ファイルが見つか�
 inline const QString BadPictureFormat = QStringLiteral("ファイル形式が不正です。");
 
 // "Please report the error number": the fixed text ends in an ideographic space.
-inline QString reportNumber(int code) { return FailureText::reportErrorNumber(code); }
+inline QString reportNumber(int code)
+{
+    return FailureText::reportErrorNumber(code);
+}
 // The same, addressed to the maker's contact.
 inline QString reportToContact(int code)
 {

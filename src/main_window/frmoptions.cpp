@@ -49,8 +49,7 @@ void readSwitch(const SettingsStore &store, const SettingKey &key, QCheckBox *bo
     box->setChecked(store.isOn(key, box->isChecked()));
 }
 
-template<typename W>
-W *named(W *widget, const char *name, QWidget *parent)
+template <typename W> W *named(W *widget, const char *name, QWidget *parent)
 {
     widget->setParent(parent);
     widget->setObjectName(QLatin1String(name));
@@ -415,9 +414,18 @@ void frmOptions::browse(QLineEdit *field, const QString &title)
         field->setText(*chosen);
 }
 
-void frmOptions::cmdBrowse1_Click() { browse(TXTDIRbrowser, Text::BrowseBrowser); }
-void frmOptions::cmdBrowse2_Click() { browse(TXTDIRftp, Text::BrowseFtp); }
-void frmOptions::cmdBrowse3_Click() { browse(TXTDIRediter, Text::BrowseEditor); }
+void frmOptions::cmdBrowse1_Click()
+{
+    browse(TXTDIRbrowser, Text::BrowseBrowser);
+}
+void frmOptions::cmdBrowse2_Click()
+{
+    browse(TXTDIRftp, Text::BrowseFtp);
+}
+void frmOptions::cmdBrowse3_Click()
+{
+    browse(TXTDIRediter, Text::BrowseEditor);
+}
 
 void frmOptions::CheckWarning_Click()
 {
@@ -441,7 +449,10 @@ void frmOptions::CheckTARGET_Click()
     m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
 }
 
-void frmOptions::CheckClipBoard_Click() { m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard)); }
+void frmOptions::CheckClipBoard_Click()
+{
+    m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard));
+}
 
 void frmOptions::CheckEnglish_Click()
 {
@@ -449,9 +460,24 @@ void frmOptions::CheckEnglish_Click()
     emit languageChosen();
 }
 
-void frmOptions::VScroll1_Change() { TXTApage->setText(QString::number(VScroll1->value())); }
+void frmOptions::VScroll1_Change()
+{
+    TXTApage->setText(QString::number(VScroll1->value()));
+}
 
-void frmOptions::picIcon_Click() { m_services.shell.open(ProgramInfo::downloadPage()); }
-void frmOptions::lblTitle_Click() { m_services.shell.open(ProgramInfo::downloadPage()); }
-void frmOptions::lblLegalCopyright_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
-void frmOptions::lblDisclaimer_Click() { m_services.shell.open(ProgramInfo::mailToAuthor()); }
+void frmOptions::picIcon_Click()
+{
+    m_services.shell.open(ProgramInfo::downloadPage());
+}
+void frmOptions::lblTitle_Click()
+{
+    m_services.shell.open(ProgramInfo::downloadPage());
+}
+void frmOptions::lblLegalCopyright_Click()
+{
+    m_services.shell.open(ProgramInfo::mailToAuthor());
+}
+void frmOptions::lblDisclaimer_Click()
+{
+    m_services.shell.open(ProgramInfo::mailToAuthor());
+}

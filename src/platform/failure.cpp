@@ -5,5 +5,4 @@ Failure::Failure(int code, QString detail)
     : m_code(code)
     , m_detail(std::move(detail))
     , m_what(QStringLiteral("failure %1 %2").arg(code).arg(m_detail).toUtf8())
-{
-}
+{}

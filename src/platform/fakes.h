@@ -70,7 +70,11 @@ public:
 class FakeClipboard : public Clipboard
 {
 public:
-    void clear() override { m_text.clear(); ++clears; }
+    void clear() override
+    {
+        m_text.clear();
+        ++clears;
+    }
     void setText(const QString &text) override { m_text = text; }
     QString text() const override { return m_text; }
     int clears = 0;

@@ -10,8 +10,7 @@
 
 FolderLock::FolderLock(const QString &folder)
     : m_folder(folder)
-{
-}
+{}
 
 FolderLock::~FolderLock()
 {

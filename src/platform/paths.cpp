@@ -18,14 +18,23 @@ QString installPrefix()
     return bin.absolutePath();
 }
 
-QString reductionLibrary() { return installPrefix() + QStringLiteral("/lib/velmo/RdctJPEG.so"); }
-QString commentTool() { return installPrefix() + QStringLiteral("/bin/quillet"); }
-QString mainProgram() { return installPrefix() + QStringLiteral("/bin/velmo"); }
+QString reductionLibrary()
+{
+    return installPrefix() + QStringLiteral("/lib/velmo/RdctJPEG.so");
+}
+QString commentTool()
+{
+    return installPrefix() + QStringLiteral("/bin/quillet");
+}
+QString mainProgram()
+{
+    return installPrefix() + QStringLiteral("/bin/velmo");
+}
 
 QString settingsFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/Velmo/Velmo.conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Velmo/Velmo.conf");
 }
 
 QString join(const QString &folder, const QString &name)
@@ -47,12 +56,15 @@ bool isRegularFile(const QString &path)
     return QDir(info.absolutePath()).entryList(QDir::Files).contains(info.fileName());
 }
 
-QString defaultBrowser() { return QStringLiteral("/usr/bin/xdg-open"); }
+QString defaultBrowser()
+{
+    return QStringLiteral("/usr/bin/xdg-open");
+}
 
 QString defaultEditor()
 {
-    static const char *const editors[] = {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad",
-                                          "pluma", "xed", "featherpad", "geany"};
+    static const char *const editors[] = {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed",
+                                          "featherpad",        "geany"};
     for (const char *editor : editors) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(editor));
         if (!found.isEmpty())
@@ -61,8 +73,14 @@ QString defaultEditor()
     return defaultBrowser();
 }
 
-QString defaultFtpClient() { return QStringLiteral("/usr/bin/filezilla"); }
+QString defaultFtpClient()
+{
+    return QStringLiteral("/usr/bin/filezilla");
+}
 
-QString homeFolder() { return QDir::homePath(); }
+QString homeFolder()
+{
+    return QDir::homePath();
+}
 
 } // namespace Paths

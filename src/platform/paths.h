@@ -8,10 +8,10 @@
 // set, replaces it so tests can make optional pieces present or absent.
 namespace Paths {
 QString installPrefix();
-QString reductionLibrary();   // P/lib/velmo/RdctJPEG.so
-QString commentTool();        // P/bin/quillet
-QString mainProgram();        // P/bin/velmo
-QString settingsFile();       // $XDG_CONFIG_HOME/Velmo/Velmo.conf
+QString reductionLibrary(); // P/lib/velmo/RdctJPEG.so
+QString commentTool();      // P/bin/quillet
+QString mainProgram();      // P/bin/velmo
+QString settingsFile();     // $XDG_CONFIG_HOME/Velmo/Velmo.conf
 
 // A folder joined with a name: "/" between them, never doubled at the root.
 QString join(const QString &folder, const QString &name);

@@ -6,7 +6,6 @@
 #include "platform/messageboxes.h"
 #include "platform/services.h"
 
-
 // Message boxes titled with the program title, over the active window.
 class WidgetMessageBoxes : public MessageBoxes
 {
@@ -32,8 +31,7 @@ public:
     // Message boxes carry the program's title.
     explicit RealServices(const QString &messageTitle)
         : m_messages(messageTitle)
-    {
-    }
+    {}
     Services services() { return {m_messages, m_launcher, m_shell, m_dialogs, m_clipboard, m_clock}; }
 
 private:

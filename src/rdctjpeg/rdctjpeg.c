@@ -70,7 +70,8 @@ static void fail(j_common_ptr cinfo, int code) {
 static void on_error_exit(j_common_ptr cinfo) {
   int code = cinfo->err->msg_code;
   fail(cinfo, (code == JERR_OUT_OF_MEMORY || code == JERR_NO_BACKING_STORE)
-                  ? RDCTJPEG_E_TOO_LARGE : RDCTJPEG_E_DECODE);
+                  ? RDCTJPEG_E_TOO_LARGE
+                  : RDCTJPEG_E_DECODE);
 }
 
 /* Warnings are counted, never printed. A premature end of file would leave
@@ -175,7 +176,8 @@ static int read_source(const char *path, struct job *job) {
 }
 
 static int is_exif(const jpeg_saved_marker_ptr m) {
-  return m->marker == JPEG_APP0 + 1 && m->data_length >= 6 && memcmp(m->data, "Exif\0\0", 6) == 0;
+  return m->marker == JPEG_APP0 + 1 && m->data_length >= 6 &&
+         memcmp(m->data, "Exif\0\0", 6) == 0;
 }
 
 /* APP1 (EXIF, XMP) is copied whole; of APP2 only the ICC profile, since the
@@ -195,7 +197,8 @@ static int is_copied(const jpeg_saved_marker_ptr m) {
 
 static int settled(const struct stat *st) {
   struct timespec now;
-  return clock_gettime(CLOCK_REALTIME, &now) == 0 && st->st_mtim.tv_sec + SETTLED_SECONDS < now.tv_sec;
+  return clock_gettime(CLOCK_REALTIME, &now) == 0 &&
+         st->st_mtim.tv_sec + SETTLED_SECONDS < now.tv_sec;
 }
 
 /* The record of what this file is made from (rdctjpeg_record.h), written
@@ -207,9 +210,10 @@ static void write_record(struct job *job, int denominator, const char *text) {
     return;
   char record[RDCTJPEG_RECORD_MAX];
   const char *slash = strrchr(job->source_path, '/');
-  int n = rdctjpeg_format_record(record, sizeof record, 0, denominator, text, (long long)job->source.st_size,
-                                 (long long)job->source.st_mtim.tv_sec, job->source.st_mtim.tv_nsec,
-                                 slash ? slash + 1 : job->source_path);
+  int n = rdctjpeg_format_record(
+      record, sizeof record, 0, denominator, text, (long long)job->source.st_size,
+      (long long)job->source.st_mtim.tv_sec, job->source.st_mtim.tv_nsec,
+      slash ? slash + 1 : job->source_path);
   if (n < 0)
     return;
   jpeg_write_marker(&job->out, JPEG_COM, (const JOCTET *)record, (unsigned int)n);
@@ -301,8 +305,9 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
       jpeg_write_marker(out, m->marker, m->data, m->data_length);
   write_record(job, denominator, text);
 
-  JSAMPARRAY rows = (*in->mem->alloc_sarray)((j_common_ptr)in, JPOOL_IMAGE,
-      in->output_width * (JDIMENSION)in->output_components, ROWS_PER_STEP);
+  JSAMPARRAY rows = (*in->mem->alloc_sarray)(
+      (j_common_ptr)in, JPOOL_IMAGE, in->output_width * (JDIMENSION)in->output_components,
+      ROWS_PER_STEP);
   while (in->output_scanline < in->output_height) {
     JDIMENSION n = jpeg_read_scanlines(in, rows, ROWS_PER_STEP);
     jpeg_write_scanlines(out, rows, n);
@@ -375,7 +380,8 @@ static int link_unnamed(int fd, const char *path) {
  * killed while writing leaves nothing behind. It takes the destination's name
  * at once when that is free; else it is linked under the short temporary
  * name and renamed over the old file. */
-static int store_unnamed(const char *destination, struct temporary *t, const unsigned char *data, size_t length) {
+static int store_unnamed(const char *destination, struct temporary *t,
+                         const unsigned char *data, size_t length) {
   char kept = t->name[t->folder];
   t->name[t->folder] = '\0';
   int fd = open(t->name, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
@@ -426,7 +432,8 @@ static int create_temporary(struct temporary *t) {
 }
 
 /* Written under the short temporary name and renamed into place. */
-static int store_named(const char *destination, struct temporary *t, const unsigned char *data, size_t length) {
+static int store_named(const char *destination, struct temporary *t,
+                       const unsigned char *data, size_t length) {
   int fd = create_temporary(t);
   if (fd < 0)
     return RDCTJPEG_E_WRITE;

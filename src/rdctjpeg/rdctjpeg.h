@@ -39,7 +39,8 @@ extern "C" {
 #define RDCTJPEG_OK 0
 /** A null or empty path, a denominator other than 2, 4 or 8, or an unknown text. */
 #define RDCTJPEG_E_ARGUMENT 1
-/** The source exists but is not a regular file (folder, FIFO, device...). It is not read. */
+/** The source exists but is not a regular file (folder, FIFO, device...). It is not read.
+ */
 #define RDCTJPEG_E_NOT_REGULAR 2
 /** The source cannot be opened or read. */
 #define RDCTJPEG_E_OPEN 3

@@ -11,7 +11,8 @@
  * @brief The comment segment (COM) that ReductJPEGFile() writes into every
  * reduced file, after the copied APP markers, one line of text:
  *
- *     RdctJPEG/1 length=000000345678 scale=1/2 text=RDCTJ:Q080 size=4512345 mtime=1700000000.123456789 name=DSC0001.JPG
+ *     RdctJPEG/1 length=000000345678 scale=1/2 text=RDCTJ:Q080 size=4512345
+ * mtime=1700000000.123456789 name=DSC0001.JPG
  *
  * `length` is the whole reduced file in bytes; `size` and `mtime` are the
  * source file's length and modification time as the library found them when
@@ -39,12 +40,15 @@
  * @brief Writes the record into @p out (NUL-terminated).
  * @return its length without the NUL, or -1 when it does not fit @p capacity
  */
-static inline int rdctjpeg_format_record(char *out, size_t capacity, long long length, int denominator,
-                                         const char *text, long long size, long long seconds, long nanoseconds,
-                                         const char *name)
-{
-  int n = snprintf(out, capacity, RDCTJPEG_RECORD_TAG "%0*lld scale=1/%d text=%s size=%lld mtime=%lld.%09ld name=%s",
-                   RDCTJPEG_RECORD_LENGTH_DIGITS, length, denominator, text, size, seconds, nanoseconds, name);
+static inline int rdctjpeg_format_record(char *out, size_t capacity, long long length,
+                                         int denominator, const char *text,
+                                         long long size, long long seconds,
+                                         long nanoseconds, const char *name) {
+  int n = snprintf(out, capacity,
+                   RDCTJPEG_RECORD_TAG
+                   "%0*lld scale=1/%d text=%s size=%lld mtime=%lld.%09ld name=%s",
+                   RDCTJPEG_RECORD_LENGTH_DIGITS, length, denominator, text, size,
+                   seconds, nanoseconds, name);
   return n >= 0 && (size_t)n < capacity ? n : -1;
 }
 

@@ -11,8 +11,7 @@
 
 SettingsStore::SettingsStore()
     : SettingsStore(Paths::settingsFile())
-{
-}
+{}
 
 SettingsStore::SettingsStore(const QString &file)
     : SettingsStore(std::make_unique<SettingsFile>(file))

@@ -44,8 +44,8 @@ void script(PageLines &out, const QStringList &names)
     out.line(QStringLiteral("{"));
     out.line(QStringLiteral("movimg=new Array()"));
     for (int i = 0; i < names.size(); ++i)
-        out.line(QStringLiteral("movimg[%1] = new Image();movimg[%1].src='").arg(i) + SlidePage::scriptUrl(names[i])
-                 + QStringLiteral("';"));
+        out.line(QStringLiteral("movimg[%1] = new Image();movimg[%1].src='").arg(i) + SlidePage::scriptUrl(names[i]) +
+                 QStringLiteral("';"));
     out.line(QStringLiteral("};"));
     out.line(QString());
     out.line(QStringLiteral("//画像書き換え"));
@@ -66,8 +66,8 @@ void linkCell(PageLines &out, int index, const QString &name)
     out.line(QStringLiteral("        <TD WIDTH=\"20%\" BGCOLOR=\"#A00000\"><CENTER>"));
     out.line(QStringLiteral("        <A HREF=\"javascript:function voi(){};voi()\" onMouseOver=\"changImg1(0,%1)\">")
                  .arg(index));
-    out.line(QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>") + HtmlText::text(name)
-             + QStringLiteral("</A></B></FONT>"));
+    out.line(QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>") + HtmlText::text(name) +
+             QStringLiteral("</A></B></FONT>"));
     out.line(QStringLiteral("        </CENTER></TD>"));
     if (index % CellsPerRow == CellsPerRow - 1) {
         out.line(QStringLiteral("    </TR>"));
@@ -117,8 +117,8 @@ QByteArray page(const DesignValues &design, const QStringList &names, const QDat
     out.line(QStringLiteral("<HR>"));
     // The large picture starts as the last image; an empty folder leaves it empty.
     const QString largePicture = names.isEmpty() ? QString() : HtmlText::urlAttribute(names.last());
-    out.line(QStringLiteral("<CENTER><TABLE BORDER=3><TR><TD><IMG SRC=\"") + largePicture
-             + QStringLiteral("\"></TR></TD></TABLE></center><P>"));
+    out.line(QStringLiteral("<CENTER><TABLE BORDER=3><TR><TD><IMG SRC=\"") + largePicture +
+             QStringLiteral("\"></TR></TD></TABLE></center><P>"));
     out.line(QStringLiteral("</TABLE></CENTER>"));
     out.indented(QStringLiteral("<P ALIGN=\"CENTER\">"));
     out.line(QStringLiteral("<font size=5>") + design.TXTAlbumFooter + QStringLiteral("</font><br>"));

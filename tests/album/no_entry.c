@@ -1,3 +1,6 @@
 /* SPDX-License-Identifier: GPL-3.0-or-later
  * A loadable library that lacks ReductJPEGFile. */
-int ReductJpegFile(void) { return 0; }
+int ReductJpegFile(void)
+{
+    return 0;
+}

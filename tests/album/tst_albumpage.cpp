@@ -155,15 +155,24 @@ void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("url");
-    QTest::newRow("escape, fragment, query") << "1%#2?.jpg" << "1%25%232%3F.jpg";
-    QTest::newRow("backslash") << "a\\b.jpg" << "a%5Cb.jpg";
-    QTest::newRow("line break and tab") << "a\nb\r\tc.jpg" << "a%0Ab%0D%09c.jpg";
-    QTest::newRow("blank first") << " a b.jpg" << "%20a b.jpg";
-    QTest::newRow("blank last") << "a b.jpg " << "a b.jpg%20";
-    QTest::newRow("delete character") << "a\x7F.jpg" << "a%7F.jpg";
-    QTest::newRow("script scheme") << "javascript:alert(document.domain).jpg" << "./javascript:alert(document.domain).jpg";
-    QTest::newRow("image scheme") << "png:x.jpg" << "./png:x.jpg";
-    QTest::newRow("colon after a blank") << "a b:c.jpg" << "./a b:c.jpg";
+    QTest::newRow("escape, fragment, query") << "1%#2?.jpg"
+                                             << "1%25%232%3F.jpg";
+    QTest::newRow("backslash") << "a\\b.jpg"
+                               << "a%5Cb.jpg";
+    QTest::newRow("line break and tab") << "a\nb\r\tc.jpg"
+                                        << "a%0Ab%0D%09c.jpg";
+    QTest::newRow("blank first") << " a b.jpg"
+                                 << "%20a b.jpg";
+    QTest::newRow("blank last") << "a b.jpg "
+                                << "a b.jpg%20";
+    QTest::newRow("delete character") << "a\x7F.jpg"
+                                      << "a%7F.jpg";
+    QTest::newRow("script scheme") << "javascript:alert(document.domain).jpg"
+                                   << "./javascript:alert(document.domain).jpg";
+    QTest::newRow("image scheme") << "png:x.jpg"
+                                  << "./png:x.jpg";
+    QTest::newRow("colon after a blank") << "a b:c.jpg"
+                                         << "./a b:c.jpg";
 }
 
 void tst_AlbumPage::urlKeepsWhatBrowsersWouldDropOrReread()

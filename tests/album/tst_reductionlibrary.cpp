@@ -51,13 +51,11 @@ void tst_ReductionLibrary::failures_data()
     const QString notElf = m_dir.filePath(QStringLiteral("RdctJPEG.so"));
     QVERIFY(writeAll(notElf, "this is not a shared library\n"));
 
-    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("none/RdctJPEG.so"))
-                             << FailureCode::FileNotFound;
+    QTest::newRow("missing") << m_dir.filePath(QStringLiteral("none/RdctJPEG.so")) << FailureCode::FileNotFound;
     QTest::newRow("a folder") << m_dir.filePath(QStringLiteral("folder.so")) << FailureCode::FileNotFound;
     QTest::newRow("empty path") << QString() << FailureCode::FileNotFound;
     QTest::newRow("not a library") << notElf << FailureCode::DllLoad;
-    QTest::newRow("no entry point") << QStringLiteral(RDCTJPEG_NO_ENTRY_LIBRARY)
-                                    << FailureCode::EntryPointNotFound;
+    QTest::newRow("no entry point") << QStringLiteral(RDCTJPEG_NO_ENTRY_LIBRARY) << FailureCode::EntryPointNotFound;
 }
 
 void tst_ReductionLibrary::failures()
@@ -84,8 +82,7 @@ void tst_ReductionLibrary::loadsOnceAndReduces()
     r.width = 99;
     r.height = 51;
     QVERIFY(writeAll(folder + QStringLiteral("/花.jpg"), JpegFixture::encode(r)));
-    QCOMPARE(library.reduce(folder + QStringLiteral("/花.jpg"), folder + QStringLiteral("/s_花.jpg"), 4),
-             RDCTJPEG_OK);
+    QCOMPARE(library.reduce(folder + QStringLiteral("/花.jpg"), folder + QStringLiteral("/s_花.jpg"), 4), RDCTJPEG_OK);
     QFile out(folder + QStringLiteral("/s_花.jpg"));
     QVERIFY(out.open(QIODevice::ReadOnly));
     const JpegFixture::Decoded d = JpegFixture::decode(out.readAll());

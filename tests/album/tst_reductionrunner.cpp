@@ -136,11 +136,14 @@ void tst_ReductionRunner::everyImageOnceInListOrder()
     QFETCH(int, workers);
     const ReductionJob job{folder, names(count), denominator, QByteArrayLiteral("RDCTJ:Q080")};
     QList<int> reported;
-    runReductions(job, recordCall, [&](int index, int result) {
-        QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
-        QCOMPARE(result, 0);
-        reported << index;
-    }, workers);
+    runReductions(
+        job, recordCall,
+        [&](int index, int result) {
+            QCOMPARE(QThread::currentThread(), QCoreApplication::instance()->thread());
+            QCOMPARE(result, 0);
+            reported << index;
+        },
+        workers);
 
     QCOMPARE(int(record.calls.size()), count);
     QCOMPARE(reported.size(), count);
@@ -192,8 +195,7 @@ void tst_ReductionRunner::resultsArriveAsImagesComplete()
     std::promise<void> done;
     secondDone = &done;
     QList<int> order;
-    runReductions({QStringLiteral("/p"), {QStringLiteral("first.jpg"), QStringLiteral("second.jpg")}, 2,
-                   "RDCTJ:Q080"},
+    runReductions({QStringLiteral("/p"), {QStringLiteral("first.jpg"), QStringLiteral("second.jpg")}, 2, "RDCTJ:Q080"},
                   holdFirst, [&](int index, int) {
                       order << index;
                       if (index == 1)

@@ -30,13 +30,20 @@ void tst_ThumbnailSize::sizes_data()
     QTest::addColumn<QString>("thumbHeight");
     QTest::addColumn<QString>("thumbWidth");
 
-    QTest::newRow("landscape 640x480") << 640 << 480 << "100" << "133";
-    QTest::newRow("portrait 480x640") << 480 << 640 << "100" << "75";
-    QTest::newRow("wide, fitted by width") << 1600 << 100 << "8" << "135";
-    QTest::newRow("equal to the box") << 135 << 100 << "100" << "135";
-    QTest::newRow("smaller is not enlarged") << 100 << 80 << "80" << "100";
-    QTest::newRow("a few pixels") << 8 << 6 << "6" << "8";
-    QTest::newRow("taller only") << 100 << 101 << "100" << "99";
+    QTest::newRow("landscape 640x480") << 640 << 480 << "100"
+                                       << "133";
+    QTest::newRow("portrait 480x640") << 480 << 640 << "100"
+                                      << "75";
+    QTest::newRow("wide, fitted by width") << 1600 << 100 << "8"
+                                           << "135";
+    QTest::newRow("equal to the box") << 135 << 100 << "100"
+                                      << "135";
+    QTest::newRow("smaller is not enlarged") << 100 << 80 << "80"
+                                             << "100";
+    QTest::newRow("a few pixels") << 8 << 6 << "6"
+                                  << "8";
+    QTest::newRow("taller only") << 100 << 101 << "100"
+                                 << "99";
 }
 
 void tst_ThumbnailSize::sizes()

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../album/recordingview.h"
 #include "album/albumbuild.h"
-#include "album/pagesetwriter.h"
 #include "album/htmltext.h"
 #include "album/pagecomments.h"
+#include "album/pagesetwriter.h"
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentdrop.h"

@@ -94,9 +94,10 @@ void tst_ColorSet::userSetSaveWritesTheNineKeysOfThatSet()
     DesignValues values = DesignValues::preset();
     values.TitleColor = QStringLiteral("#ABCDEF");
     SaveColorSet(values, store);
-    const QStringList expected = {"PhotoGallery", "Designed by Tarvex", "#FEFFE6", "#E7FEF5", "#ABCDEF",
-                                  "#4682B4",      "#FF7F50",            "#707070", "#55FFAA"};
-    const QStringList suffixes = {"AlbumTitle",   "AlbumFooter", "BGColor",    "BGColorSub",   "BGTXTColor",
+    const QStringList expected = {
+        "PhotoGallery", "Designed by Tarvex", "#FEFFE6", "#E7FEF5", "#ABCDEF", "#4682B4", "#FF7F50", "#707070",
+        "#55FFAA"};
+    const QStringList suffixes = {"AlbumTitle",  "AlbumFooter",  "BGColor",    "BGColorSub",   "BGTXTColor",
                                   "BGLinkColor", "BGVLinkColor", "LabelColor", "LabelTXTColor"};
     for (int i = 0; i < suffixes.size(); ++i)
         QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), QLatin1Char('1') + suffixes[i], QString()), expected[i]);
@@ -124,7 +125,7 @@ void tst_ColorSet::previewKeepsPreviousColourForBadText()
     values.TXTBGColorSub = QStringLiteral("#102030");
     values.TitleColor = QStringLiteral("#zz");
     const PreviewColors colors = previewColors(values);
-    QCOMPARE(colors.pageBackground, ColorValue(0));  // black before any good conversion
+    QCOMPARE(colors.pageBackground, ColorValue(0)); // black before any good conversion
     QCOMPARE(colors.cellBackground, HtmlToColor(QStringLiteral("#102030")));
     QCOMPARE(colors.pageText, colors.cellBackground); // the previous conversion stays in force
 }

@@ -27,10 +27,22 @@ void tst_Captions::captionsFollowLanguageAndCommentTool_data()
     QTest::addColumn<QString>("quit");
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("ok");
-    QTest::newRow("Japanese, no tool") << false << false << "予備" << "終　了" << "English Mode" << "更　新";
-    QTest::newRow("Japanese, tool") << false << true << "ｺﾒﾝﾄ" << "終　了" << "English Mode" << "更　新";
-    QTest::newRow("English, no tool") << true << false << "Reserve" << "Exit" << "日本語表示" << "O K";
-    QTest::newRow("English, tool") << true << true << "Comment" << "Exit" << "日本語表示" << "O K";
+    QTest::newRow("Japanese, no tool") << false << false << "予備"
+                                       << "終　了"
+                                       << "English Mode"
+                                       << "更　新";
+    QTest::newRow("Japanese, tool") << false << true << "ｺﾒﾝﾄ"
+                                    << "終　了"
+                                    << "English Mode"
+                                    << "更　新";
+    QTest::newRow("English, no tool") << true << false << "Reserve"
+                                      << "Exit"
+                                      << "日本語表示"
+                                      << "O K";
+    QTest::newRow("English, tool") << true << true << "Comment"
+                                   << "Exit"
+                                   << "日本語表示"
+                                   << "O K";
 }
 
 void tst_Captions::captionsFollowLanguageAndCommentTool()

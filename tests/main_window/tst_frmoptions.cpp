@@ -132,11 +132,21 @@ void tst_FrmOptions::choicesStoreTheirValue_data()
     QTest::addColumn<QString>("option");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("one per row") << "Option1" << "AlbumLine" << "1";
-    QTest::newRow("three per row") << "Option3" << "AlbumLine" << "3";
-    QTest::newRow("full size") << "Option4" << "JPEGReduction" << "1";
-    QTest::newRow("quarter") << "Option6" << "JPEGReduction" << "4";
-    QTest::newRow("eighth") << "Option7" << "JPEGReduction" << "8";
+    QTest::newRow("one per row") << "Option1"
+                                 << "AlbumLine"
+                                 << "1";
+    QTest::newRow("three per row") << "Option3"
+                                   << "AlbumLine"
+                                   << "3";
+    QTest::newRow("full size") << "Option4"
+                               << "JPEGReduction"
+                               << "1";
+    QTest::newRow("quarter") << "Option6"
+                             << "JPEGReduction"
+                             << "4";
+    QTest::newRow("eighth") << "Option7"
+                            << "JPEGReduction"
+                            << "8";
 }
 
 void tst_FrmOptions::choicesStoreTheirValue()

@@ -41,8 +41,10 @@ void tst_Platform::joinNeverDoublesTheSeparator_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("joined");
-    QTest::newRow("root") << "/" << "/a.jpg";
-    QTest::newRow("folder") << "/home/a/My Photos" << "/home/a/My Photos/a.jpg";
+    QTest::newRow("root") << "/"
+                          << "/a.jpg";
+    QTest::newRow("folder") << "/home/a/My Photos"
+                            << "/home/a/My Photos/a.jpg";
 }
 
 void tst_Platform::joinNeverDoublesTheSeparator()

@@ -109,8 +109,7 @@ Decoded decode(const QByteArray &jpeg, int denominator, bool lumaOnly)
         for (int i = 0; i < DCTSIZE2; ++i)
             d.luminanceTable.append(cinfo.quant_tbl_ptrs[0]->quantval[i]);
     for (jpeg_saved_marker_ptr m = cinfo.marker_list; m; m = m->next)
-        d.markers.append({m->marker, QByteArray(reinterpret_cast<const char *>(m->data),
-                                                qsizetype(m->data_length))});
+        d.markers.append({m->marker, QByteArray(reinterpret_cast<const char *>(m->data), qsizetype(m->data_length))});
     if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK)
         cinfo.out_color_space = JCS_CMYK;
     else if (cinfo.jpeg_color_space == JCS_GRAYSCALE || lumaOnly)

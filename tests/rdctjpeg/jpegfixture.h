@@ -21,7 +21,7 @@ struct Recipe
     bool arithmetic = false;
     int restartInterval = 0; // in MCUs
     bool jfif = true;
-    std::vector<jpeg_scan_info> scans; // a scan script of its own, if not empty
+    std::vector<jpeg_scan_info> scans;     // a scan script of its own, if not empty
     QList<QPair<int, QByteArray>> markers; // written right after the headers
 };
 
@@ -34,10 +34,10 @@ struct Decoded
     int width = 0, height = 0, components = 0;
     J_COLOR_SPACE jpegSpace = JCS_UNKNOWN;
     bool progressive = false, arithmetic = false, adobe = false, jfif = false;
-    int lumaH = 0, lumaV = 0; // sampling factors of the first component
-    QList<unsigned int> luminanceTable; // quantization table 0, natural order
+    int lumaH = 0, lumaV = 0;              // sampling factors of the first component
+    QList<unsigned int> luminanceTable;    // quantization table 0, natural order
     QList<QPair<int, QByteArray>> markers; // APP1 and APP2, in file order
-    QByteArray pixels; // decoded at 1/denominator, as the file's own space
+    QByteArray pixels;                     // decoded at 1/denominator, as the file's own space
 };
 
 // Colour files decode to RGB, or to their luminance alone when asked;

@@ -38,11 +38,21 @@ struct CatalogueDefault
 };
 // What each reader without a control of its own gets from an empty store.
 const CatalogueDefault Defaults[] = {
-    {Keys::Top, "0"},           {Keys::Left, "0"},          {Keys::SelStart, "0"},
-    {Keys::CheckWarning, "0"},  {Keys::CheckWarningHtml, "0"}, {Keys::CheckWarningJPG, "0"},
-    {Keys::PhotoPiece, "6"},    {Keys::AlbumLine, "2"},     {Keys::JPEGReduction, "2"},
-    {Keys::ColorMode, "Text1"}, {Keys::IMGWidth, "135"},    {Keys::IMGHeight, "100"},
-    {Keys::EnglishJapanese, "0"}, {Keys::IMGClipBoard, ""}, {Keys::CheckTARGET, "0"},
+    {Keys::Top, "0"},
+    {Keys::Left, "0"},
+    {Keys::SelStart, "0"},
+    {Keys::CheckWarning, "0"},
+    {Keys::CheckWarningHtml, "0"},
+    {Keys::CheckWarningJPG, "0"},
+    {Keys::PhotoPiece, "6"},
+    {Keys::AlbumLine, "2"},
+    {Keys::JPEGReduction, "2"},
+    {Keys::ColorMode, "Text1"},
+    {Keys::IMGWidth, "135"},
+    {Keys::IMGHeight, "100"},
+    {Keys::EnglishJapanese, "0"},
+    {Keys::IMGClipBoard, ""},
+    {Keys::CheckTARGET, "0"},
 };
 } // namespace
 

@@ -56,7 +56,8 @@ DesignValues slideDesign()
 }
 
 // How every run ends, written or not.
-const QStringList RestoredView = {QStringLiteral("status "), QStringLiteral("showProgress 0"), QStringLiteral("busy 0")};
+const QStringList RestoredView = {QStringLiteral("status "), QStringLiteral("showProgress 0"),
+                                  QStringLiteral("busy 0")};
 
 } // namespace
 
@@ -104,9 +105,8 @@ void tst_SlideBuild::writesPageOfFolder()
     QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/s_b.jpg")));
     QStringList files = QDir(folder).entryList(QDir::Files);
     files.sort();
-    QCOMPARE(files,
-             QStringList({QStringLiteral("A.JPG"), QStringLiteral("Slide.html"), QStringLiteral("b.jpg"),
-                          QStringLiteral("notes.txt")}));
+    QCOMPARE(files, QStringList({QStringLiteral("A.JPG"), QStringLiteral("Slide.html"), QStringLiteral("b.jpg"),
+                                 QStringLiteral("notes.txt")}));
 
     QCOMPARE(view.log.mid(0, 2), QStringList({QStringLiteral("copyDesignValues"), QStringLiteral("refreshFileList")}));
     QCOMPARE(view.log.last(4), QStringList{QStringLiteral("albumFilter 1")} + RestoredView);

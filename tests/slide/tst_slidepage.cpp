@@ -111,10 +111,11 @@ void tst_SlidePage::awkwardNames_data()
                                 << QStringLiteral("movimg[0] = new Image();movimg[0].src='Bob\\'s cat.jpg';")
                                 << QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>Bob's cat.jpg</A></B></FONT>")
                                 << QStringLiteral("<IMG SRC=\"Bob's cat.jpg\">");
-    QTest::newRow("script end") << QStringLiteral("</SCRIPT><b>.jpg")
-                                << QStringLiteral("movimg[0] = new Image();movimg[0].src='\\x3C/SCRIPT\\x3E\\x3Cb\\x3E.jpg';")
-                                << QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>&lt;/SCRIPT&gt;&lt;b&gt;.jpg</A></B></FONT>")
-                                << QStringLiteral("<IMG SRC=\"&lt;/SCRIPT&gt;&lt;b&gt;.jpg\">");
+    QTest::newRow("script end")
+        << QStringLiteral("</SCRIPT><b>.jpg")
+        << QStringLiteral("movimg[0] = new Image();movimg[0].src='\\x3C/SCRIPT\\x3E\\x3Cb\\x3E.jpg';")
+        << QStringLiteral("        <FONT COLOR=\"YELLOW\"><B>&lt;/SCRIPT&gt;&lt;b&gt;.jpg</A></B></FONT>")
+        << QStringLiteral("<IMG SRC=\"&lt;/SCRIPT&gt;&lt;b&gt;.jpg\">");
     QTest::newRow("scheme") << QStringLiteral("javascript:alert(1).jpg")
                             << QStringLiteral("movimg[0] = new Image();movimg[0].src='./javascript:alert(1).jpg';")
                             << QStringLiteral(
