@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/frmdesign.h"
+#include "main_window/palettecolors.h"
 
 #include "platform/dialogs.h"
 #include "platform/messageboxes.h"
@@ -16,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+using namespace PaletteColors;
 
 namespace {
 
@@ -46,8 +49,6 @@ const QString ModePreset = QStringLiteral("3");
 const QString InitialColorMode = QStringLiteral("Text1");
 } // namespace Text
 
-using Widgets = std::initializer_list<QWidget *>;
-
 const QColor SizeFieldBackground = QColor(192, 192, 192);
 // A size bar gives every step of its range a pixel, so it can be dragged to
 // a size; squeezed by the layout it was a few pixels of groove.
@@ -74,33 +75,6 @@ QFrame *frameShape(const char *name, QWidget *parent)
     auto *shape = named<QFrame>(name, parent);
     shape->setFrameStyle(QFrame::Box | QFrame::Sunken);
     return shape;
-}
-
-// A preview element's colours are its palette's colours in the roles the
-// widget draws its text and its background with.
-QColor textColor(const QWidget *widget)
-{
-    return widget->palette().color(widget->foregroundRole());
-}
-
-QColor backgroundColor(const QWidget *widget)
-{
-    return widget->palette().color(widget->backgroundRole());
-}
-
-void setTextColor(QWidget *widget, ColorValue color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), toQColor(color));
-    widget->setPalette(palette);
-}
-
-void setBackgroundColor(QWidget *widget, ColorValue color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), toQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
 }
 
 } // namespace
@@ -399,144 +373,4 @@ bool frmDesign::acceptSizeFields()
         field->setText(QString::number(*size));
     }
     return true;
-}
-
-void frmDesign::pickColor(QLineEdit *field, const QColor &start, const std::function<void(ColorValue)> &paint)
-{
-    const std::optional<QColor> picked = m_services.dialogs.pickColor(start);
-    if (picked)
-        paint(fromQColor(*picked));
-    field->setText(ColorToHtml(fromQColor(picked.value_or(start))));
-}
-
-void frmDesign::cmdTitle_Click()
-{
-    pickColor(TitleColor, textColor(TXTAlbumTitle), [this](ColorValue color) { PaintPageText(color); });
-}
-
-void frmDesign::cmdColor_Click()
-{
-    pickColor(TXTLabelColor, backgroundColor(lblTXTLabelColor),
-              [this](ColorValue color) { setBackgroundColor(lblTXTLabelColor, color); });
-}
-
-void frmDesign::cmdBGColor_Click()
-{
-    pickColor(TXTBGColor, backgroundColor(this), [this](ColorValue color) { PaintPageBackground(color); });
-}
-
-void frmDesign::cmdFormColor_Click()
-{
-    pickColor(TXTBGColorSub, backgroundColor(FormColor), [this](ColorValue color) { PaintCellBackground(color); });
-}
-
-void frmDesign::cmdLabelColor_Click()
-{
-    pickColor(TXTLabelTXTColor, textColor(lblTXTLabelColor),
-              [this](ColorValue color) { setTextColor(lblTXTLabelColor, color); });
-}
-
-void frmDesign::cmdLinkColor_Click()
-{
-    pickColor(TXTBGLinkColor, textColor(lblTXTBGLinkColor),
-              [this](ColorValue color) { setTextColor(lblTXTBGLinkColor, color); });
-}
-
-void frmDesign::cmdVLinkColor_Click()
-{
-    pickColor(TXTBGVLinkColor, textColor(lblTXTBGVLinkColor),
-              [this](ColorValue color) { setTextColor(lblTXTBGVLinkColor, color); });
-}
-
-QString frmDesign::adjustCaption() const
-{
-    return QStringLiteral("Adjust W ") + TXTIMGWidth->text() + QStringLiteral("X H ") + TXTIMGHeight->text();
-}
-
-void frmDesign::HScroll1_Change()
-{
-    TXTIMGWidth->setText(QString::number(HScroll1->value()));
-    emit adjustCaptionChanged(adjustCaption());
-    m_store.write(Keys::IMGWidth, TXTIMGWidth->text());
-}
-
-void frmDesign::VScroll1_Change()
-{
-    TXTIMGHeight->setText(QString::number(VScroll1->value()));
-    emit adjustCaptionChanged(adjustCaption());
-    m_store.write(Keys::IMGHeight, TXTIMGHeight->text());
-}
-
-void frmDesign::cmdIniRead_Click()
-{
-    LoadColorSet();
-}
-
-void frmDesign::cmdIniWrite_Click()
-{
-    SaveColorSet();
-}
-
-void frmDesign::LoadColorSet()
-{
-    DesignValues values = CopyDesignValues();
-    const ColorButtons buttons = ::LoadColorSet(values, m_store);
-    setDesignValues(values);
-    if (buttons == ColorButtons::Show)
-        ShowColorButtons();
-    else if (buttons == ColorButtons::Hide)
-        HideColorButtons();
-    paintPreview(previewColors(values));
-}
-
-void frmDesign::SaveColorSet()
-{
-    ::SaveColorSet(CopyDesignValues(), m_store);
-}
-
-void frmDesign::paintPreview(const PreviewColors &colors)
-{
-    PaintPageBackground(colors.pageBackground);
-    PaintCellBackground(colors.cellBackground);
-    PaintPageText(colors.pageText);
-    setTextColor(lblTXTBGLinkColor, colors.link);
-    setTextColor(lblTXTBGVLinkColor, colors.visitedLink);
-    setBackgroundColor(lblTXTLabelColor, colors.labelBackground);
-    setTextColor(lblTXTLabelColor, colors.labelText);
-}
-
-void frmDesign::PaintPageBackground(ColorValue color)
-{
-    for (QWidget *element : Widgets{this, TXTAlbumTitle, TXTAlbumFooter, ColorPattern1, ColorPattern2, ColorPattern3})
-        setBackgroundColor(element, color);
-}
-
-void frmDesign::PaintCellBackground(ColorValue color)
-{
-    for (QWidget *element : Widgets{lblTXTBGLinkColor, lblTXTBGVLinkColor, lblTXTBGTXTColor, FormColor})
-        setBackgroundColor(element, color);
-}
-
-void frmDesign::PaintPageText(ColorValue color)
-{
-    for (QWidget *element :
-         Widgets{TXTAlbumTitle, TXTAlbumFooter, lblTXTBGTXTColor, ColorPattern1, ColorPattern2, ColorPattern3})
-        setTextColor(element, color);
-}
-
-void frmDesign::ShowColorButtons()
-{
-    setColorButtonsVisible(true);
-}
-
-void frmDesign::HideColorButtons()
-{
-    setColorButtonsVisible(false);
-}
-
-void frmDesign::setColorButtonsVisible(bool visible)
-{
-    for (QWidget *control : Widgets{Line1, Line2, Line3, Line4, Line5, cmdTitle, cmdColor, cmdBGColor, cmdFormColor,
-                                    cmdLabelColor, cmdLinkColor, cmdVLinkColor})
-        control->setVisible(visible);
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 class QFrame;
@@ -54,6 +55,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    using Widgets = std::initializer_list<QWidget *>;
     void createControls();
     void createLayout();
     void connectControls();
