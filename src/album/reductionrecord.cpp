@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/reductionrecord.h"
 
+#include "platform/filedescriptor.h"
 #include "rdctjpeg/rdctjpeg_record.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,25 +17,6 @@ constexpr unsigned char StartOfScan = 0xDA;
 constexpr unsigned char Comment = 0xFE;
 // Segments looked at before the record: JFIF, EXIF, XMP, a profile in parts.
 constexpr int MostSegments = 64;
-
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    const int m_fd;
-};
 
 bool readAt(int fd, off_t offset, void *buffer, size_t length)
 {
@@ -89,7 +70,7 @@ bool thumbnailIsCurrent(const QByteArray &source, const QByteArray &thumbnail, i
     struct stat photo;
     if (::stat(source.constData(), &photo) != 0 || !S_ISREG(photo.st_mode))
         return false;
-    const Descriptor fd(::open(thumbnail.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor fd = FileDescriptor::forReading(thumbnail);
     struct stat made;
     if (fd.get() < 0 || ::fstat(fd.get(), &made) != 0 || !S_ISREG(made.st_mode) || !endsAsJpeg(fd.get(), made.st_size))
         return false;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/filedatetime.h"
 
+#include "platform/filedescriptor.h"
+
 #include <QFile>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,26 +16,6 @@ QDateTime localTime(const struct statx_timestamp &stamp)
     return QDateTime::fromSecsSinceEpoch(stamp.tv_sec, Qt::LocalTime);
 }
 
-// Closes the descriptor on every way out.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int fd() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 } // namespace
 
 FileDateTimes GetFileDateTime(const QString &filename)
@@ -43,9 +24,9 @@ FileDateTimes GetFileDateTime(const QString &filename)
     FileDateTimes times{zero, zero, zero};
     // Opened for reading as the times are read off the open file; O_NONBLOCK
     // keeps a FIFO of that name from waiting for a writer.
-    const Descriptor file(::open(QFile::encodeName(filename).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const FileDescriptor file = FileDescriptor::forReading(QFile::encodeName(filename));
     struct statx facts = {};
-    if (file.fd() < 0 || ::statx(file.fd(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
+    if (file.get() < 0 || ::statx(file.get(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
         return times;
     if (facts.stx_mask & STATX_BTIME)
         times.creation = localTime(facts.stx_btime);
