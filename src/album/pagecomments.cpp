@@ -51,10 +51,23 @@ void widenRawKey(const QByteArray &page, PageBlocks::Block &block)
     }
 }
 
+QStringDecoder decoderFor(PageEncoding encoding)
+{
+    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
+}
+
+} // namespace
+
+namespace PageBlocks {
+
+QString decode(const QByteArray &bytes, PageEncoding encoding)
+{
+    return decoderFor(encoding).decode(bytes);
+}
+
 std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding)
 {
-    QStringDecoder decoder =
-        encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
+    QStringDecoder decoder = decoderFor(encoding);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -71,10 +84,6 @@ std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encodi
         return std::nullopt;
     return bytes;
 }
-
-} // namespace
-
-namespace PageBlocks {
 
 PageEncoding declaredEncoding(const QByteArray &page)
 {
@@ -170,11 +179,11 @@ void PageComments::addPage(const QByteArray &bytes)
     const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
     QHash<QString, QByteArray> page;
     for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {
-        const std::optional<QString> key = decodeExactly(block.key, encoding);
+        const std::optional<QString> key = PageBlocks::decodeExactly(block.key, encoding);
         if (block.broken || !key || page.contains(*key))
             continue;
         const QByteArray raw = block.comment(bytes);
-        const std::optional<QString> text = decodeExactly(raw, encoding);
+        const std::optional<QString> text = PageBlocks::decodeExactly(raw, encoding);
         page.insert(*key, PageBlocks::withoutMarkers(text ? text->toUtf8() : raw));
     }
     m_byKey.insert(page);

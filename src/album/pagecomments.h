@@ -21,6 +21,13 @@ namespace PageBlocks {
 // Shift_JIS. Bytes elsewhere in the page play no part.
 PageEncoding declaredEncoding(const QByteArray &page);
 
+// Text and bytes in a page's encoding. decode() puts replacement characters
+// where bytes are no text; the exact forms give nothing then, or when a
+// character has no place in the encoding.
+QString decode(const QByteArray &bytes, PageEncoding encoding);
+std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding);
+std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding);
+
 // One comment block: the key between "<!S" and ">", and where its comment
 // lies. A broken block has a start marker and no matching end marker after
 // it; its comment range is empty.

@@ -1,45 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/commentblock.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
-
 #include <optional>
 
 namespace {
-
-constexpr char ShiftJisName[] = "Shift_JIS";
-
-QString decode(const QByteArray &bytes, PageEncoding encoding)
-{
-    QStringDecoder decoder =
-        encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
-    return decoder.decode(bytes);
-}
-
-// The text in the page's encoding; nothing when a character has no place in it.
-std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding)
-{
-    if (encoding == PageEncoding::Utf8)
-        return text.toUtf8();
-    QStringEncoder encoder(ShiftJisName);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
 
 // The comment in the page's encoding. A character that Shift_JIS cannot hold
 // is written as a numeric character reference, so the browser still shows it
 // rather than a question mark.
 QByteArray encodeComment(const QString &text, PageEncoding encoding)
 {
-    if (const std::optional<QByteArray> whole = encodeExactly(text, encoding))
+    if (const std::optional<QByteArray> whole = PageBlocks::encodeExactly(text, encoding))
         return *whole;
     QByteArray bytes;
     for (const char32_t code : text.toUcs4()) {
         const QString character = QString::fromUcs4(&code, 1);
-        const std::optional<QByteArray> encoded = encodeExactly(character, encoding);
+        const std::optional<QByteArray> encoded = PageBlocks::encodeExactly(character, encoding);
         bytes += encoded ? *encoded : QByteArray("&#") + QByteArray::number(quint32(code)) + ';';
     }
     return bytes;
@@ -63,7 +39,7 @@ QString CommentBlock::comment() const
 {
     if (m_state != State::Present)
         return {};
-    QString text = decode(bytes(), m_encoding);
+    QString text = PageBlocks::decode(bytes(), m_encoding);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return text;
 }
