@@ -37,26 +37,6 @@ void tst_AlbumPageSet::unwritablePageKeepsOldSet()
     QCOMPARE(hiddenFiles(album), QStringList());
 }
 
-// Files of this process cannot grow beyond limit bytes while it lives, as on
-// a nearly full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        const rlimit limited{limit, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_saved{};
-};
-
 void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
 {
     const auto addPhotos = [](Album &album) {

@@ -40,23 +40,6 @@ QByteArray withBlock(QByteArray page, const QString &image, const QByteArray &co
     return block ? page.replace(block->begin, block->end - block->begin, comment) : page;
 }
 
-// Files of this process cannot grow beyond limit bytes while it lives.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        const rlimit limited{limit, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
-
 } // namespace
 
 class tst_CommentDrop : public QObject

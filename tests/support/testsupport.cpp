@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testsupport.h"
 
+#include <csignal>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -66,3 +68,11 @@ QByteArray readFile(const QString &path)
 }
 
 } // namespace Fixture
+
+FileSizeLimit::FileSizeLimit(rlim_t limit)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    const rlimit limited{limit, m_saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limited);
+}

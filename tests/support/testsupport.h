@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <sys/resource.h>
+
 // A temporary home for one test: settings, trash and data folders point into
 // it, and a work folder for pictures is ready. The environment is restored
 // when it goes.
@@ -23,6 +25,20 @@ public:
 private:
     QTemporaryDir m_dir;
     QByteArray m_saved[4];
+};
+
+// Files of this process cannot grow beyond limit bytes while it lives, as on
+// a nearly full disk.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t limit);
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_saved{};
 };
 
 namespace Fixture {
