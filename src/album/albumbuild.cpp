@@ -6,6 +6,7 @@
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/pagecomments.h"
+#include "album/pageformat.h"
 #include "album/pagesetwriter.h"
 #include "album/thumbnailsize.h"
 #include "platform/clock.h"
@@ -21,7 +22,6 @@
 
 namespace {
 
-const QString OldPagesPattern = QStringLiteral("Album*.html");
 // Images per table row: 1, 2 or 3; anything else, a text that is not a
 // number included, acts as 1.
 int rowWidthOf(const QString &setting)
@@ -43,7 +43,7 @@ QStringList pageNames(int pageCount)
 QStringList obsoletePages(const QString &folder, int pageCount)
 {
     const QStringList written = pageNames(pageCount);
-    QStringList obsolete = Listing::files(folder, {OldPagesPattern});
+    QStringList obsolete = Listing::files(folder, {PageFormat::pagePattern()});
     obsolete.removeIf([&written](const QString &name) { return written.contains(name); });
     return obsolete;
 }

@@ -2,6 +2,7 @@
 #include "album/pagecomments.h"
 
 #include "album/htmltext.h"
+#include "album/pageformat.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 
@@ -166,7 +167,7 @@ QByteArray withoutMarkers(QByteArray comment)
 PageComments PageComments::read(const QString &folder)
 {
     PageComments comments;
-    for (const QString &name : Listing::files(folder, {QStringLiteral("Album*.html")})) {
+    for (const QString &name : Listing::files(folder, {PageFormat::pagePattern()})) {
         QFile page(Paths::join(folder, name));
         if (page.open(QIODevice::ReadOnly))
             comments.addPage(page.readAll());

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/pagesetwriter.h"
 
+#include "album/pageformat.h"
+
 #include <QFile>
 #include <QRegularExpression>
 
 namespace {
 
-const QString TemporaryPrefix = QStringLiteral(".velmo-page-");
-const QString JournalName = QStringLiteral(".velmo-pages");
+using PageFormat::JournalName;
+using PageFormat::TemporaryPrefix;
 const QByteArray JournalHeader = "velmo page set 1";
 const QByteArray JournalEnd = "end";
 const QByteArray PutWord = "put";
