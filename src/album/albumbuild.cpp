@@ -227,7 +227,8 @@ AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store,
     // another Velmo or velmo-album, waits here for the first to end.
     FolderLock lock(controls.folder);
     lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
-    const bool recovered = PageSetWriter::recover(controls.folder);
+    const bool recovered = PageSetWriter::recover(
+        controls.folder, [&view](const QString &setAside) { view.warn(AlbumText::journalRefused(setAside)); });
 
     AlbumBuildResult result;
     layout.thumbnailMode =

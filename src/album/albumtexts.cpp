@@ -17,6 +17,13 @@ QString pagesNotWritten(const QStringList &pages)
         .arg(pages.join(QStringLiteral(", ")));
 }
 
+QString journalRefused(const QString &setAside)
+{
+    return QStringLiteral(
+               "ページ書き換えの記録が正しくないため従わず、%1 に移しました。ほかのファイルは変えていません。")
+        .arg(setAside);
+}
+
 QString picturesLeftOut(const QStringList &names)
 {
     return QStringLiteral("%1 個の画像を除きました (名前が UTF-8 ではありません): %2")

@@ -23,6 +23,8 @@ inline const QString TargetNotFound = QStringLiteral("対象ファイルが見�
 QString pagesWritten(int imageCount, int pageCount);
 // "1 個のﾍﾟｰｼﾞを書き込めませんでした: Album002.html"
 QString pagesNotWritten(const QStringList &pages);
+// A page set journal in the folder that no build wrote was not followed.
+QString journalRefused(const QString &setAside);
 // "1 個の画像を除きました (名前が UTF-8 ではありません): caf\xE9.jpg"
 QString picturesLeftOut(const QStringList &names);
 

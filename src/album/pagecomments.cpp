@@ -3,10 +3,9 @@
 
 #include "album/htmltext.h"
 #include "album/pageformat.h"
+#include "platform/folderfiles.h"
 #include "platform/listing.h"
-#include "platform/paths.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -167,10 +166,12 @@ QByteArray withoutMarkers(QByteArray comment)
 PageComments PageComments::read(const QString &folder)
 {
     PageComments comments;
+    // A page that is a link is not read: what it points to is no page of
+    // this folder.
+    const FolderFiles files(folder);
     for (const QString &name : Listing::files(folder, {PageFormat::pagePattern()})) {
-        QFile page(Paths::join(folder, name));
-        if (page.open(QIODevice::ReadOnly))
-            comments.addPage(page.readAll());
+        if (const std::optional<QByteArray> page = files.read(name))
+            comments.addPage(*page);
     }
     return comments;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/pageformat.h"
 
+#include "platform/folderfiles.h"
+
 #include <QRegularExpression>
 
 namespace PageFormat {
@@ -16,9 +18,8 @@ QString pagePattern()
 
 bool isBuildPageName(const QString &name)
 {
-    static const QRegularExpression pattern =
-        QRegularExpression::fromWildcard(pagePattern(), Qt::CaseInsensitive);
-    return isPlainName(name) && pattern.match(name).hasMatch();
+    static const QRegularExpression pattern = QRegularExpression::fromWildcard(pagePattern(), Qt::CaseInsensitive);
+    return FolderFiles::isEntryName(name) && pattern.match(name).hasMatch();
 }
 
 bool isPageTemporary(const QString &name)
@@ -26,12 +27,6 @@ bool isPageTemporary(const QString &name)
     static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(TemporaryPrefix) + QStringLiteral("[A-Za-z0-9]{6}")));
     return pattern.match(name).hasMatch();
-}
-
-bool isPlainName(const QString &name)
-{
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 } // namespace PageFormat

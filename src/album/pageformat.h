@@ -23,8 +23,4 @@ bool isPageTemporary(const QString &name);
 extern const QString JournalName;
 extern const QString RefusedJournalName;
 
-// One entry of the folder itself: not empty, not "." or "..", no "/" and no
-// NUL. Names from files of the folder must be this before any use.
-bool isPlainName(const QString &name);
-
 } // namespace PageFormat

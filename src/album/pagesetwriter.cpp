@@ -2,18 +2,15 @@
 #include "album/pagesetwriter.h"
 
 #include "album/pageformat.h"
+#include "album/pagesetjournal.h"
+#include "platform/paths.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
 
 using PageFormat::JournalName;
 using PageFormat::TemporaryPrefix;
-const QByteArray JournalHeader = "velmo page set 1";
-const QByteArray JournalEnd = "end";
-const QByteArray PutWord = "put";
-const QByteArray RemoveWord = "remove";
 
 std::function<bool()> &stopHook()
 {
@@ -21,77 +18,37 @@ std::function<bool()> &stopHook()
     return hook;
 }
 
-// The hidden files that builds make and a stopped one leaves behind: page
-// temporaries (the journal's own included), those of earlier versions
-// (".Album001.html.XXXXXX"), and the reduction's thumbnail temporaries
+// The files that writers of pages make and a stopped one leaves behind: page
+// temporaries (the journal's own and the comment tool's included), those of
+// earlier versions (".Album001.html.XXXXXX", and the comment tool's
+// "Album001.html.XXXXXX" when its random part holds a capital or a digit,
+// so that a user's "Album001.html.backup" stays), and the reduction's
+// thumbnail temporaries
 // (".velmo-thumb-XXXXXX", earlier ".s_NAME.jpg.XXXXXXXX").
 bool isBuildTemporary(const QString &name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\.velmo-page-[A-Za-z0-9]{6}$"
-                                                           "|^\\.velmo-thumb-"
+    static const QRegularExpression pattern(QStringLiteral("^\\.velmo-thumb-"
                                                            "|^\\.Album[0-9]{3,}\\.html\\.[A-Za-z0-9]{6}$"
+                                                           "|^Album[0-9]{3,}\\.html\\.(?=.*[A-Z0-9])[A-Za-z0-9]{6}$"
                                                            "|^\\.s_.*(?i:jpg|peg)\\.[0-9a-z]{8}$"));
-    return pattern.match(name).hasMatch();
+    return PageFormat::isPageTemporary(name) || pattern.match(name).hasMatch();
 }
 
-// What a decided set still has to do.
-struct Journal
+// The journal of the folder when it is one to follow: a regular file of
+// this folder, no larger than a journal can be, whole and naming only pages.
+std::optional<PageSetJournal> readJournal(const FolderFiles &files)
 {
-    QList<std::pair<QString, QString>> puts; // temporary, page
-    QStringList obsolete;
+    const std::optional<QByteArray> bytes =
+        files.isRegularFile(JournalName) ? files.read(JournalName, PageSetJournal::SizeLimit) : std::nullopt;
+    return bytes ? PageSetJournal::parse(*bytes) : std::nullopt;
+}
 
-    QByteArray bytes() const
-    {
-        QByteArrayList lines{JournalHeader};
-        for (const auto &[temporary, page] : puts)
-            lines.append(PutWord + ' ' + encoded(temporary) + ' ' + encoded(page));
-        for (const QString &page : obsolete)
-            lines.append(RemoveWord + ' ' + encoded(page));
-        lines.append(JournalEnd);
-        return lines.join('\n') + '\n';
-    }
-
-    // Nothing when the bytes are not a whole journal.
-    static std::optional<Journal> parse(const QByteArray &bytes)
-    {
-        QByteArrayList lines = bytes.split('\n');
-        if (lines.size() < 3 || lines.first() != JournalHeader || !lines.takeLast().isEmpty() ||
-            lines.takeLast() != JournalEnd)
-            return std::nullopt;
-        Journal journal;
-        for (const QByteArray &line : lines.mid(1)) {
-            const QByteArrayList words = line.split(' ');
-            if (words.size() == 3 && words[0] == PutWord)
-                journal.puts.append({decoded(words[1]), decoded(words[2])});
-            else if (words.size() == 2 && words[0] == RemoveWord)
-                journal.obsolete.append(decoded(words[1]));
-            else
-                return std::nullopt;
-        }
-        return journal;
-    }
-
-    // Renames in the temporaries not yet renamed and removes the obsolete
-    // pages still there. Done again after a stop, it does only what is left.
-    bool finish(FolderFiles &files) const
-    {
-        bool done = true;
-        for (const auto &[temporary, page] : puts) {
-            if (files.exists(temporary))
-                done = files.rename(temporary, page) && done;
-        }
-        for (const QString &page : obsolete) {
-            if (files.exists(page))
-                done = files.remove(page) && done;
-        }
-        return files.syncFolder() && done && files.remove(JournalName);
-    }
-
-private:
-    // Names may hold spaces or line breaks; the journal holds them encoded.
-    static QByteArray encoded(const QString &name) { return QFile::encodeName(name).toPercentEncoding(); }
-    static QString decoded(const QByteArray &word) { return QFile::decodeName(QByteArray::fromPercentEncoding(word)); }
-};
+// A journal not to follow is kept for the user to look at, out of the way of
+// the next build. False when it could be neither set aside nor removed.
+bool setJournalAside(FolderFiles &files)
+{
+    return files.rename(JournalName, PageFormat::RefusedJournalName) || files.remove(JournalName);
+}
 
 void removeBuildTemporaries(FolderFiles &files)
 {
@@ -130,7 +87,7 @@ bool PageSetWriter::commit(const QStringList &obsolete)
 {
     if (m_failed || !m_files.isOpen())
         return false;
-    Journal journal{{}, obsolete};
+    PageSetJournal journal{{}, obsolete};
     for (const Pending &page : std::as_const(m_pending)) {
         // The journal may name only pages that stand on disk whole.
         if (!m_files.syncFile(page.temporary))
@@ -149,18 +106,19 @@ bool PageSetWriter::commit(const QStringList &obsolete)
     return m_files.syncFolder() && journal.finish(m_files);
 }
 
-bool PageSetWriter::recover(const QString &folder)
+bool PageSetWriter::recover(const QString &folder, const std::function<void(const QString &)> &onRefused)
 {
     FolderFiles files(folder, stopHook());
-    if (files.exists(JournalName) && !files.isFolder(JournalName)) {
-        const std::optional<QByteArray> bytes = files.read(JournalName);
-        if (!bytes)
+    if (files.exists(JournalName)) {
+        const std::optional<PageSetJournal> journal = readJournal(files);
+        if (journal && !journal->finish(files))
             return false;
-        // A journal only ever appears whole; anything else is not one of ours
-        // to follow, and is dropped with the temporaries.
-        const std::optional<Journal> journal = Journal::parse(*bytes);
-        if (journal ? !journal->finish(files) : !files.remove(JournalName))
-            return false;
+        if (!journal) {
+            if (!setJournalAside(files))
+                return false;
+            if (onRefused)
+                onRefused(Paths::join(folder, PageFormat::RefusedJournalName));
+        }
     }
     removeBuildTemporaries(files);
     return !files.stopped();

@@ -43,7 +43,10 @@ public:
     // pages: finishes a set that a stopped build decided and removes the
     // temporaries that stopped builds and reductions leave. False when a
     // decided set could not be finished; its journal then stays in place.
-    static bool recover(const QString &folder);
+    // A journal that no build wrote (it names anything but page temporaries
+    // and album pages, is no regular file, too large or not whole) is not
+    // followed: it is set aside, and onRefused gets the name it now has.
+    static bool recover(const QString &folder, const std::function<void(const QString &)> &onRefused = {});
 
     // For tests: asked before every call that changes the disk; once it
     // answers true, the page set stops there as a killed build would.

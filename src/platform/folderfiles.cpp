@@ -13,12 +13,12 @@
 namespace {
 
 constexpr int RandomLength = 6;
-// Larger files are not read whole: nothing this reads is ever that big.
-constexpr qint64 ReadLimit = 64 * 1024 * 1024;
 
+// An empty path, which every call below refuses, for a name that is no
+// entry of the folder.
 QByteArray encoded(const QString &name)
 {
-    return QFile::encodeName(name);
+    return FolderFiles::isEntryName(name) ? QFile::encodeName(name) : QByteArray();
 }
 
 QString randomSuffix()
@@ -47,7 +47,7 @@ bool writeAll(int fd, const char *data, qint64 length)
 } // namespace
 
 FolderFiles::FolderFiles(const QString &folder, std::function<bool()> stopHere)
-    : m_fd(::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
     , m_stopHere(std::move(stopHere))
 {}
 
@@ -55,6 +55,12 @@ FolderFiles::~FolderFiles()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+bool FolderFiles::isEntryName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
 }
 
 bool FolderFiles::mayChange()
@@ -116,20 +122,41 @@ bool FolderFiles::syncFolder()
     return mayChange() && ::fsync(m_fd) == 0;
 }
 
-bool FolderFiles::exists(const QString &name) const
+bool FolderFiles::replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix)
+{
+    const std::optional<QString> temporary = isEntryName(name) ? create(temporaryPrefix, bytes) : std::nullopt;
+    if (!temporary)
+        return false;
+    if (syncFile(*temporary) && rename(*temporary, name))
+        return true;
+    remove(*temporary);
+    return false;
+}
+
+std::optional<mode_t> FolderFiles::kind(const QString &name) const
 {
     struct stat info;
-    return m_fd >= 0 && ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+    if (m_fd < 0 || ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return std::nullopt;
+    return info.st_mode & S_IFMT;
+}
+
+bool FolderFiles::exists(const QString &name) const
+{
+    return kind(name).has_value();
 }
 
 bool FolderFiles::isFolder(const QString &name) const
 {
-    struct stat info;
-    return m_fd >= 0 && ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISDIR(info.st_mode);
+    return kind(name) == S_IFDIR;
 }
 
-std::optional<QByteArray> FolderFiles::read(const QString &name) const
+bool FolderFiles::isRegularFile(const QString &name) const
+{
+    return kind(name) == S_IFREG;
+}
+
+std::optional<QByteArray> FolderFiles::read(const QString &name, qint64 limit) const
 {
     if (m_fd < 0)
         return std::nullopt;
@@ -139,9 +166,13 @@ std::optional<QByteArray> FolderFiles::read(const QString &name) const
     QFile file;
     struct stat info;
     std::optional<QByteArray> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= ReadLimit &&
-        file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
-        bytes = file.readAll();
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= limit &&
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        // The file may grow after the look at its size.
+        bytes = file.read(limit + 1);
+        if (bytes->size() > limit || file.error() != QFileDevice::NoError)
+            bytes.reset();
+    }
     ::close(fd);
     return bytes;
 }

@@ -3,29 +3,30 @@
 
 #include "album/albumtexts.h"
 #include "album/buildview.h"
+#include "album/pageformat.h"
 #include "album/preparation.h"
 #include "lang/failuretext.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
+#include "platform/folderfiles.h"
 #include "platform/folderlock.h"
 #include "platform/paths.h"
 #include "slide/slidepage.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
 // Writes the whole page or nothing: the earlier page stays until the new one
-// is complete.
+// is complete. A link of the page's name is replaced, never written through.
 void writePage(const QString &folder, const QByteArray &bytes)
 {
-    const QString path = Paths::join(folder, SlidePage::fileName());
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    FolderFiles files(folder);
+    if (files.replace(SlidePage::fileName(), bytes, PageFormat::TemporaryPrefix))
         return;
     const bool folderGone = !QFileInfo(folder).isDir();
-    throw Failure(folderGone ? FailureCode::PathNotFound : FailureCode::PathFileAccess, path);
+    throw Failure(folderGone ? FailureCode::PathNotFound : FailureCode::PathFileAccess,
+                  Paths::join(folder, SlidePage::fileName()));
 }
 
 // The window as every end of the command leaves it.

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "albumfixture.h"
 
+#include "album/pageformat.h"
+
+#include <QDirIterator>
+
 // The page set is replaced all or nothing: failed writes, a full disk, a stop
 // at any step, stale temporaries and two builds of one folder.
 class tst_AlbumPageSet : public QObject
@@ -15,6 +19,8 @@ private slots:
     void unfinishedSetStopsTheBuild();
     void secondBuildWaitsForTheFirst();
     void fullDiskKeepsOldPages();
+    void foreignJournalIsSetAside_data();
+    void foreignJournalIsSetAside();
 };
 
 void tst_AlbumPageSet::unwritablePageKeepsOldSet()
@@ -98,11 +104,14 @@ void tst_AlbumPageSet::staleTemporariesAreRemoved()
 {
     Album album;
     addImages(album.folder, 1);
-    const QStringList stale = {
-        ".Album001.html.aB3xY9", ".Album1000.html.000000", ".s_01.jpg.k2j4h5g6", ".s_IMG 2.JPEG.abcdefgh",
-        ".velmo-thumb-Zz9Yy8",   ".velmo-page-Qq1Ww2",     ".velmo-pages"};
+    const QStringList stale = {".Album001.html.aB3xY9",  ".Album1000.html.000000", ".s_01.jpg.k2j4h5g6",
+                               ".s_IMG 2.JPEG.abcdefgh", ".velmo-thumb-Zz9Yy8",    ".velmo-page-Qq1Ww2",
+                               "Album001.html.Xy12zw"};
     QStringList kept = {".hidden", ".s_notes.txt.abcdefgh", ".Album001.html", ".velmo-pages.txt",
                         ".velmo-page-toolong"};
+    const QStringList keptVisible = {"Album001.html.backup", "notes.txt"};
+    for (const QString &name : keptVisible)
+        QVERIFY(Fixture::writeFile(album.path(name), "not a page"));
     for (const QString &name : stale + kept)
         QVERIFY(Fixture::writeFile(album.path(name), "not a page"));
     QVERIFY(QDir(album.folder).mkdir(".velmo-page-Folder"));
@@ -113,6 +122,8 @@ void tst_AlbumPageSet::staleTemporariesAreRemoved()
     kept.sort();
     QCOMPARE(left, kept);
     QVERIFY(QFileInfo(album.path(".velmo-page-Folder")).isDir());
+    for (const QString &name : keptVisible)
+        QVERIFY(QFileInfo::exists(album.path(name)));
 }
 
 // A decided set that cannot be finished (its page name is taken by a folder)
@@ -195,6 +206,111 @@ void tst_AlbumPageSet::fullDiskKeepsOldPages()
     QCOMPARE(album.build().carriedComments, 1);
     QCOMPARE(album.pages(), (QStringList{"Album001.html", "Album002.html"}));
     QVERIFY(album.page(2).contains(HtmlText::startMarker("13.jpg").toUtf8() + "灯台の夜明け"));
+}
+
+// Every file of the home that is not an album page of the photo folder (nor a
+// temporary a build may remove), with its bytes or its link target.
+static QMap<QString, QByteArray> filesBesidePages(const Album &album)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(album.home.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        const bool inFolder = entry.absolutePath() == album.folder;
+        if (inFolder && (PageFormat::isBuildPageName(entry.fileName()) || entry.fileName().startsWith(".velmo-page")))
+            continue;
+        files.insert(entry.filePath(), entry.isSymLink() ? "link to " + entry.symLinkTarget().toUtf8()
+                                       : entry.isDir()   ? "folder"
+                                       : entry.isFile()  ? Fixture::readFile(entry.filePath())
+                                                         : "special");
+    }
+    return files;
+}
+
+enum class JournalKind { Lines, Fifo, DanglingLink, LinkToJournal, Folder, Oversized };
+
+void tst_AlbumPageSet::foreignJournalIsSetAside_data()
+{
+    QTest::addColumn<JournalKind>("kind");
+    QTest::addColumn<QByteArray>("lines");
+    const auto lines = [](const char *name, const QByteArray &body) {
+        QTest::newRow(name) << JournalKind::Lines << "velmo page set 1\n" + body + "\nend\n";
+    };
+    lines("absolute remove", "remove %VICTIM%");
+    lines("remove above", "remove ..%2Foutside%2Fvictim");
+    lines("put over a file above", "put .velmo-page-AAAAAA ..%2Foutside%2Fvictim");
+    lines("put over a sibling album", "put .velmo-page-AAAAAA ..%2Foutside%2FAlbum001.html");
+    lines("photo moved out", "put 01.jpg ..%2Foutside%2Fstolen.jpg");
+    lines("photo removed", "remove 01.jpg");
+    lines("user file removed", "remove notes.txt");
+    lines("photo over a page", "put 01.jpg Album001.html");
+    lines("any rename", "put notes.txt sub");
+    lines("empty name", "remove ");
+    lines("dot", "remove .");
+    lines("dot dot", "remove ..");
+    lines("NUL", "remove Album%00.html");
+    lines("removes what it puts", "put .velmo-page-AAAAAA Album001.html\nremove Album001.html");
+    lines("not whole", "put .velmo-page-AAAAAA");
+    QTest::newRow("FIFO") << JournalKind::Fifo << QByteArray();
+    QTest::newRow("dangling link") << JournalKind::DanglingLink << QByteArray();
+    QTest::newRow("link to a journal") << JournalKind::LinkToJournal << QByteArray();
+    QTest::newRow("folder") << JournalKind::Folder << QByteArray();
+    QTest::newRow("oversized") << JournalKind::Oversized << QByteArray();
+}
+
+// A journal that no build wrote, or one that names anything but page
+// temporaries and album pages, is not followed: nothing outside the folder
+// and nothing in it but its album pages changes, the build goes on, and the
+// journal is set aside once, named in a warning.
+void tst_AlbumPageSet::foreignJournalIsSetAside()
+{
+    QFETCH(JournalKind, kind);
+    QFETCH(QByteArray, lines);
+    Album album;
+    addImages(album.folder, 3);
+    album.build();
+    const QString outside = album.home.folder("outside");
+    QVERIFY(Fixture::writeFile(outside + "/victim", "the user's file"));
+    QVERIFY(Fixture::writeFile(outside + "/Album001.html", "another album's page"));
+    QVERIFY(Fixture::writeFile(album.path("notes.txt"), "notes"));
+    QVERIFY(Fixture::writeFile(album.path(".velmo-page-AAAAAA"), "not a page"));
+    QVERIFY(QDir(album.folder).mkdir("sub"));
+    const QString journal = album.path(".velmo-pages");
+    const QByteArray validJournal = "velmo page set 1\nremove Album009.html\nend\n";
+    switch (kind) {
+    case JournalKind::Lines:
+        QVERIFY(Fixture::writeFile(
+            journal, lines.replace("%VICTIM%", QByteArray(outside.toUtf8() + "/victim").toPercentEncoding())));
+        break;
+    case JournalKind::Fifo:
+        QCOMPARE(::mkfifo(QFile::encodeName(journal).constData(), 0600), 0);
+        break;
+    case JournalKind::DanglingLink:
+        QVERIFY(QFile::link(outside + "/none", journal));
+        break;
+    case JournalKind::LinkToJournal:
+        QVERIFY(Fixture::writeFile(outside + "/journal", validJournal));
+        QVERIFY(QFile::link(outside + "/journal", journal));
+        break;
+    case JournalKind::Folder:
+        QVERIFY(QDir(album.folder).mkdir(".velmo-pages"));
+        break;
+    case JournalKind::Oversized:
+        QVERIFY(Fixture::writeFile(journal, "velmo page set 1\n" +
+                                                QByteArray("remove Album009.html\n").repeated(450'000) + "end\n"));
+        break;
+    }
+    QMap<QString, QByteArray> before = filesBesidePages(album);
+
+    album.build();
+    QCOMPARE(album.view.warnings, QStringList{AlbumText::journalRefused(album.path(".velmo-pages.refused"))});
+    QVERIFY(!QFileInfo::exists(journal) && !QFileInfo(journal).isSymLink());
+    QMap<QString, QByteArray> after = filesBesidePages(album);
+    QCOMPARE(after.take(album.path(".velmo-pages.refused")), before.take(journal));
+    QCOMPARE(after, before);
+    QCOMPARE(album.pages(), QStringList{"Album001.html"});
+    QVERIFY(album.page(1).contains(HtmlText::startMarker("03.jpg").toUtf8()));
 }
 
 // A build stopped at any call that changes the disk, as by a kill, leaves a

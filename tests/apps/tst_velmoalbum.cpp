@@ -61,6 +61,7 @@ private slots:
     void slidePage_data();
     void slidePage();
     void thumbnailOutcome();
+    void hostileFolderTouchesNothingOutside();
     void storedSettingsAreReadNeverWritten_data();
     void storedSettingsAreReadNeverWritten();
 };
@@ -272,6 +273,41 @@ void tst_VelmoAlbum::slidePage()
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
     QTEST(QFile::exists(home.folder() + "/s_p1.jpg") && QFile::exists(home.folder() + "/s_p2.jpg"), "thumbnails");
+}
+
+// A folder from elsewhere with a journal aimed outside and pages, slide page
+// and thumbnail that are links to files outside: the build replaces the
+// links with its own files and changes nothing outside the folder.
+void tst_VelmoAlbum::hostileFolderTouchesNothingOutside()
+{
+    TestHome home;
+    const QString folder = home.folder();
+    const QString outside = home.folder("outside");
+    addImages(folder, 2);
+    QVERIFY(QFile::copy(qEnvironmentVariable("VELMO_TEST_BIN") + "/../lib/velmo/RdctJPEG.so",
+                        home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
+    const QMap<QString, QByteArray> outsideFiles = {{"victim", "the user's file"},
+                                                    {".bashrc", "export PATH"},
+                                                    {"Album001.html", "<!Sp1.jpg>another album<!Ep1.jpg>"},
+                                                    {"thumb.jpg", "a picture"}};
+    for (auto file = outsideFiles.cbegin(); file != outsideFiles.cend(); ++file)
+        QVERIFY(Fixture::writeFile(outside + '/' + file.key(), file.value()));
+    QVERIFY(Fixture::writeFile(folder + "/.velmo-pages", "velmo page set 1\nremove ..%2Foutside%2Fvictim\nend\n"));
+    const QMap<QString, QString> links = {
+        {"Slide.html", ".bashrc"}, {"Album001.html", "Album001.html"}, {"s_p1.jpg", "thumb.jpg"}};
+    for (auto link = links.cbegin(); link != links.cend(); ++link)
+        QVERIFY(QFile::link(outside + '/' + link.value(), folder + '/' + link.key()));
+
+    const Run run = velmoAlbum({"--yes", "--album", "--slide", folder});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(AlbumText::journalRefused(folder + "/.velmo-pages.refused")), qPrintable(run.err));
+    QCOMPARE(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList(outsideFiles.keys()));
+    for (auto file = outsideFiles.cbegin(); file != outsideFiles.cend(); ++file)
+        QCOMPARE(Fixture::readFile(outside + '/' + file.key()), file.value());
+    for (const QString &name : links.keys()) {
+        const QFileInfo written(folder + '/' + name);
+        QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(name));
+    }
 }
 
 // Made, up to date and not made are told; a thumbnail not made gives exit 3.
