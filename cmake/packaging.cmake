@@ -5,11 +5,11 @@ set(CPACK_PACKAGE_VENDOR "The Velmo authors")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "JPEG photo browser and HTML thumbnail album maker")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Velmo browses folders of JPEG photographs, previews them, runs a slide show and
-turns a folder into numbered HTML album pages with thumbnails, plus a slide page.
-Quillet, its companion, writes comments into the album pages: drag an image from
-an album page in the browser onto it and edit the comment. velmo-album builds the
-same album from the command line.")
+    "Velmo browses folders of JPEG photographs, previews them, runs a slide
+show and turns a folder into numbered HTML album pages with thumbnails,
+plus a slide page. Quillet, its companion, writes comments into the album
+pages: drag an image from an album page in the browser onto it and edit
+the comment. velmo-album builds the same album from the command line.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -17,6 +17,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The first Debian revision of this version (data/changelog.Debian).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velmo authors <velmo-bugs@velmo.example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmo.example.org/)
