@@ -18,13 +18,6 @@ namespace {
 
 const QByteArray JpegFormat = QByteArrayLiteral("jpeg");
 
-// Most memory libjpeg may take for one shown picture. A window decodes at a
-// reduced scale, so only a progressive (or multi-scan) file needs much: its
-// coefficients for the whole picture, about 2 bytes per pixel and component.
-// This lets progressive photographs of some 50 megapixels through and keeps
-// the program well under 300 MB.
-constexpr long ShownPictureMemory = 160L * 1024 * 1024;
-
 bool tooManyPixels(quint64 width, quint64 height)
 {
     return width * height > quint64(RDCTJPEG_MAX_PIXELS);
@@ -154,7 +147,9 @@ bool runDecoder(Decoding &d)
         return false;
     jpeg_create_decompress(&d.cinfo);
     d.created = true;
-    d.cinfo.mem->max_memory_to_use = ShownPictureMemory;
+    // A window decodes at a reduced scale, as the reduction library does, so
+    // it may take as much as the library and no more.
+    d.cinfo.mem->max_memory_to_use = RDCTJPEG_MAX_MEMORY;
     jpeg_stdio_src(&d.cinfo, d.file);
     jpeg_read_header(&d.cinfo, TRUE);
     if (tooManyPixels(d.cinfo.image_width, d.cinfo.image_height))

@@ -247,6 +247,9 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
 
   jpeg_create_decompress(in);
   job->in_created = 1;
+  /* A whole-picture buffer above this would go to a backing store, which
+   * libjpeg-turbo has none of: jpeg_start_decompress fails with
+   * JERR_NO_BACKING_STORE before the buffer is taken, a refusal. */
   in->mem->max_memory_to_use = RDCTJPEG_MAX_MEMORY;
   jpeg_mem_src(in, job->file, (unsigned long)job->file_size);
   jpeg_save_markers(in, JPEG_APP0 + 1, 0xFFFF);
