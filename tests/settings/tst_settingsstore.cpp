@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -28,6 +29,7 @@ private slots:
     void writeFailuresAreToldOnce();
     void unparsableFileIsSetAside_data();
     void unparsableFileIsSetAside();
+    void unreadLinesAreKeptBeforeTheFirstRewrite();
 };
 
 namespace {
@@ -314,6 +316,43 @@ void tst_SettingsStore::unparsableFileIsSetAside()
     QCOMPARE(QFileInfo(home.configFile()).lastModified(), modified);
     if (!fifo)
         QCOMPARE(Fixture::readFile(home.configFile()), content);
+}
+
+// The file goes to its backup as it was, past a link of the backup's name,
+// and the rewrite keeps the sections and keys that were read; the user is
+// told of the rewrite once, and of no failed write.
+void tst_SettingsStore::unreadLinesAreKeptBeforeTheFirstRewrite()
+{
+    TestHome home;
+    const QByteArray original("[SAVE]\nPhotoPiece=10\nthis line has no equals sign\n"
+                              "[MODE\nCheckTARGET=1\n[COLORSET]\n1AlbumTitle=写真\n");
+    home.folder(QStringLiteral("config/Velmo"));
+    QVERIFY(Fixture::writeFile(home.configFile(), original));
+    const QString backup = home.configFile() + QStringLiteral(".bak");
+    const QString elsewhere = home.path() + QStringLiteral("/elsewhere");
+    QVERIFY(Fixture::writeFile(elsewhere, "not the settings"));
+    QVERIFY(QFile::link(elsewhere, backup));
+    SettingsStore store;
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    store.write(Keys::Top, QStringLiteral("1440"));
+    store.write(Keys::Left, QStringLiteral("2880"));
+
+    QCOMPARE(Fixture::readFile(backup), original);
+    QCOMPARE(Fixture::readFile(elsewhere), QByteArray("not the settings"));
+    // A copy, as QSettings shares what it read of one path within a process.
+    const QString copy = home.path() + QStringLiteral("/copy.conf");
+    QVERIFY(QFile::copy(home.configFile(), copy));
+    QSettings rewritten(copy, QSettings::IniFormat);
+    QCOMPARE(rewritten.status(), QSettings::NoError);
+    QStringList keys = rewritten.allKeys();
+    keys.sort();
+    QCOMPARE(keys, (QStringList{"COLORSET/1AlbumTitle", "SAVE/LEFT", "SAVE/PhotoPiece", "SAVE/TOP"}));
+    QCOMPARE(rewritten.value("COLORSET/1AlbumTitle").toString(), QStringLiteral("写真"));
+    const UnreadLine line{3, QStringLiteral("this line has no equals sign")};
+    QCOMPARE(told, QStringList{SettingsText::rewritten(home.configFile(), line, backup)});
+    QVERIFY(told.first().contains(line.text) && told.first().contains(backup));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
