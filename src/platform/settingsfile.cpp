@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <sys/stat.h>
 
@@ -113,9 +114,16 @@ SettingsWrite SettingsFile::write(const Change &change)
     // which would hide how this write went.
     if (result.repair || m_settings->status() != QSettings::NoError)
         open();
-    change(*m_settings);
-    if (!flush())
+    const std::optional<qint64> size = sizeWith(change);
+    if (!size) {
         result.result = SettingsWrite::Result::Failed;
+    } else if (*size > SizeLimit) {
+        result.result = SettingsWrite::Result::TooLarge;
+    } else {
+        change(*m_settings);
+        if (!flush())
+            result.result = SettingsWrite::Result::Failed;
+    }
     return result;
 }
 
@@ -136,6 +144,27 @@ bool SettingsFile::repair(SettingsWrite &result)
         return false;
     result.repair = SettingsWrite::Repair{*check.firstUnread, backupOf(m_file)};
     return true;
+}
+
+// QSettings re-spells what it read when it writes: escapes in keys, spaces
+// after commas, UTF-8 for bytes it could not decode. Only writing a copy
+// tells how large the file comes out.
+std::optional<qint64> SettingsFile::sizeWith(const Change &change) const
+{
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return std::nullopt;
+    const QString copy = scratch.filePath(QStringLiteral("Velmo.conf"));
+    {
+        QSettings trial(copy, QSettings::IniFormat);
+        for (const QString &key : m_settings->allKeys())
+            trial.setValue(key, m_settings->value(key));
+        change(trial);
+        trial.sync();
+        if (trial.status() != QSettings::NoError)
+            return std::nullopt;
+    }
+    return QFileInfo(copy).size();
 }
 
 std::optional<QString> SettingsFile::value(const QString &path)

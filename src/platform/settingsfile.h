@@ -17,7 +17,8 @@ struct SettingsWrite
 {
     enum class Result {
         Written,
-        Failed, // the file could not be written
+        Failed,   // the file could not be written
+        TooLarge, // the file would have grown past what the programs read
     };
     // A file with lines the store does not read, kept in the backup as it
     // was before the change rewrote it with only the lines read.
@@ -50,7 +51,7 @@ public:
 
 // The INI file of the store, read and written through QSettings. A file
 // over SizeLimit is never parsed, so a damaged or hostile file cannot
-// exhaust memory.
+// exhaust memory; and no change is written that would take it past SizeLimit.
 //
 // A file with lines it does not read (see IniCheck) is copied to its backup
 // before the first change rewrites it with only the lines it reads: QSettings
@@ -80,6 +81,9 @@ private:
     // Backs up and rewrites the file when it holds lines it does not read;
     // false when that failed and the file was left as it was.
     bool repair(SettingsWrite &result);
+    // The size QSettings will give the file with the change; nothing when
+    // that could not be found out.
+    std::optional<qint64> sizeWith(const Change &change) const;
     // Reads the file again when it changed; false once it is set aside.
     bool refresh();
     // Writes pending changes; on failure starts afresh from the file, so

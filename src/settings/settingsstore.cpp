@@ -142,6 +142,9 @@ void SettingsStore::checkWritten(const SettingsWrite &write)
     case SettingsWrite::Result::Failed:
         reportProblem(SettingsText::notWritten(fileName()));
         break;
+    case SettingsWrite::Result::TooLarge:
+        reportProblem(SettingsText::tooLargeToWrite(fileName()));
+        break;
     }
 }
 
@@ -179,6 +182,13 @@ QString notWritten(const QString &file)
     return QStringLiteral("設定を保存できません。%1 に書き込めないため、変更は次の起動に残りません。"
                           "ファイルとフォルダの持ち主と書き込み権を確かめて下さい。")
         .arg(file);
+}
+
+QString tooLargeToWrite(const QString &file)
+{
+    return QStringLiteral("設定を保存できません。書き込むと %1 が %2 MB を超え、どのプログラムも読めなくなるため、"
+                          "書き込みませんでした。ファイルから要らない行を消して下さい。")
+        .arg(file, QString::number(limitInMegabytes()));
 }
 
 QString setAside(const QString &file)

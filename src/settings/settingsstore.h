@@ -83,6 +83,7 @@ private:
 // The store's messages to the user.
 namespace SettingsText {
 QString notWritten(const QString &file);
+QString tooLargeToWrite(const QString &file);
 QString setAside(const QString &file);
 QString rewritten(const QString &file, const UnreadLine &line, const QString &backup);
 } // namespace SettingsText

@@ -30,6 +30,8 @@ private slots:
     void unparsableFileIsSetAside_data();
     void unparsableFileIsSetAside();
     void unreadLinesAreKeptBeforeTheFirstRewrite();
+    void rewriteStaysWithinTheSizeLimit_data();
+    void rewriteStaysWithinTheSizeLimit();
 };
 
 namespace {
@@ -353,6 +355,47 @@ void tst_SettingsStore::unreadLinesAreKeptBeforeTheFirstRewrite()
     const UnreadLine line{3, QStringLiteral("this line has no equals sign")};
     QCOMPARE(told, QStringList{SettingsText::rewritten(home.configFile(), line, backup)});
     QVERIFY(told.first().contains(line.text) && told.first().contains(backup));
+}
+
+void tst_SettingsStore::rewriteStaysWithinTheSizeLimit_data()
+{
+    QTest::addColumn<QString>("filler"); // a line, %1 its count
+    QTest::addColumn<bool>("written");
+    // QSettings takes the header for a section and would write all back escaped.
+    QTest::newRow("lines not read") << "[broken section %1\nkey with blanks %1=a,b,c\n" << true;
+    // Read, but written back with the blanks escaped and the list spaced out.
+    QTest::newRow("lines read that grow") << "key with blanks %1=a,b,c\n" << false;
+}
+
+// A file just under the limit stays readable after a write: rewritten with
+// only what was read, or left as it is when even that would grow past it.
+void tst_SettingsStore::rewriteStaysWithinTheSizeLimit()
+{
+    QFETCH(QString, filler);
+    QFETCH(bool, written);
+    TestHome home;
+    QByteArray content("[SAVE]\nPhotoPiece=10\n");
+    for (int i = 0; content.size() < SettingsFile::SizeLimit - 64; ++i)
+        content += filler.arg(i).toUtf8();
+    home.folder(QStringLiteral("config/Velmo"));
+    QVERIFY(Fixture::writeFile(home.configFile(), content));
+    SettingsStore store;
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    store.write(Keys::Top, QStringLiteral("1440"));
+    store.write(Keys::Left, QStringLiteral("2880"));
+
+    QVERIFY(QFileInfo(home.configFile()).size() <= SettingsFile::SizeLimit);
+    SettingsStore reader;
+    QStringList readerTold;
+    reader.setProblemReporter([&readerTold](const QString &text) { readerTold.append(text); });
+    QCOMPARE(reader.read(Keys::PhotoPiece), QStringLiteral("10"));
+    QCOMPARE(reader.read(Keys::Top), written ? QStringLiteral("1440") : QStringLiteral("0"));
+    QCOMPARE(readerTold, QStringList());
+    QCOMPARE(told.size(), 1);
+    if (!written)
+        QCOMPARE(told.first(), SettingsText::tooLargeToWrite(home.configFile()));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
