@@ -76,18 +76,18 @@ QStringList FailingSettingsBackend::sections()
     return result;
 }
 
-bool FailingSettingsBackend::setValue(const QString &path, const QString &value)
+SettingsWrite FailingSettingsBackend::setValue(const QString &path, const QString &value)
 {
     if (failWrites)
-        return false;
+        return {SettingsWrite::Result::Failed, std::nullopt};
     values.insert(path, value);
-    return true;
+    return {};
 }
 
-bool FailingSettingsBackend::removeSection(const QString &section)
+SettingsWrite FailingSettingsBackend::removeSection(const QString &section)
 {
     if (failWrites)
-        return false;
+        return {SettingsWrite::Result::Failed, std::nullopt};
     values.removeIf([&section](const auto &entry) { return entry.key().section(QLatin1Char('/'), 0, 0) == section; });
-    return true;
+    return {};
 }

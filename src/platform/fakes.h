@@ -111,8 +111,8 @@ public:
     QString fileName() const override { return QStringLiteral("/read-only/Velmo/Velmo.conf"); }
     std::optional<QString> value(const QString &path) override;
     QStringList sections() override;
-    bool setValue(const QString &path, const QString &value) override;
-    bool removeSection(const QString &section) override;
+    SettingsWrite setValue(const QString &path, const QString &value) override;
+    SettingsWrite removeSection(const QString &section) override;
     bool setAside() const override { return false; }
 
     bool failWrites = true;

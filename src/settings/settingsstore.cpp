@@ -132,10 +132,20 @@ void SettingsStore::reportProblem(const QString &text) const
         m_pending.append(text);
 }
 
-void SettingsStore::checkWritten(bool written)
+void SettingsStore::checkWritten(const SettingsWrite &write)
 {
-    if (!written)
+    if (write.repair)
+        reportProblem(SettingsText::rewritten(fileName(), write.repair->firstUnread, write.repair->backup));
+    switch (write.result) {
+    case SettingsWrite::Result::Written:
+        break;
+    case SettingsWrite::Result::Failed:
         reportProblem(SettingsText::notWritten(fileName()));
+        break;
+    case SettingsWrite::Result::TooLarge:
+        reportProblem(SettingsText::tooLargeToWrite(fileName()));
+        break;
+    }
 }
 
 QString SettingsStore::fileName() const
@@ -145,6 +155,28 @@ QString SettingsStore::fileName() const
 
 namespace SettingsText {
 
+namespace {
+
+int limitInMegabytes()
+{
+    return int(SettingsFile::SizeLimit / (1024 * 1024));
+}
+
+// A line of the file as a message can show it: short, and with characters
+// that cannot be shown marked.
+QString excerpt(const QString &line)
+{
+    constexpr qsizetype Shown = 40;
+    QString text = line.left(Shown);
+    for (QChar &c : text) {
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    }
+    return line.size() > Shown ? text + QStringLiteral("…") : text;
+}
+
+} // namespace
+
 QString notWritten(const QString &file)
 {
     return QStringLiteral("設定を保存できません。%1 に書き込めないため、変更は次の起動に残りません。"
@@ -152,12 +184,27 @@ QString notWritten(const QString &file)
         .arg(file);
 }
 
+QString tooLargeToWrite(const QString &file)
+{
+    return QStringLiteral("設定を保存できません。書き込むと %1 が %2 MB を超え、どのプログラムも読めなくなるため、"
+                          "書き込みませんでした。ファイルから要らない行を消して下さい。")
+        .arg(file, QString::number(limitInMegabytes()));
+}
+
 QString setAside(const QString &file)
 {
     return QStringLiteral("設定ファイル %1 は %2 MB を超えるか通常のファイルでないため、読みません。"
                           "既定の設定で動き、設定はこのファイルに保存しません。")
         .arg(file)
-        .arg(SettingsFile::SizeLimit / (1024 * 1024));
+        .arg(limitInMegabytes());
+}
+
+QString rewritten(const QString &file, const UnreadLine &line, const QString &backup)
+{
+    return QStringLiteral(
+               "設定ファイル %1 の %2 行目「%3」などを読めませんでした。元のファイルを %4 に残し、"
+               "読めた設定だけで書き直しました。消えた設定があれば、残したファイルを見て設定し直して下さい。")
+        .arg(file, QString::number(line.number), excerpt(line.text), backup);
 }
 
 } // namespace SettingsText

@@ -10,6 +10,8 @@
 #include <optional>
 
 class SettingsBackend;
+struct SettingsWrite;
+struct UnreadLine;
 
 // The per-user settings store of application "Velmo": sections of text keys
 // in one INI file shared by Velmo and Quillet. Every read first picks up what
@@ -19,7 +21,8 @@ class SettingsBackend;
 // each key by its catalogue type and clamp it to its range, and a text that
 // is not a number counts as absent. Problems the user must know of (a file
 // that cannot be written, one too large to read, a stored value that had to
-// be replaced) go to the problem reporter, which the program sets up.
+// be replaced, a file rewritten without the lines it could not read) go to
+// the problem reporter, which the program sets up.
 class SettingsStore
 {
 public:
@@ -69,7 +72,7 @@ public:
 private:
     std::optional<QString> value(const QString &path) const;
     void checkSetAside() const;
-    void checkWritten(bool written);
+    void checkWritten(const SettingsWrite &write);
 
     std::unique_ptr<SettingsBackend> m_backend;
     ProblemReporter m_reporter;
@@ -80,5 +83,7 @@ private:
 // The store's messages to the user.
 namespace SettingsText {
 QString notWritten(const QString &file);
+QString tooLargeToWrite(const QString &file);
 QString setAside(const QString &file);
+QString rewritten(const QString &file, const UnreadLine &line, const QString &backup);
 } // namespace SettingsText

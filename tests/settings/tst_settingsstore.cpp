@@ -5,6 +5,7 @@
 #include "testsupport.h"
 
 #include <QFileInfo>
+#include <QSettings>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -28,6 +29,9 @@ private slots:
     void writeFailuresAreToldOnce();
     void unparsableFileIsSetAside_data();
     void unparsableFileIsSetAside();
+    void unreadLinesAreKeptBeforeTheFirstRewrite();
+    void rewriteStaysWithinTheSizeLimit_data();
+    void rewriteStaysWithinTheSizeLimit();
 };
 
 namespace {
@@ -314,6 +318,84 @@ void tst_SettingsStore::unparsableFileIsSetAside()
     QCOMPARE(QFileInfo(home.configFile()).lastModified(), modified);
     if (!fifo)
         QCOMPARE(Fixture::readFile(home.configFile()), content);
+}
+
+// The file goes to its backup as it was, past a link of the backup's name,
+// and the rewrite keeps the sections and keys that were read; the user is
+// told of the rewrite once, and of no failed write.
+void tst_SettingsStore::unreadLinesAreKeptBeforeTheFirstRewrite()
+{
+    TestHome home;
+    const QByteArray original("[SAVE]\nPhotoPiece=10\nthis line has no equals sign\n"
+                              "[MODE\nCheckTARGET=1\n[COLORSET]\n1AlbumTitle=写真\n");
+    home.folder(QStringLiteral("config/Velmo"));
+    QVERIFY(Fixture::writeFile(home.configFile(), original));
+    const QString backup = home.configFile() + QStringLiteral(".bak");
+    const QString elsewhere = home.path() + QStringLiteral("/elsewhere");
+    QVERIFY(Fixture::writeFile(elsewhere, "not the settings"));
+    QVERIFY(QFile::link(elsewhere, backup));
+    SettingsStore store;
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    store.write(Keys::Top, QStringLiteral("1440"));
+    store.write(Keys::Left, QStringLiteral("2880"));
+
+    QCOMPARE(Fixture::readFile(backup), original);
+    QCOMPARE(Fixture::readFile(elsewhere), QByteArray("not the settings"));
+    // A copy, as QSettings shares what it read of one path within a process.
+    const QString copy = home.path() + QStringLiteral("/copy.conf");
+    QVERIFY(QFile::copy(home.configFile(), copy));
+    QSettings rewritten(copy, QSettings::IniFormat);
+    QCOMPARE(rewritten.status(), QSettings::NoError);
+    QStringList keys = rewritten.allKeys();
+    keys.sort();
+    QCOMPARE(keys, (QStringList{"COLORSET/1AlbumTitle", "SAVE/LEFT", "SAVE/PhotoPiece", "SAVE/TOP"}));
+    QCOMPARE(rewritten.value("COLORSET/1AlbumTitle").toString(), QStringLiteral("写真"));
+    const UnreadLine line{3, QStringLiteral("this line has no equals sign")};
+    QCOMPARE(told, QStringList{SettingsText::rewritten(home.configFile(), line, backup)});
+    QVERIFY(told.first().contains(line.text) && told.first().contains(backup));
+}
+
+void tst_SettingsStore::rewriteStaysWithinTheSizeLimit_data()
+{
+    QTest::addColumn<QString>("filler"); // a line, %1 its count
+    QTest::addColumn<bool>("written");
+    // QSettings takes the header for a section and would write all back escaped.
+    QTest::newRow("lines not read") << "[broken section %1\nkey with blanks %1=a,b,c\n" << true;
+    // Read, but written back with the blanks escaped and the list spaced out.
+    QTest::newRow("lines read that grow") << "key with blanks %1=a,b,c\n" << false;
+}
+
+// A file just under the limit stays readable after a write: rewritten with
+// only what was read, or left as it is when even that would grow past it.
+void tst_SettingsStore::rewriteStaysWithinTheSizeLimit()
+{
+    QFETCH(QString, filler);
+    QFETCH(bool, written);
+    TestHome home;
+    QByteArray content("[SAVE]\nPhotoPiece=10\n");
+    for (int i = 0; content.size() < SettingsFile::SizeLimit - 64; ++i)
+        content += filler.arg(i).toUtf8();
+    home.folder(QStringLiteral("config/Velmo"));
+    QVERIFY(Fixture::writeFile(home.configFile(), content));
+    SettingsStore store;
+    QStringList told;
+    store.setProblemReporter([&told](const QString &text) { told.append(text); });
+
+    store.write(Keys::Top, QStringLiteral("1440"));
+    store.write(Keys::Left, QStringLiteral("2880"));
+
+    QVERIFY(QFileInfo(home.configFile()).size() <= SettingsFile::SizeLimit);
+    SettingsStore reader;
+    QStringList readerTold;
+    reader.setProblemReporter([&readerTold](const QString &text) { readerTold.append(text); });
+    QCOMPARE(reader.read(Keys::PhotoPiece), QStringLiteral("10"));
+    QCOMPARE(reader.read(Keys::Top), written ? QStringLiteral("1440") : QStringLiteral("0"));
+    QCOMPARE(readerTold, QStringList());
+    QCOMPARE(told.size(), 1);
+    if (!written)
+        QCOMPARE(told.first(), SettingsText::tooLargeToWrite(home.configFile()));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
