@@ -326,34 +326,49 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
 /* Not a result: the unnamed way cannot be taken here, take the named one. */
 #define TRY_NAMED (-1)
 
-/* The destination's folder ("./" for a bare name) and a short hidden name in
- * it, whatever the length of the destination's own name; the folder's part
- * ends at name + folder. */
-struct temporary {
-  char *name;
-  size_t folder;
+/* The destination's folder, opened once, with the destination's own name and
+ * a short hidden temporary name in it, whatever the length of the
+ * destination's name. Every call below names files relative to the folder,
+ * so none reaches past it, and none follows a link of the destination's
+ * name: such a link is replaced. */
+struct place {
+  int folder;
+  const char *name;
+  char temporary[sizeof TEMPORARY_PREFIX + RANDOM_CHARACTERS];
 };
 
-static int make_temporary(const char *destination, struct temporary *t) {
+static int open_place(const char *destination, struct place *p) {
+  p->folder = -1;
   const char *slash = strrchr(destination, '/');
-  const char *folder = slash ? destination : "./";
-  t->folder = slash ? (size_t)(slash - destination) + 1 : 2;
-  t->name = malloc(t->folder + sizeof TEMPORARY_PREFIX + RANDOM_CHARACTERS);
-  if (!t->name)
+  p->name = slash ? slash + 1 : destination;
+  if (!*p->name)
     return -1;
-  memcpy(t->name, folder, t->folder);
-  memcpy(t->name + t->folder, TEMPORARY_PREFIX, sizeof TEMPORARY_PREFIX - 1);
-  t->name[t->folder + sizeof TEMPORARY_PREFIX - 1 + RANDOM_CHARACTERS] = '\0';
-  return 0;
+  if (!slash) {
+    p->folder = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  } else {
+    size_t length = (size_t)(slash - destination);
+    char *folder = malloc(length + 2);
+    if (!folder)
+      return -1;
+    memcpy(folder, destination, length);
+    folder[length] = '\0';
+    if (length == 0)
+      strcpy(folder, "/");
+    p->folder = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    free(folder);
+  }
+  memcpy(p->temporary, TEMPORARY_PREFIX, sizeof TEMPORARY_PREFIX - 1);
+  p->temporary[sizeof p->temporary - 1] = '\0';
+  return p->folder >= 0 ? 0 : -1;
 }
 
 /* Gives the temporary name a new random ending. */
-static int randomize(struct temporary *t) {
+static int randomize(struct place *p) {
   static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   unsigned char random[RANDOM_CHARACTERS];
   if (getrandom(random, sizeof random, 0) != (ssize_t)sizeof random)
     return -1;
-  char *suffix = t->name + t->folder + sizeof TEMPORARY_PREFIX - 1;
+  char *suffix = p->temporary + sizeof TEMPORARY_PREFIX - 1;
   for (int i = 0; i < RANDOM_CHARACTERS; ++i)
     suffix[i] = digits[random[i] % 36];
   return 0;
@@ -372,46 +387,43 @@ static int write_all(int fd, const unsigned char *data, size_t length) {
   return 0;
 }
 
-/* Gives the unnamed file of fd the name path; fails with EEXIST when path is taken. */
-static int link_unnamed(int fd, const char *path) {
+/* Gives the unnamed file of fd the name in the place's folder; fails with
+ * EEXIST when the name is taken. */
+static int link_unnamed(int fd, const struct place *p, const char *name) {
   char self[32];
   snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-  return linkat(AT_FDCWD, self, AT_FDCWD, path, AT_SYMLINK_FOLLOW);
+  return linkat(AT_FDCWD, self, p->folder, name, AT_SYMLINK_FOLLOW);
 }
 
 /* A file made with O_TMPFILE has no name until it is complete, so a call
  * killed while writing leaves nothing behind. It takes the destination's name
  * at once when that is free; else it is linked under the short temporary
  * name and renamed over the old file. */
-static int store_unnamed(const char *destination, struct temporary *t,
-                         const unsigned char *data, size_t length) {
-  char kept = t->name[t->folder];
-  t->name[t->folder] = '\0';
-  int fd = open(t->name, O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
-  t->name[t->folder] = kept;
+static int store_unnamed(struct place *p, const unsigned char *data, size_t length) {
+  int fd = openat(p->folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0644);
   if (fd < 0)
     return TRY_NAMED; /* a file system without O_TMPFILE */
   int code = RDCTJPEG_OK;
   if (write_all(fd, data, length) != 0)
     code = RDCTJPEG_E_WRITE;
-  else if (link_unnamed(fd, destination) == 0)
+  else if (link_unnamed(fd, p, p->name) == 0)
     code = RDCTJPEG_OK;
   else if (errno != EEXIST)
     code = TRY_NAMED; /* no /proc to link through */
   else {
     code = RDCTJPEG_E_WRITE;
     for (int attempt = 0; attempt < 100 && code == RDCTJPEG_E_WRITE; ++attempt) {
-      if (randomize(t) != 0)
+      if (randomize(p) != 0)
         break;
-      if (link_unnamed(fd, t->name) != 0) {
+      if (link_unnamed(fd, p, p->temporary) != 0) {
         if (errno != EEXIST)
           break;
         continue;
       }
-      if (rename(t->name, destination) == 0)
+      if (renameat(p->folder, p->temporary, p->folder, p->name) == 0)
         code = RDCTJPEG_OK;
       else {
-        unlink(t->name);
+        unlinkat(p->folder, p->temporary, 0);
         break;
       }
     }
@@ -423,11 +435,12 @@ static int store_unnamed(const char *destination, struct temporary *t,
 
 /* Creates the file with O_EXCL and mode 0644, which the kernel reduces by the
  * umask; mkstemp would give 0600 and reading the umask is not thread-safe. */
-static int create_temporary(struct temporary *t) {
+static int create_temporary(struct place *p) {
   for (int attempt = 0; attempt < 100; ++attempt) {
-    if (randomize(t) != 0)
+    if (randomize(p) != 0)
       return -1;
-    int fd = open(t->name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    int fd =
+        openat(p->folder, p->temporary, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0 || errno != EEXIST)
       return fd;
   }
@@ -435,27 +448,29 @@ static int create_temporary(struct temporary *t) {
 }
 
 /* Written under the short temporary name and renamed into place. */
-static int store_named(const char *destination, struct temporary *t,
-                       const unsigned char *data, size_t length) {
-  int fd = create_temporary(t);
+static int store_named(struct place *p, const unsigned char *data, size_t length) {
+  int fd = create_temporary(p);
   if (fd < 0)
     return RDCTJPEG_E_WRITE;
   int ok = write_all(fd, data, length) == 0;
   ok = (close(fd) == 0) && ok;
-  ok = ok && rename(t->name, destination) == 0;
+  ok = ok && renameat(p->folder, p->temporary, p->folder, p->name) == 0;
   if (!ok)
-    unlink(t->name);
+    unlinkat(p->folder, p->temporary, 0);
   return ok ? RDCTJPEG_OK : RDCTJPEG_E_WRITE;
 }
 
 static int store(const char *destination, const unsigned char *data, size_t length) {
-  struct temporary t;
-  if (make_temporary(destination, &t) != 0)
+  struct place p;
+  if (open_place(destination, &p) != 0) {
+    if (p.folder >= 0)
+      close(p.folder);
     return RDCTJPEG_E_WRITE;
-  int code = store_unnamed(destination, &t, data, length);
+  }
+  int code = store_unnamed(&p, data, length);
   if (code == TRY_NAMED)
-    code = store_named(destination, &t, data, length);
-  free(t.name);
+    code = store_named(&p, data, length);
+  close(p.folder);
   return code;
 }
 
