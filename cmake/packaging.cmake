@@ -28,6 +28,12 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmo.example.org/)
 # started through xdg-open.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-ipafont-gothic, fonts-comic-neue, xdg-utils")
+# The reduction library is private (lib/velmo, loaded by path), so the
+# package needs no ldconfig run. CPack writes one into postinst and postrm
+# for any shared object under lib unless the package names scripts of its
+# own; it names these, which do not exist, so the package has none.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_BINARY_DIR}/no-maintainer-scripts/postinst
+                                       ${CMAKE_BINARY_DIR}/no-maintainer-scripts/postrm)
 
 # Debian's record of the licence, where every package keeps it.
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmo)

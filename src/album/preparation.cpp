@@ -3,6 +3,7 @@
 
 #include "album/albumtexts.h"
 #include "album/buildview.h"
+#include "album/reductionrecord.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 
@@ -43,13 +44,19 @@ struct SortedListing
 };
 
 // Sorts listed names into images and thumbnails. An "s_" name whose photo is
-// not listed is a photo itself: deleting it would lose an original.
-SortedListing sortListing(const QStringList &listed)
+// not listed is a thumbnail only when the reduction library made it (its
+// record says so); else it is a photo itself, and deleting it would lose an
+// original. Only those few files are opened.
+SortedListing sortListing(const QString &folder, const QStringList &listed)
 {
     SortedListing sorted;
     const QSet<QString> present(listed.begin(), listed.end());
+    const auto isThumbnail = [&](const QString &name) {
+        return isThumbnailName(name) && (present.contains(name.mid(ThumbnailPrefix.size())) ||
+                                         carriesReductionRecord(QFile::encodeName(Paths::join(folder, name))));
+    };
     for (const QString &name : listed) {
-        if (isThumbnailName(name) && present.contains(name.mid(ThumbnailPrefix.size())))
+        if (isThumbnail(name))
             sorted.thumbnails.append(name);
         else if (isJpegName(name))
             sorted.images.append(name);
@@ -76,7 +83,7 @@ QStringList folderImages(const QString &folder, BuildView &view)
 {
     const Listing::FileListing listed = Listing::scanFiles(folder);
     warnUnreadable(listed.unreadableNames, view);
-    return sortListing(listed.names).images;
+    return sortListing(folder, listed.names).images;
 }
 
 ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
@@ -87,7 +94,7 @@ ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView 
     const Listing::FileListing listed = Listing::scanFiles(folder);
     view.setBusy(true);
     warnUnreadable(listed.unreadableNames, view);
-    const SortedListing sorted = sortListing(listed.names);
+    const SortedListing sorted = sortListing(folder, listed.names);
     if (deleteThumbnails) {
         for (const QString &name : sorted.thumbnails)
             QFile::remove(Paths::join(folder, name)); // one that stays is left alone

@@ -18,8 +18,9 @@ struct ImageList
 // The last three characters of the name, upper-cased, are "JPG" or "PEG".
 bool isJpegName(const QString &name);
 // A JPEG name that begins with exactly "s_": the form of a reduced copy. In a
-// folder it is one only while its photo (the name without "s_") lies beside
-// it; otherwise it is a photo of its own.
+// folder it is one when its photo (the name without "s_") lies beside it or
+// when it carries the reduction library's record (a thumbnail whose photo was
+// deleted); otherwise it is a photo of its own.
 bool isThumbnailName(const QString &name);
 // The name of an image's reduced copy: "s_" + name.
 QString thumbnailName(const QString &imageName);

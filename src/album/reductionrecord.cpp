@@ -81,3 +81,9 @@ bool thumbnailIsCurrent(const QByteArray &source, const QByteArray &thumbnail, i
                                photo.st_mtim.tv_sec, photo.st_mtim.tv_nsec, name.constData());
     return length > 0 && firstComment(fd.get()) == QByteArray::fromRawData(expected, length);
 }
+
+bool carriesReductionRecord(const QByteArray &path)
+{
+    const FileDescriptor fd = FileDescriptor::forReading(path);
+    return fd.get() >= 0 && firstComment(fd.get()).startsWith(RDCTJPEG_RECORD_TAG);
+}

@@ -11,3 +11,7 @@
 // system's encoding; safe from any thread; nothing but regular files is opened
 // for reading, and nothing blocks.
 bool thumbnailIsCurrent(const QByteArray &source, const QByteArray &thumbnail, int denominator, const QByteArray &text);
+
+// True when the file carries a record of the reduction library, of any
+// source: it is a reduced copy that Velmo made.
+bool carriesReductionRecord(const QByteArray &path);

@@ -69,6 +69,11 @@ void tst_Preparation::imagesThumbnailsAndOthers()
     for (const char *name :
          {"a.jpg", "B.JPEG", "s_a.jpg", "notes.txt", "c.mpeg", "S_d.jpg", "s_e.txt", "s_holiday.jpg"})
         QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
+    // s_gone.jpg neither, but the reduction library made it: a thumbnail
+    // whose photo was deleted.
+    const QByteArray record = "RdctJPEG/1 length=000000000050 scale=1/2 text=RDCTJ:Q080 size=9 mtime=1.0 name=gone.jpg";
+    const QByteArray segment = QByteArray("\xFF\xFE") + char((record.size() + 2) >> 8) + char(record.size() + 2);
+    QVERIFY(Fixture::writeFile(folder + "/s_gone.jpg", "\xFF\xD8" + segment + record + "\xFF\xD9"));
 
     RecordingView view;
     const ImageList images = PrepareFolder(folder, deleteThumbnails, view);
@@ -78,6 +83,7 @@ void tst_Preparation::imagesThumbnailsAndOthers()
     QCOMPARE(images.names, expected);
     QCOMPARE(folderImages(folder, view), expected);
     QCOMPARE(QFile::exists(folder + "/s_a.jpg"), !deleteThumbnails);
+    QCOMPARE(QFile::exists(folder + "/s_gone.jpg"), !deleteThumbnails);
     QVERIFY(QFile::exists(folder + "/s_holiday.jpg"));
     QVERIFY(QFile::exists(folder + "/s_e.txt"));
     QVERIFY(QFile::exists(folder + "/notes.txt"));
