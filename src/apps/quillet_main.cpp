@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     WindowCommandLine commandLine(QStringLiteral("quillet"),
                                   QStringLiteral("Writes comments into Velmo's album pages: drop an image from an "
                                                  "album page in the browser on the window."));
-    commandLine.answerHelpAndVersion(argc, argv);
+    commandLine.answerBeforeWindow(argc, argv);
 
     QApplication app(argc, argv);
     if (!commandLine.read(QApplication::arguments()))

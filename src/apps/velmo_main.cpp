@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     commandLine.allowPath(QStringLiteral("path"),
                           QStringLiteral("A folder to open instead of the last one, or a photo to show in its folder."),
                           QStringLiteral("[FOLDER | PHOTO]"));
-    commandLine.answerHelpAndVersion(argc, argv);
+    commandLine.answerBeforeWindow(argc, argv);
 
     QApplication app(argc, argv);
     const std::optional<QString> startPath = commandLine.read(QApplication::arguments());

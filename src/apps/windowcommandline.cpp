@@ -3,7 +3,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -21,12 +23,44 @@ bool asksForHelpOrVersion(int argc, char **argv)
     return false;
 }
 
+// The window system's own options, which its application object takes
+// (-platform offscreen, -style Fusion, ...); the program's parser knows none.
+bool isWindowSystemOption(const QString &name)
+{
+    static const QStringList options = {QStringLiteral("platform"),
+                                        QStringLiteral("platformpluginpath"),
+                                        QStringLiteral("platformtheme"),
+                                        QStringLiteral("plugin"),
+                                        QStringLiteral("qwindowgeometry"),
+                                        QStringLiteral("qwindowicon"),
+                                        QStringLiteral("qwindowtitle"),
+                                        QStringLiteral("reverse"),
+                                        QStringLiteral("session"),
+                                        QStringLiteral("display"),
+                                        QStringLiteral("geometry"),
+                                        QStringLiteral("style"),
+                                        QStringLiteral("stylesheet"),
+                                        QStringLiteral("widgetcount"),
+                                        QStringLiteral("name"),
+                                        QStringLiteral("title"),
+                                        QStringLiteral("visual"),
+                                        QStringLiteral("ncols"),
+                                        QStringLiteral("cmap"),
+                                        QStringLiteral("nograb"),
+                                        QStringLiteral("dograb"),
+                                        QStringLiteral("qmljsdebugger"),
+                                        QStringLiteral("testability")};
+    return options.contains(name);
+}
+
 } // namespace
 
 WindowCommandLine::WindowCommandLine(const QString &program, const QString &description)
     : m_program(program)
 {
     m_parser.setApplicationDescription(description);
+    // "-platform" is one option, as the window system reads it, not -p -l ...
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.addHelpOption();
     m_parser.addVersionOption();
 }
@@ -37,16 +71,25 @@ void WindowCommandLine::allowPath(const QString &name, const QString &descriptio
     m_takesPath = true;
 }
 
-void WindowCommandLine::answerHelpAndVersion(int &argc, char **argv)
+void WindowCommandLine::answerBeforeWindow(int &argc, char **argv)
 {
-    if (!asksForHelpOrVersion(argc, argv))
-        return;
     const QCoreApplication terminal(argc, argv);
-    // Help and version end the program here. The window system's own options
-    // (-platform ...) fail this parse: they are read once the window
-    // system's application object has taken them.
-    if (m_parser.parse(QCoreApplication::arguments()))
-        m_parser.process(QCoreApplication::arguments());
+    // Help and version end the program here, and so does an option that
+    // neither the program nor the window system knows: none of them needs a
+    // display. The window system's own options (-platform ...) fail this
+    // parse; they are read once its application object has taken them.
+    if (m_parser.parse(QCoreApplication::arguments())) {
+        if (asksForHelpOrVersion(argc, argv))
+            m_parser.process(QCoreApplication::arguments());
+        if (!hasFittingArguments())
+            std::exit(BadCommandLine);
+        return;
+    }
+    const QStringList unknown = m_parser.unknownOptionNames();
+    if (unknown.isEmpty() || !std::all_of(unknown.cbegin(), unknown.cend(), isWindowSystemOption)) {
+        report(m_parser.errorText());
+        std::exit(BadCommandLine);
+    }
 }
 
 std::optional<QString> WindowCommandLine::read(const QStringList &arguments)
@@ -57,12 +100,18 @@ std::optional<QString> WindowCommandLine::read(const QStringList &arguments)
     }
     // Sound options: --help, --help-all and --version are answered here and end the program.
     m_parser.process(arguments);
-    if (m_parser.positionalArguments().size() > (m_takesPath ? 1 : 0)) {
-        report(m_takesPath ? QStringLiteral("one path at most (see --help)")
-                           : QStringLiteral("no argument expected (see --help)"));
+    if (!hasFittingArguments())
         return std::nullopt;
-    }
     return m_parser.positionalArguments().value(0);
+}
+
+bool WindowCommandLine::hasFittingArguments() const
+{
+    if (m_parser.positionalArguments().size() <= (m_takesPath ? 1 : 0))
+        return true;
+    report(m_takesPath ? QStringLiteral("one path at most (see --help)")
+                       : QStringLiteral("no argument expected (see --help)"));
+    return false;
 }
 
 void WindowCommandLine::report(const QString &problem) const

@@ -19,10 +19,11 @@ public:
     // Lets the program take one path (shown in the help as syntax).
     void allowPath(const QString &name, const QString &description, const QString &syntax);
 
-    // Run before the application object exists: answers --help and --version
-    // and ends the program; returns when neither is asked for (or the window
-    // system's own options are given too: read() answers them then).
-    void answerHelpAndVersion(int &argc, char **argv);
+    // Run before the application object exists: answers --help and
+    // --version, and refuses an unknown option (exit BadCommandLine), on the
+    // terminal and without a display; returns when the window may start (the
+    // window system's own options are left for read()).
+    void answerBeforeWindow(int &argc, char **argv);
 
     // The given path (empty when none), read from the arguments the
     // application object left after taking its own options. A mistake is
@@ -33,6 +34,9 @@ public:
     void report(const QString &problem) const;
 
 private:
+    // No more paths than the program takes; reports a mistake.
+    bool hasFittingArguments() const;
+
     QString m_program;
     QCommandLineParser m_parser;
     bool m_takesPath = false;

@@ -28,9 +28,12 @@ void tst_WindowPrograms::commandLine_data()
         << "velmo" << QStringList{"-platform", "offscreen", "--help"} << true << 0 << "[FOLDER | PHOTO]";
     QTest::newRow("missing path") << "velmo" << QStringList{"/no/such/photo.jpg"} << true << 1
                                   << "velmo: no such file or folder: /no/such/photo.jpg";
-    QTest::newRow("two paths") << "velmo" << QStringList{"/", "/"} << true << 2 << "velmo: one path at most";
-    QTest::newRow("unknown option") << "velmo" << QStringList{"--bogus"} << true << 2 << "bogus";
-    QTest::newRow("quillet takes no path") << "quillet" << QStringList{"/"} << true << 2 << "no argument expected";
+    // Mistakes are told without a display, before any window system starts.
+    QTest::newRow("two paths") << "velmo" << QStringList{"/", "/"} << false << 2 << "velmo: one path at most";
+    QTest::newRow("unknown option") << "quillet" << QStringList{"--bogus"} << false << 2 << "bogus";
+    QTest::newRow("quillet takes no path") << "quillet" << QStringList{"/"} << false << 2 << "no argument expected";
+    QTest::newRow("unknown option beside the window system's")
+        << "velmo" << QStringList{"-platform", "offscreen", "--bogus"} << true << 2 << "bogus";
 }
 
 void tst_WindowPrograms::commandLine()
