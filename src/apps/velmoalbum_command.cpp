@@ -164,7 +164,12 @@ int runVelmoAlbum(const QStringList &arguments)
     }
     // After the album, the thumbnails are the ones its pages have just taken.
     const bool deleteThumbnails = controls.CheckWarningJPG && !options.album;
-    if (options.slide && writeSlidePage(options.folder, deleteThumbnails, view, clock, design).failureCode != 0)
-        return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
+    if (options.slide) {
+        const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
+        if (slide.failureCode != 0)
+            return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
+        if (!options.quiet)
+            printTo(stdout, QStringLiteral("Slide.html written: %1 pictures").arg(slide.imageCount));
+    }
     return code;
 }

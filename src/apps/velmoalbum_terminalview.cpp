@@ -49,12 +49,20 @@ QString reason(int code)
     }
 }
 
+// A terminal that takes the escape that clears the rest of a line: not a
+// "dumb" one, nor one that does not say what it is.
+bool terminalRedraws()
+{
+    const QString type = qEnvironmentVariable("TERM");
+    return !type.isEmpty() && type != QLatin1String("dumb");
+}
+
 } // namespace
 
 TerminalView::TerminalView(OldPages oldPages, bool quiet)
     : m_oldPages(oldPages)
     , m_quiet(quiet)
-    , m_lineOnTerminal(!quiet && isatty(STDERR_FILENO))
+    , m_lineOnTerminal(!quiet && isatty(STDERR_FILENO) && terminalRedraws())
 {}
 
 TerminalView::~TerminalView()

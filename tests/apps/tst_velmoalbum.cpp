@@ -272,6 +272,7 @@ void tst_VelmoAlbum::slidePage()
     // The old pages go only with an album build.
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
+    QTEST(run.out.contains("Slide.html written: 2 pictures"), "slide");
     QTEST(QFile::exists(home.folder() + "/s_p1.jpg") && QFile::exists(home.folder() + "/s_p2.jpg"), "thumbnails");
 }
 
