@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/filefacts.h"
+
 #include <QByteArray>
 
 #include <fcntl.h>
@@ -30,6 +32,15 @@ public:
 
     bool isOpen() const { return m_fd >= 0; }
     int get() const { return m_fd; }
+
+    // The facts of the open file; nothing when it is not open.
+    std::optional<FileFacts> facts() const;
+    // Its time stamps, birth time included where the file system keeps one;
+    // nothing when it is not open.
+    std::optional<FileTimes> times() const;
+    // Reads exactly length bytes from offset on; false when the file ends
+    // before them or cannot be read.
+    bool readAt(qint64 offset, void *buffer, qint64 length) const;
 
 private:
     int m_fd;
