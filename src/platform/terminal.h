@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The terminal a command-line program runs on, if any.
+namespace Terminal {
+// Standard input, or standard error, is a terminal.
+bool inputIsTerminal();
+bool errorIsTerminal();
+// Columns of the terminal on standard error; 80 when it does not say.
+int errorColumns();
+} // namespace Terminal
