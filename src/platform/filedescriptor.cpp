@@ -2,7 +2,9 @@
 #include "platform/filedescriptor.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -18,6 +20,17 @@ std::optional<qint64> seconds(const struct statx &facts, unsigned int field, con
 }
 
 } // namespace
+
+FileDescriptor::~FileDescriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+FileDescriptor FileDescriptor::forReading(const QByteArray &path)
+{
+    return FileDescriptor(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+}
 
 std::optional<FileFacts> FileFacts::of(const QByteArray &path)
 {

@@ -5,9 +5,6 @@
 
 #include <QByteArray>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 // An open file, closed when the object goes.
 class FileDescriptor
 {
@@ -15,20 +12,13 @@ public:
     explicit FileDescriptor(int fd)
         : m_fd(fd)
     {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
+    ~FileDescriptor();
     FileDescriptor(const FileDescriptor &) = delete;
     FileDescriptor &operator=(const FileDescriptor &) = delete;
 
     // Opens a file for reading only. It never waits: a FIFO of that name does
     // not block for a writer.
-    static FileDescriptor forReading(const QByteArray &path)
-    {
-        return FileDescriptor(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    }
+    static FileDescriptor forReading(const QByteArray &path);
 
     bool isOpen() const { return m_fd >= 0; }
     int get() const { return m_fd; }
