@@ -2,9 +2,9 @@
 #include "album/guardedpicture.h"
 
 #include "platform/failure.h"
+#include "platform/readstream.h"
 #include "rdctjpeg/rdctjpeg.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTransform>
@@ -79,16 +79,14 @@ struct Decoding
     jpeg_progress_mgr progress{};
     jpeg_decompress_struct cinfo{};
     bool created = false;
-    std::FILE *file = nullptr;
-    QSize target; // as stored
+    std::FILE *file = nullptr; // the caller's stream
+    QSize target;              // as stored
     QImage image;
 
     ~Decoding()
     {
         if (created)
             jpeg_destroy_decompress(&cinfo);
-        if (file)
-            std::fclose(file);
     }
 };
 
@@ -222,9 +220,10 @@ QImage GuardedPicture::decode(const QSize &shown) const
 {
     const QSize target = shown.expandedTo(QSize(1, 1));
     const bool turned = m_header.orientation.testFlag(QImageIOHandler::TransformationRotate90);
+    const ReadStream stream(m_path); // outlives the decoder
     Decoding d;
     d.target = turned ? target.transposed() : target;
-    d.file = std::fopen(QFile::encodeName(m_path).constData(), "rbe");
+    d.file = stream.get();
     if (!d.file)
         throw Failure(FailureCode::PathFileAccess, m_path);
     if (!runDecoder(d))

@@ -6,6 +6,7 @@
 #include "album/albumtexts.h"
 #include "album/preparation.h"
 #include "platform/desktopservices.h"
+#include "platform/paths.h"
 #include "settings/settingsstore.h"
 #include "slide/slidebuild.h"
 #include "velmoalbum_terminalview.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -119,7 +119,7 @@ QString folderProblem(const QString &folder, BuildView &view)
         return QStringLiteral("no such folder: ") + folder;
     if (!info.isDir())
         return QStringLiteral("not a folder: ") + folder;
-    if (access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+    if (!Paths::canWriteInto(folder))
         return QStringLiteral("cannot write into folder: ") + folder;
     if (folderImages(folder, view).isEmpty())
         return QStringLiteral("no JPEG pictures in ") + folder;

@@ -1,24 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmoalbum_terminalview.h"
 
+#include "platform/terminal.h"
 #include "rdctjpeg/rdctjpeg.h"
 
 #include <QTextStream>
 
 #include <cstdio>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace {
 
 constexpr int BarCells = 10;
-
-// Columns of the terminal on stderr; a line must stay shorter to be drawn over.
-int terminalColumns()
-{
-    winsize size = {};
-    return ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col : 80;
-}
 
 void printLine(const QString &text)
 {
@@ -49,20 +41,12 @@ QString reason(int code)
     }
 }
 
-// A terminal that takes the escape that clears the rest of a line: not a
-// "dumb" one, nor one that does not say what it is.
-bool terminalRedraws()
-{
-    const QString type = qEnvironmentVariable("TERM");
-    return !type.isEmpty() && type != QLatin1String("dumb");
-}
-
 } // namespace
 
 TerminalView::TerminalView(OldPages oldPages, bool quiet)
     : m_oldPages(oldPages)
     , m_quiet(quiet)
-    , m_lineOnTerminal(!quiet && isatty(STDERR_FILENO) && terminalRedraws())
+    , m_lineOnTerminal(!quiet && Terminal::errorRedraws())
 {}
 
 TerminalView::~TerminalView()
@@ -92,7 +76,8 @@ void TerminalView::setProgressCount(const QString &phase, int done, int total, c
                        .arg(total);
     if (!detail.isEmpty())
         line += QStringLiteral(": ") + detail;
-    line.truncate(terminalColumns()); // the carriage return takes no column
+    // Shorter than the terminal, to be drawn over; the carriage return takes no column.
+    line.truncate(Terminal::errorColumns());
     std::fputs((line + QStringLiteral("\033[K")).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
     m_drawn = true;
@@ -118,7 +103,7 @@ bool TerminalView::askDeleteOldPages(const QString &question)
         break;
     }
     clearLine();
-    if (!isatty(STDIN_FILENO)) {
+    if (!Terminal::inputIsTerminal()) {
         if (!m_quiet)
             printLine(QStringLiteral("velmo-album: old album pages kept (no terminal to ask; use --yes or --keep)"));
         return false;

@@ -5,36 +5,23 @@
 
 #include <QFile>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
-QDateTime localTime(const struct statx_timestamp &stamp)
+// The stamp in local time, or the zero time where the file system keeps none.
+QDateTime localTime(const std::optional<qint64> &seconds)
 {
-    // tv_sec is the whole second below the instant, so the fraction drops off.
-    return QDateTime::fromSecsSinceEpoch(stamp.tv_sec, Qt::LocalTime);
+    return seconds ? QDateTime::fromSecsSinceEpoch(*seconds, Qt::LocalTime) : zeroFileTime();
 }
 
 } // namespace
 
 FileDateTimes GetFileDateTime(const QString &filename)
 {
-    const QDateTime zero = zeroFileTime();
-    FileDateTimes times{zero, zero, zero};
-    // Opened for reading as the times are read off the open file; O_NONBLOCK
-    // keeps a FIFO of that name from waiting for a writer.
+    // Opened for reading as the times are read off the open file; a FIFO of
+    // that name does not wait for a writer.
     const FileDescriptor file = FileDescriptor::forReading(QFile::encodeName(filename));
-    struct statx facts = {};
-    if (file.get() < 0 || ::statx(file.get(), "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &facts) != 0)
-        return times;
-    if (facts.stx_mask & STATX_BTIME)
-        times.creation = localTime(facts.stx_btime);
-    if (facts.stx_mask & STATX_ATIME)
-        times.lastAccess = localTime(facts.stx_atime);
-    if (facts.stx_mask & STATX_MTIME)
-        times.lastWrite = localTime(facts.stx_mtime);
-    return times;
+    const FileTimes times = file.times().value_or(FileTimes{});
+    return {localTime(times.birth), localTime(times.access), localTime(times.modification)};
 }
 
 QDateTime zeroFileTime()

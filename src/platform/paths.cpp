@@ -3,8 +3,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
 
 namespace Paths {
 
@@ -54,6 +57,11 @@ bool isRegularFile(const QString &path)
         return false;
     // The listing of the folder must show exactly this name (letter case kept).
     return QDir(info.absolutePath()).entryList(QDir::Files).contains(info.fileName());
+}
+
+bool canWriteInto(const QString &folder)
+{
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0;
 }
 
 QString defaultBrowser()

@@ -21,6 +21,9 @@ QString withSeparator(const QString &folder);
 // A file of exactly that name exists and is a regular file. The name part is
 // compared with letter case, as the folder listing would show it.
 bool isRegularFile(const QString &path);
+// This process may add and remove entries of the folder: it has write and
+// search permission there, as the kernel checks them for it.
+bool canWriteInto(const QString &folder);
 
 // Program defaults of the options dialog's program fields.
 QString defaultBrowser();

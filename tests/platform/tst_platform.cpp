@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktopservices.h"
 #include "platform/failure.h"
+#include "platform/filedescriptor.h"
 #include "platform/folderlock.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
+#include "platform/readstream.h"
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <fcntl.h>
@@ -25,6 +28,7 @@ private slots:
     void listingHoldsOrdinaryVisibleFilesInNameOrder();
     void launcherFailsWith53ForMissingProgram();
     void folderLockIsExclusiveUntilReleased();
+    void openFileReadsWithinItsLength();
 };
 
 void tst_Platform::prefixFromEnvironment()
@@ -116,6 +120,33 @@ void tst_Platform::folderLockIsExclusiveUntilReleased()
     QVERIFY(second.lock([&waited] { waited = true; }));
     QVERIFY(!waited);
     QVERIFY(!FolderLock(folder + QStringLiteral("/missing")).lock());
+}
+
+void tst_Platform::openFileReadsWithinItsLength()
+{
+    TestHome home;
+    const QByteArray path = QFile::encodeName(home.folder() + QStringLiteral("/digits"));
+    QFile file(QFile::decodeName(path));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0123456789") == 10);
+    file.close();
+
+    const FileDescriptor open = FileDescriptor::forReading(path);
+    char bytes[4] = {};
+    QVERIFY(open.readAt(6, bytes, 4));
+    QCOMPARE(QByteArray(bytes, 4), QByteArray("6789"));
+    QVERIFY(!open.readAt(7, bytes, 4)); // the file ends first
+    const std::optional<FileFacts> facts = open.facts();
+    QVERIFY(facts && facts->regular);
+    QCOMPARE(facts->size, 10);
+    QCOMPARE(FileFacts::of(path)->modifiedNanoseconds, facts->modifiedNanoseconds);
+    QVERIFY(!FileFacts::of(QFile::encodeName(home.folder()))->regular);
+    QVERIFY(ReadStream(QFile::decodeName(path)).isOpen());
+
+    const QByteArray missing = path + "-missing";
+    const FileDescriptor none = FileDescriptor::forReading(missing);
+    QVERIFY(!none.facts() && !none.times() && !none.readAt(0, bytes, 1));
+    QVERIFY(!FileFacts::of(missing));
+    QVERIFY(!ReadStream(QFile::decodeName(missing)).isOpen());
 }
 
 #include "tst_platform.moc"

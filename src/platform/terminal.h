@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The terminal a command-line program runs on, if any.
+namespace Terminal {
+// Standard input, or standard error, is a terminal.
+bool inputIsTerminal();
+bool errorIsTerminal();
+// Standard error is a terminal that takes the escape that clears the rest of
+// a line: not a "dumb" one, nor one that does not say what it is.
+bool errorRedraws();
+// Columns of the terminal on standard error; 80 when it does not say.
+int errorColumns();
+} // namespace Terminal

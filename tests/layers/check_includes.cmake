@@ -1,0 +1,30 @@
+# cmake -DSOURCE=src -DLINKS=folderlinks.cmake -P check_includes.cmake
+cmake_minimum_required(VERSION 3.25)
+# Fails, naming each line, when a file of a folder includes a header of a
+# folder that its library does not link, or when a file outside platform/
+# (and the C library rdctjpeg/) includes a header of the operating system's
+# own calls.
+include(${LINKS})
+set(wrong)
+foreach(folder IN LISTS velmo_folders)
+  file(GLOB files ${SOURCE}/${folder}/*.h ${SOURCE}/${folder}/*.cpp ${SOURCE}/${folder}/*.c)
+  foreach(file IN LISTS files)
+    if(NOT folder MATCHES "^(platform|rdctjpeg)$")
+      file(STRINGS ${file} system REGEX "^[ \t]*#[ \t]*include[ \t]*<(sys/|unistd|fcntl|dirent|dlfcn|termios|poll|spawn|c?signal)")
+      foreach(line IN LISTS system)
+        list(APPEND wrong "${folder}/ may not call the operating system: ${file}: ${line}")
+      endforeach()
+    endif()
+    file(STRINGS ${file} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^[^\"]*\"([a-z_]+)/.*$" "\\1" used "${line}")
+      if(used IN_LIST velmo_folders AND NOT used IN_LIST velmo_links_${folder})
+        list(APPEND wrong "${folder}/ may not use ${used}/: ${file}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(wrong)
+  list(JOIN wrong "\n" text)
+  message(FATAL_ERROR "Includes against the layers:\n${text}")
+endif()
