@@ -64,6 +64,5 @@ bool thumbnailIsCurrent(const QByteArray &source, const QByteArray &thumbnail, i
 
 bool carriesReductionRecord(const QByteArray &path)
 {
-    const FileDescriptor fd = FileDescriptor::forReading(path);
-    return fd.get() >= 0 && firstComment(fd.get()).startsWith(RDCTJPEG_RECORD_TAG);
+    return firstComment(FileDescriptor::forReading(path)).startsWith(RDCTJPEG_RECORD_TAG);
 }
