@@ -35,8 +35,6 @@ public:
     virtual void warn(const QString &text) = 0;
     // Shown while the command waits for another writer of the folder to end.
     virtual void showWaiting(const QString &text) = 0;
-    // The "ALB" filter box of the file list.
-    virtual void setAlbumFilter(bool checked) = 0;
     virtual void refreshFileList() = 0;
     virtual void setBusy(bool busy) = 0;
     // "Delete the old album pages first?" — true for Yes.

@@ -29,7 +29,6 @@ public:
     // Each warning once, though the album and the slide page both prepare.
     void warn(const QString &text) override;
     void showWaiting(const QString &text) override;
-    void setAlbumFilter(bool) override {}
     void refreshFileList() override {}
     void setBusy(bool) override {}
     bool askDeleteOldPages(const QString &question) override;

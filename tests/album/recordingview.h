@@ -26,7 +26,6 @@ public:
     QString status() const override { return statuses.value(statuses.size() - 1); }
     void warn(const QString &text) override { warnings.append(text); }
     void showWaiting(const QString &text) override { waits.append(text); }
-    void setAlbumFilter(bool checked) override { albumFilter = checked; }
     void refreshFileList() override { ++refreshes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
     bool askDeleteOldPages(const QString &question) override
@@ -42,7 +41,6 @@ public:
     QStringList statuses;
     QStringList warnings;
     QStringList waits;
-    bool albumFilter = false;
     int refreshes = 0;
     bool busy = false;
     QStringList questions;
