@@ -7,8 +7,10 @@
 #include <QPalette>
 #include <QWidget>
 
-// A preview element's colours are its palette's colours in the roles the
-// widget draws its text and its background with.
+#include <concepts>
+
+// A control's colours are its palette's colours in the roles the widget
+// draws its text and its background with.
 namespace PaletteColors {
 
 inline QColor textColor(const QWidget *widget)
@@ -21,19 +23,30 @@ inline QColor backgroundColor(const QWidget *widget)
     return widget->palette().color(widget->backgroundRole());
 }
 
-inline void setTextColor(QWidget *widget, ColorValue color)
+inline void setTextColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(widget->foregroundRole(), toQColor(color));
+    palette.setColor(widget->foregroundRole(), color);
     widget->setPalette(palette);
 }
 
-inline void setBackgroundColor(QWidget *widget, ColorValue color)
+// Only a ColorValue itself: Qt::blue would otherwise convert to a number.
+template <std::same_as<ColorValue> Value> void setTextColor(QWidget *widget, Value color)
+{
+    setTextColor(widget, toQColor(color));
+}
+
+inline void setBackgroundColor(QWidget *widget, const QColor &color)
 {
     QPalette palette = widget->palette();
-    palette.setColor(widget->backgroundRole(), toQColor(color));
+    palette.setColor(widget->backgroundRole(), color);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
+}
+
+template <std::same_as<ColorValue> Value> void setBackgroundColor(QWidget *widget, Value color)
+{
+    setBackgroundColor(widget, toQColor(color));
 }
 
 } // namespace PaletteColors
