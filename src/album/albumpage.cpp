@@ -35,10 +35,10 @@ QString imageLink(const AlbumSlot &slot, bool targetBlank)
 
 void labelCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot)
 {
+    out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>")
+                     .arg(quoted(design.labelBackground)));
     out.indented(
-        QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>").arg(quoted(design.labelBackground)));
-    out.indented(QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ")
-                     .arg(quoted(design.labelText)));
+        QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ").arg(quoted(design.labelText)));
     out.line(HtmlText::text(slot.name) + QStringLiteral("</b></font></td>"));
     out.indented(QStringLiteral("<td align=\"center\"><Font Size =\"+1\" color =%1></td></tr>")
                      .arg(quoted(design.labelSubText)));
