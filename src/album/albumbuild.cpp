@@ -98,7 +98,7 @@ private:
         const QString name = AlbumPage::fileName(page);
         if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
-        m_view.setProgressCount(AlbumText::PagesPhase, page, totalPages());
+        m_view.setProgressCount(BuildPhase::Pages, page, totalPages());
     }
 
     int totalPages() const { return (m_images.count() + m_layout.photosPerPage - 1) / m_layout.photosPerPage; }
@@ -159,7 +159,7 @@ private:
         slot.comment = m_comments.comment(name);
         if (!slot.comment.isEmpty())
             ++m_result->carriedComments;
-        m_view.setProgressWidth(m_view.progressWidth() + 8000.0 / m_images.count());
+        m_view.setProgress(BuildPhase::Pages, ++m_placed, m_images.count());
         ++m_onPage;
     }
 
@@ -186,6 +186,7 @@ private:
     FitState m_fit;
     int m_next = 0;
     int m_onPage = 0;
+    int m_placed = 0;
 };
 
 // The pages written (or not), and in thumbnail mode what became of the thumbnails.
@@ -236,7 +237,7 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
 
     if (images.count() > 0) {
         view.showProgress(true);
-        view.setProgressWidth(0);
+        view.setProgress(BuildPhase::Pages, 0, images.count());
         view.setStatus(AlbumText::BuildingPages);
         if (recovered) {
             // Comments are taken before the old pages are deleted or overwritten.

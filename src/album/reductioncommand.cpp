@@ -67,14 +67,14 @@ void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, Bui
                   const ReductionEntry &entry, Tally &tally)
 {
     view.showProgress(true);
-    view.setProgressWidth(0);
+    view.setProgress(BuildPhase::Thumbnails, 0, images.count());
     view.setStatus(AlbumText::ReductionStart);
     if (images.count() == 0)
         return;
 
-    const double step = 8000.0 / images.count();
-    const auto advance = [&view, step] {
-        view.setProgressWidth(view.progressWidth() + step);
+    int advanced = 0;
+    const auto advance = [&view, &advanced, &images] {
+        view.setProgress(BuildPhase::Thumbnails, ++advanced, images.count());
         view.refreshFileList();
     };
     if (scale == 1) {
@@ -86,7 +86,7 @@ void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, Bui
         tally.add(index, result);
         const ThumbnailCounts &counts = tally.counts();
         view.setProgressCount(
-            AlbumText::ThumbnailsPhase, tally.done(), images.count(),
+            BuildPhase::Thumbnails, tally.done(), images.count(),
             AlbumText::thumbnailCounts(counts.made, counts.upToDate, tally.done() - counts.made - counts.upToDate));
         advance();
     };

@@ -44,16 +44,23 @@ public:
         m_form.HScrollBar->setVisible(visible);
         repaintProgress();
     }
-    void setProgressWidth(double twips) override
+    // While preparing, the bar grows a twip per image found; in the other
+    // phases it fills as their items are done.
+    void setProgress(BuildPhase phase, int done, int total) override
     {
-        m_progressWidth = twips;
+        if (phase == BuildPhase::Preparing)
+            setBarWidth(done);
+        else
+            setBarWidth(total > 0 ? FullBarTwips * done / total : 0);
+    }
+    void setBarWidth(double twips)
+    {
         const int width = qRound(twips / TwipsPerPixel);
         if (width == m_form.HScrollBar->width())
             return;
         m_form.HScrollBar->resize(width, m_form.HScrollBar->height());
         repaintProgress();
     }
-    double progressWidth() const override { return m_progressWidth; }
     // Warnings follow every later status text, so the command's own texts
     // never hide them.
     void setStatus(const QString &text) override
@@ -115,6 +122,7 @@ public:
 
 private:
     static constexpr qint64 RefreshIntervalMs = 250;
+    static constexpr double FullBarTwips = 8000;
 
     void refreshNow()
     {
@@ -131,7 +139,6 @@ private:
     }
 
     Form1 &m_form;
-    double m_progressWidth = 0;
     QString m_status;
     QStringList m_warnings;
     bool m_busy = false;

@@ -19,8 +19,7 @@ class RecordingView : public BuildView
 public:
     void clearViewer() override { log << QStringLiteral("clearViewer"); }
     void showProgress(bool visible) override { log << QStringLiteral("showProgress %1").arg(visible); }
-    void setProgressWidth(double twips) override { m_width = twips; }
-    double progressWidth() const override { return m_width; }
+    void setProgress(BuildPhase, int, int) override {}
     void setStatus(const QString &text) override
     {
         m_status = text;
@@ -42,7 +41,6 @@ public:
     QList<QPair<QString, MessageBoxes::Icon>> messages;
 
 private:
-    double m_width = 0;
     QString m_status;
 };
 
