@@ -2,7 +2,6 @@
 #include "album/albumbuild.h"
 
 #include "album/albumpage.h"
-#include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/pagecomments.h"
@@ -14,7 +13,6 @@
 #include "platform/folderlock.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
-#include "settings/settingsstore.h"
 
 #include <QFileInfo>
 
@@ -22,14 +20,8 @@
 
 namespace {
 
-// Images per table row: 1, 2 or 3; anything else, a text that is not a
-// number included, acts as 1.
-int rowWidthOf(const QString &setting)
-{
-    bool ok = false;
-    const int width = setting.trimmed().toInt(&ok);
-    return ok && width >= 1 && width <= 3 ? width : 1;
-}
+// Photos per page when the setting is 0 (no limit).
+constexpr int UnlimitedPhotosPerPage = 999;
 
 QStringList pageNames(int pageCount)
 {
@@ -54,16 +46,16 @@ class PageWriter
 public:
     struct Layout
     {
-        int rowWidth = 1;
-        int photosPerPage = 6;
+        int rowWidth = 0;
+        int photosPerPage = 0;
         bool thumbnailMode = false;
         QSet<QString> withoutThumbnail; // images whose thumbnail could not be made
     };
 
-    PageWriter(const ImageList &images, const AlbumControls &controls, const DesignValues &design, Layout layout,
+    PageWriter(const ImageList &images, const AlbumOptions &options, const DesignValues &design, Layout layout,
                BuildView &view, const Clock &clock, const PageComments &comments)
         : m_images(images)
-        , m_controls(controls)
+        , m_options(options)
         , m_design(design)
         , m_layout(layout)
         , m_view(view)
@@ -102,11 +94,11 @@ private:
                 rows.append(row);
         }
         const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
-                                 m_controls.CheckTARGET, m_clock.now().date()};
+                                 m_options.linksOpenNewWindow, m_clock.now().date()};
         const QString name = AlbumPage::fileName(page);
         if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
-        m_view.setProgressCount(AlbumText::PagesPhase, page, totalPages());
+        m_view.setProgressCount(BuildPhase::Pages, page, totalPages());
     }
 
     int totalPages() const { return (m_images.count() + m_layout.photosPerPage - 1) / m_layout.photosPerPage; }
@@ -145,16 +137,17 @@ private:
     void gather(AlbumSlot &slot, const QString &name)
     {
         const QString path = Paths::join(m_images.folder, name);
-        if (m_controls.Check5) {
+        if (m_options.sizeThumbnailsByBox) {
             try {
-                const ThumbnailSize size = MeasureThumbnail(path, m_design, m_fit);
+                const ThumbnailSize size = MeasureThumbnail(path, m_options.thumbnailBox, m_fit);
                 slot.height = size.height;
                 slot.width = size.width;
             } catch (const Failure &) {
             }
         } else {
-            slot.height = QStringLiteral("100");
-            slot.width = QStringLiteral("135");
+            const DesignValues designTime;
+            slot.height = designTime.boxHeight;
+            slot.width = designTime.boxWidth;
         }
         slot.name = name;
         slot.source = thumbnailSource(name);
@@ -166,7 +159,7 @@ private:
         slot.comment = m_comments.comment(name);
         if (!slot.comment.isEmpty())
             ++m_result->carriedComments;
-        m_view.setProgressWidth(m_view.progressWidth() + 8000.0 / m_images.count());
+        m_view.setProgress(BuildPhase::Pages, ++m_placed, m_images.count());
         ++m_onPage;
     }
 
@@ -181,7 +174,7 @@ private:
     }
 
     const ImageList &m_images;
-    const AlbumControls &m_controls;
+    const AlbumOptions &m_options;
     const DesignValues &m_design;
     const Layout m_layout;
     BuildView &m_view;
@@ -193,6 +186,7 @@ private:
     FitState m_fit;
     int m_next = 0;
     int m_onPage = 0;
+    int m_placed = 0;
 };
 
 // The pages written (or not), and in thumbnail mode what became of the thumbnails.
@@ -210,53 +204,47 @@ QString finalStatus(const AlbumBuildResult &result)
 
 } // namespace
 
-AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store, BuildView &view, const Clock &clock,
-                            const std::function<DesignValues()> &copyDesignValues, const ReductionEntry &reduction)
+AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &design, BuildView &view,
+                            const Clock &clock, const ReductionEntry &reduction)
 {
     view.clearViewer();
-    controls.TXTAlbumLine = store.read(Keys::AlbumLine, controls.TXTAlbumLine);
     PageWriter::Layout layout;
-    layout.rowWidth = rowWidthOf(controls.TXTAlbumLine);
-    controls.photosPerPage = photosPerPageOf(store, controls);
-    layout.photosPerPage = controls.photosPerPage;
-    view.setAlbumFilter(false);
-    const DesignValues design = copyDesignValues();
-    controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
+    layout.rowWidth = options.rowWidth;
+    layout.photosPerPage = options.photosPerPage > 0 ? options.photosPerPage : UnlimitedPhotosPerPage;
 
     // One build per folder at a time: a second one, from this window,
     // another Velmo or velmo-album, waits here for the first to end.
-    FolderLock lock(controls.folder);
+    FolderLock lock(options.folder);
     lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
     const bool recovered = PageSetWriter::recover(
-        controls.folder, [&view](const QString &setAside) { view.warn(AlbumText::journalRefused(setAside)); });
+        options.folder, [&view](const QString &setAside) { view.warn(AlbumText::journalRefused(setAside)); });
 
     AlbumBuildResult result;
-    layout.thumbnailMode =
-        Paths::isRegularFile(Paths::reductionLibrary()) && controls.TXTJPEGReduction != QLatin1String("1");
+    layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary()) && options.reductionScale != 1;
     result.thumbnailMode = layout.thumbnailMode;
     ImageList images;
     if (layout.thumbnailMode) {
-        const ReductionResult reduced =
-            reduceFolder(controls, store, view, reduction,
-                         controls.remakeThumbnails ? Thumbnails::RemakeAll : Thumbnails::KeepCurrent);
+        const ReductionResult reduced = reduceFolder(
+            options, view, reduction, options.remakeThumbnails ? Thumbnails::RemakeAll : Thumbnails::KeepCurrent);
         images = reduced.images;
         result.thumbnails = reduced.thumbnails;
         for (const NotMadeThumbnail &image : reduced.thumbnails.notMade)
             layout.withoutThumbnail.insert(image.name);
     } else {
-        images = PrepareFolder(controls.folder, controls.CheckWarningJPG, view);
+        images = PrepareFolder(options.folder, options.deleteOldThumbnails, view);
     }
     result.imageCount = images.count();
 
     if (images.count() > 0) {
         view.showProgress(true);
-        view.setProgressWidth(0);
+        view.setProgress(BuildPhase::Pages, 0, images.count());
         view.setStatus(AlbumText::BuildingPages);
         if (recovered) {
             // Comments are taken before the old pages are deleted or overwritten.
             const PageComments comments = PageComments::read(images.folder);
-            const bool deleteOld = !controls.CheckWarningHtml || view.askDeleteOldPages(AlbumText::DeleteOldPages);
-            PageWriter(images, controls, design, layout, view, clock, comments).run(result, deleteOld);
+            const bool deleteOld =
+                !options.askBeforeDeletingOldPages || view.askDeleteOldPages(AlbumText::DeleteOldPages);
+            PageWriter(images, options, design, layout, view, clock, comments).run(result, deleteOld);
         } else {
             // A stopped build's set that cannot be finished keeps its journal
             // and temporaries, which hold comments: nothing may be written.
@@ -264,7 +252,6 @@ AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store,
         }
         view.refreshFileList();
         view.setStatus(finalStatus(result));
-        view.setAlbumFilter(true);
     }
     view.showProgress(false);
     view.setBusy(false);

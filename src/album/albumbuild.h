@@ -4,31 +4,26 @@
 #include "album/reductioncommand.h"
 #include "design/designvalues.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 class BuildView;
 class Clock;
-class SettingsStore;
 
-// The main window's controls that the album build reads, and the hidden
-// fields it writes back. The window fills it from its controls; velmo-album
-// from a freshly started window's values.
-struct AlbumControls
+// What an album build is asked to do: where, in what layout, and how.
+struct AlbumOptions
 {
-    QString folder; // File1's folder
-    QString TXTAlbumLine = QStringLiteral("2");
-    QString TXTApage = QStringLiteral("6");
-    QString TXTJPEGReduction = QStringLiteral("2");
-    // The window's photos per page; the build reads "PhotoPiece" into it and
-    // keeps it when the stored text is not a number.
-    int photosPerPage = 6;
-    bool CheckWarningHtml = false; // ask before deleting old pages
-    bool CheckWarningJPG = false;  // delete old thumbnails first
-    bool CheckTARGET = false;      // links open a new window
-    bool Check5 = true;            // "Adjust": size thumbnails by the box
-    bool remakeThumbnails = false; // reduce every image, current thumbnails too
+    QString folder;
+    int rowWidth = 1;       // thumbnails per table row, 1 to 3
+    int photosPerPage = 0;  // thumbnails per page; 0 is no limit
+    int reductionScale = 1; // thumbnails reduced to 1/scale (2, 4 or 8); 1 makes none
+    QSize thumbnailBox;     // in page pixels
+    bool askBeforeDeletingOldPages = false;
+    bool deleteOldThumbnails = false;
+    bool linksOpenNewWindow = false;
+    bool sizeThumbnailsByBox = true; // otherwise every thumbnail takes the design-time box
+    bool remakeThumbnails = false;   // reduce every image, current thumbnails too
 };
 
 // What one build did.
@@ -43,9 +38,6 @@ struct AlbumBuildResult
 };
 
 // The album build of the main window's Album button, shared with velmo-album.
-// copyDesignValues yields the twelve design fields at the moment the build
-// copies them (loading the design dialog if the window has none). reduction
-// gives the reduction library's entry point in thumbnail mode.
-AlbumBuildResult buildAlbum(AlbumControls &controls, const SettingsStore &store, BuildView &view, const Clock &clock,
-                            const std::function<DesignValues()> &copyDesignValues,
-                            const ReductionEntry &reduction = installedReductionLibrary());
+// reduction gives the reduction library's entry point in thumbnail mode.
+AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &design, BuildView &view,
+                            const Clock &clock, const ReductionEntry &reduction = installedReductionLibrary());

@@ -35,13 +35,13 @@ QString imageLink(const AlbumSlot &slot, bool targetBlank)
 
 void labelCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot)
 {
+    out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>")
+                     .arg(quoted(design.labelBackground)));
     out.indented(
-        QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=290>").arg(quoted(design.TXTLabelColor)));
-    out.indented(QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ")
-                     .arg(quoted(design.TXTLabelTXTColor)));
+        QStringLiteral("<tr><td align=\"Left\"><Font Size =\"+2\" color =%1><b> ").arg(quoted(design.labelText)));
     out.line(HtmlText::text(slot.name) + QStringLiteral("</b></font></td>"));
     out.indented(QStringLiteral("<td align=\"center\"><Font Size =\"+1\" color =%1></td></tr>")
-                     .arg(quoted(design.TXTLabelTXTColorSub)));
+                     .arg(quoted(design.labelSubText)));
     out.indented(QStringLiteral("</table></td>"));
     out.line(QString());
 }
@@ -49,7 +49,7 @@ void labelCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot
 void imageCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot, bool targetBlank)
 {
     out.indented(QStringLiteral("<td align=\"center\" bgcolor=%1><table border=0 width=280><tr><td align=\"center\">")
-                     .arg(quoted(design.TXTBGColorSub)));
+                     .arg(quoted(design.cellBackground)));
     out.indented(imageLink(slot, targetBlank));
     out.indented(QStringLiteral("<IMG src=%1 height=%2 Width = %3 border=0>")
                      .arg(quoted(HtmlText::urlAttribute(slot.source)), quoted(slot.height), quoted(slot.width)));
@@ -81,11 +81,11 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
     out.line(QStringLiteral("<HTML>"));
     out.line(QStringLiteral("<HEAD>"));
     out.metaLines();
-    out.indented(QStringLiteral("<TITLE>") + design.TXTAlbumTitle + QStringLiteral("</TITLE>"));
+    out.indented(QStringLiteral("<TITLE>") + design.title + QStringLiteral("</TITLE>"));
     out.line(QStringLiteral("</HEAD>"));
     out.indented(QStringLiteral("<BODY BGCOLOR=%1 text=%2 link=%3 vlink=%4>")
-                     .arg(quoted(design.TXTBGColor), quoted(design.TitleColor), quoted(design.TXTBGLinkColor),
-                          quoted(design.TXTBGVLinkColor)));
+                     .arg(quoted(design.pageBackground), quoted(design.pageText), quoted(design.link),
+                          quoted(design.visitedLink)));
     out.indented(QStringLiteral("<P ALIGN=\"RIGHT\">"));
     out.indented(QStringLiteral("<!s>LastUpdate "));
     out.indented(HtmlText::updateDate(info.updated));
@@ -94,7 +94,7 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
         QStringLiteral("Pages %1/%2<BR>").arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
     out.indented(QStringLiteral("| <A HREF=\"index.html\">HOME</A>"));
     navigation(out, info);
-    out.line(QStringLiteral("<font size=6>") + design.TXTAlbumTitle + QStringLiteral("</font><br>"));
+    out.line(QStringLiteral("<font size=6>") + design.title + QStringLiteral("</font><br>"));
     return out.bytes();
 }
 
@@ -120,7 +120,7 @@ QByteArray rowTable(const DesignValues &design, const AlbumRow &row, bool target
 QByteArray foot(const DesignValues &design, const AlbumPageInfo &info)
 {
     PageLines out;
-    out.line(QStringLiteral("<font size=5>") + design.TXTAlbumFooter + QStringLiteral("</font><br>"));
+    out.line(QStringLiteral("<font size=5>") + design.footer + QStringLiteral("</font><br>"));
     navigation(out, info);
     out.line(QStringLiteral("</P>"));
     out.line(QStringLiteral("</BODY>"));

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+// The phases of a long folder command, as its progress reports them.
+enum class BuildPhase { Preparing, Thumbnails, Pages };
+
 // What the long folder commands (album build, reduction, slide page) do to
 // the window while they run. The main window implements it with its
 // controls; velmo-album on the terminal. None of these may run other events.
@@ -16,12 +19,13 @@ public:
     // Empties the viewer and the image list of the window.
     virtual void clearViewer() = 0;
     virtual void showProgress(bool visible) = 0;
-    // Width of the progress bar in twips; 8000 is the full bar.
-    virtual void setProgressWidth(double twips) = 0;
-    virtual double progressWidth() const = 0;
-    // done of total items of a phase (AlbumText::ThumbnailsPhase, PagesPhase),
-    // with what became of them so far; the window shows the bar alone.
-    virtual void setProgressCount(const QString &phase, int done, int total, const QString &detail = {})
+    // How far a phase is, in items; the view decides what to show of it.
+    // Preparing: done images found (total 0); Thumbnails: done of total
+    // images reduced; Pages: done of total images placed on pages.
+    virtual void setProgress(BuildPhase phase, int done, int total) = 0;
+    // done of total thumbnails or pages, with what became of them so far;
+    // the terminal shows it, the window only its bar.
+    virtual void setProgressCount(BuildPhase phase, int done, int total, const QString &detail = {})
     {
         Q_UNUSED(phase);
         Q_UNUSED(done);
@@ -35,8 +39,6 @@ public:
     virtual void warn(const QString &text) = 0;
     // Shown while the command waits for another writer of the folder to end.
     virtual void showWaiting(const QString &text) = 0;
-    // The "ALB" filter box of the file list.
-    virtual void setAlbumFilter(bool checked) = 0;
     virtual void refreshFileList() = 0;
     virtual void setBusy(bool busy) = 0;
     // "Delete the old album pages first?" — true for Yes.

@@ -100,7 +100,7 @@ ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView 
             QFile::remove(Paths::join(folder, name)); // one that stays is left alone
     }
     const ImageList images{folder, sorted.images};
-    view.setProgressWidth(images.count()); // one unit per image
+    view.setProgress(BuildPhase::Preparing, images.count(), 0);
 
     view.setStatus(AlbumText::PrepareEnd);
     return images;

@@ -30,7 +30,7 @@ QString thumbnailName(const QString &imageName);
 QStringList folderImages(const QString &folder, BuildView &view);
 // The preparation pass: lists the folder's regular files once, keeps the JPEG
 // images that are not thumbnails, deletes the thumbnails when
-// deleteThumbnails is set (CheckWarningJPG), and sorts the images by name
+// deleteThumbnails is set, and sorts the images by name
 // without regard to letter case (names equal but for case keep their listing
 // order). JPEG names that are not valid UTF-8 are left out with a warning
 // that names them. Leaves the progress bar shown and the busy pointer on.

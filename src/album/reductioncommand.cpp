@@ -9,7 +9,6 @@
 #include "lang/failuretext.h"
 #include "platform/failure.h"
 #include "platform/paths.h"
-#include "settings/settingsstore.h"
 
 #include <QMutex>
 #include <QMutexLocker>
@@ -20,21 +19,6 @@
 #include <vector>
 
 namespace {
-
-// 2, 4 or 8 when the setting reads as one of them; 0 (no thumbnails) for any
-// other number. A setting that is not a number fails with 13.
-int denominatorOf(const QString &setting)
-{
-    bool ok = false;
-    const double value = setting.trimmed().toDouble(&ok);
-    if (!ok)
-        throw Failure(FailureCode::TypeMismatch, setting);
-    for (const int denominator : {2, 4, 8}) {
-        if (value == denominator)
-            return denominator;
-    }
-    return 0;
-}
 
 // Counts every image once, as its result arrives.
 class Tally
@@ -79,22 +63,21 @@ private:
     int m_done = 0;
 };
 
-void reduceImages(const ImageList &images, const QString &setting, Thumbnails thumbnails, BuildView &view,
+void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, BuildView &view,
                   const ReductionEntry &entry, Tally &tally)
 {
     view.showProgress(true);
-    view.setProgressWidth(0);
+    view.setProgress(BuildPhase::Thumbnails, 0, images.count());
     view.setStatus(AlbumText::ReductionStart);
     if (images.count() == 0)
         return;
 
-    const double step = 8000.0 / images.count();
-    const auto advance = [&view, step] {
-        view.setProgressWidth(view.progressWidth() + step);
+    int advanced = 0;
+    const auto advance = [&view, &advanced, &images] {
+        view.setProgress(BuildPhase::Thumbnails, ++advanced, images.count());
         view.refreshFileList();
     };
-    const int denominator = denominatorOf(setting);
-    if (denominator == 0) {
+    if (scale == 1) {
         for (int i = 0; i < images.count(); ++i)
             advance();
         return;
@@ -103,11 +86,11 @@ void reduceImages(const ImageList &images, const QString &setting, Thumbnails th
         tally.add(index, result);
         const ThumbnailCounts &counts = tally.counts();
         view.setProgressCount(
-            AlbumText::ThumbnailsPhase, tally.done(), images.count(),
+            BuildPhase::Thumbnails, tally.done(), images.count(),
             AlbumText::thumbnailCounts(counts.made, counts.upToDate, tally.done() - counts.made - counts.upToDate));
         advance();
     };
-    ReductionJob job{images.folder, images.names, denominator};
+    ReductionJob job{images.folder, images.names, scale};
     if (thumbnails == Thumbnails::KeepCurrent)
         job.isCurrent = thumbnailIsCurrent;
     // An image whose reduction fails keeps no new "s_" file; its page then
@@ -164,14 +147,13 @@ ReductionEntry installedReductionLibrary()
     return installedEntryPoint;
 }
 
-ReductionResult reduceFolder(AlbumControls &controls, const SettingsStore &store, BuildView &view,
-                             const ReductionEntry &entry, Thumbnails thumbnails)
+ReductionResult reduceFolder(const AlbumOptions &options, BuildView &view, const ReductionEntry &entry,
+                             Thumbnails thumbnails)
 {
-    controls.TXTJPEGReduction = store.read(Keys::JPEGReduction, controls.TXTJPEGReduction);
-    ReductionResult result{PrepareFolder(controls.folder, controls.CheckWarningJPG, view), {}};
+    ReductionResult result{PrepareFolder(options.folder, options.deleteOldThumbnails, view), {}};
     Tally tally(result.images);
     try {
-        reduceImages(result.images, controls.TXTJPEGReduction, thumbnails, view, entry, tally);
+        reduceImages(result.images, options.reductionScale, thumbnails, view, entry, tally);
         finish(view);
         result.thumbnails = tally.finish(false);
     } catch (const Failure &failure) {

@@ -9,9 +9,8 @@
 
 #include <functional>
 
-struct AlbumControls;
+struct AlbumOptions;
 class BuildView;
-class SettingsStore;
 
 // Gives the reduction library's entry point, loading the library on first
 // use. Throws Failure: FileNotFound, DllLoad or EntryPointNotFound.
@@ -47,14 +46,13 @@ struct ReductionResult
     ThumbnailCounts thumbnails;
 };
 
-// The reduction command of the main window's hidden button: reads
-// "JPEGReduction" into TXTJPEGReduction, runs the preparation pass and writes
-// "s_" + name, reduced by the setting's denominator (2, 4 or 8), beside every
+// The reduction command: runs the preparation pass and writes "s_" + name,
+// reduced by the options' scale (2, 4 or 8; 1 reduces nothing), beside every
 // image, in album order on every core; with KeepCurrent a thumbnail that is
 // already current stays as it is. A failure ends the command with the
 // message its number calls for (none for 5 and 13), leaving the progress bar
 // and the busy pointer for the caller, and every image it has not reduced
 // counts as not made. Returns the preparation pass's images and the counts.
-ReductionResult reduceFolder(AlbumControls &controls, const SettingsStore &store, BuildView &view,
+ReductionResult reduceFolder(const AlbumOptions &options, BuildView &view,
                              const ReductionEntry &entry = installedReductionLibrary(),
                              Thumbnails thumbnails = Thumbnails::RemakeAll);

@@ -5,33 +5,20 @@
 #include "album/htmltext.h"
 #include "platform/failure.h"
 
-namespace {
-
-int boxSide(const QString &field)
-{
-    bool ok = false;
-    const int value = field.trimmed().toInt(&ok);
-    if (!ok)
-        throw Failure(FailureCode::TypeMismatch, field);
-    return value;
-}
-
-} // namespace
-
 QSize pictureSize(const QString &path)
 {
     return readPictureHeader(path).upright();
 }
 
-ThumbnailSize MeasureThumbnail(const QString &path, const DesignValues &design, FitState &state)
+ThumbnailSize MeasureThumbnail(const QString &path, const QSize &box, FitState &state)
 {
     const QSize pixels = pictureSize(path);
     if (pixels.isValid()) {
         state.naturalWidth = pixels.width() * TwipsPerPixel;
         state.naturalHeight = pixels.height() * TwipsPerPixel;
     }
-    state.boxWidth = boxSide(design.TXTIMGWidth);
-    state.boxHeight = boxSide(design.TXTIMGHeight);
+    state.boxWidth = box.width();
+    state.boxHeight = box.height();
 
     // The box is in page pixels while the natural size is in twips, so a
     // picture that fits the box in pixels is shown at its own pixel size.

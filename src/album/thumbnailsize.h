@@ -2,7 +2,6 @@
 #pragma once
 
 #include "album/fittobox.h"
-#include "design/designvalues.h"
 #include "platform/twips.h"
 
 #include <QSize>
@@ -21,11 +20,10 @@ struct ThumbnailSize
 // size when the file holds no readable picture.
 QSize pictureSize(const QString &path);
 
-// Sizes the thumbnail of the picture at path for the design's thumbnail box.
+// Sizes the thumbnail of the picture at path for the thumbnail box (pixels).
 // The natural size goes into state in twips; a picture that cannot be read
 // leaves the previous natural size in force. A picture larger than the box
 // is fitted by FitToBox; one whose pixel size already fits the box keeps that
 // size (it is never enlarged, and the fit ratio of another picture never
-// applies to it). Throws Failure: TypeMismatch when a box side is not a whole
-// number, DivisionByZero for a natural size of 0.
-ThumbnailSize MeasureThumbnail(const QString &path, const DesignValues &design, FitState &state);
+// applies to it). Throws Failure DivisionByZero for a natural size of 0.
+ThumbnailSize MeasureThumbnail(const QString &path, const QSize &box, FitState &state);

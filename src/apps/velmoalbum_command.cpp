@@ -7,6 +7,7 @@
 #include "album/preparation.h"
 #include "platform/desktopservices.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "slide/slidebuild.h"
 #include "velmoalbum_terminalview.h"
@@ -51,16 +52,17 @@ struct Options
     bool force = false;
 };
 
-// The controls of a freshly started main window, read as its start-up reads them.
-AlbumControls startupControls(const Options &options, const SettingsStore &store)
+// The album options as a freshly started Velmo holds them, with the command
+// line's answers.
+AlbumOptions startupOptions(const Options &options, const OptionsModel &stored, const DesignValues &design)
 {
-    AlbumControls controls;
-    controls.folder = options.folder;
-    controls.Check5 = options.adjust;
-    controls = storedAlbumControls(store, controls);
+    AlbumOptions album = albumOptions(options.folder, stored, design);
+    album.sizeThumbnailsByBox = options.adjust;
+    album.remakeThumbnails = options.force;
     // --yes and --keep answer the old-pages question, so it is always asked.
-    controls.CheckWarningHtml = controls.CheckWarningHtml || options.oldPages != TerminalView::OldPages::Ask;
-    return controls;
+    album.askBeforeDeletingOldPages =
+        album.askBeforeDeletingOldPages || options.oldPages != TerminalView::OldPages::Ask;
+    return album;
 }
 
 // Reads the command line; an empty text when it is fine, else the reason.
@@ -74,8 +76,10 @@ QString parse(const QStringList &arguments, Options &options)
     const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Delete the old album pages without asking."));
     const QCommandLineOption keep(QStringLiteral("keep"),
                                   QStringLiteral("Keep the old album pages (pages of the same number are replaced)."));
+    const DesignValues designTime;
     const QCommandLineOption noAdjust(QStringLiteral("no-adjust"),
-                                      QStringLiteral("Show every thumbnail at 135 x 100 instead of fitting it."));
+                                      QStringLiteral("Show every thumbnail at %1 x %2 instead of fitting it.")
+                                          .arg(designTime.boxWidth, designTime.boxHeight));
     const QCommandLineOption album(QStringLiteral("album"),
                                    QStringLiteral("Write the album pages (done unless only --slide is given)."));
     const QCommandLineOption slide(QStringLiteral("slide"),
@@ -140,17 +144,16 @@ int runVelmoAlbum(const QStringList &arguments)
     SettingsStore settings;
     settings.setProblemReporter(
         [](const QString &text) { printTo(stderr, ProgramName + QStringLiteral(": ") + text); });
-    // Read only from here on: the user's settings file stays byte for byte
-    // as it was.
-    const SettingsStore &store = settings;
+    // Read only: the user's settings file stays byte for byte as it was.
+    OptionsModel stored(settings);
+    stored.load();
+    const DesignValues design = loadDesignValues(settings);
+    const AlbumOptions album = startupOptions(options, stored, design);
     SystemClock clock;
-    AlbumControls controls = startupControls(options, store);
-    controls.remakeThumbnails = options.force;
-    const auto design = [&store] { return loadDesignValues(store); };
 
     int code = Done;
     if (options.album) {
-        const AlbumBuildResult result = buildAlbum(controls, store, view, clock, design);
+        const AlbumBuildResult result = buildAlbum(album, design, view, clock);
         view.reportNotMade(result.thumbnails.notMade);
         if (!result.unwrittenPages.isEmpty())
             return fail(NotWritten, view.status());
@@ -163,7 +166,7 @@ int runVelmoAlbum(const QStringList &arguments)
             code = ThumbnailsNotMade;
     }
     // After the album, the thumbnails are the ones its pages have just taken.
-    const bool deleteThumbnails = controls.CheckWarningJPG && !options.album;
+    const bool deleteThumbnails = album.deleteOldThumbnails && !options.album;
     if (options.slide) {
         const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
         if (slide.failureCode != 0)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmoalbum_terminalview.h"
 
+#include "album/albumtexts.h"
 #include "platform/terminal.h"
 #include "rdctjpeg/rdctjpeg.h"
 
@@ -62,7 +63,7 @@ void TerminalView::showProgress(bool visible)
 
 // "[##        ]  24% thumbnails 12/50: 12 made, 0 up to date",
 // drawn over itself; the count of the last item gives exactly 100%.
-void TerminalView::setProgressCount(const QString &phase, int done, int total, const QString &detail)
+void TerminalView::setProgressCount(BuildPhase phase, int done, int total, const QString &detail)
 {
     if (!m_lineOnTerminal || total <= 0)
         return;
@@ -71,7 +72,7 @@ void TerminalView::setProgressCount(const QString &phase, int done, int total, c
     QString line = QStringLiteral("\r[%1%2] %3% %4 %5/%6")
                        .arg(QString(filled, QLatin1Char('#')), QString(BarCells - filled, QLatin1Char(' ')))
                        .arg(percent, 3)
-                       .arg(phase)
+                       .arg(phase == BuildPhase::Thumbnails ? AlbumText::ThumbnailsPhase : AlbumText::PagesPhase)
                        .arg(done)
                        .arg(total);
     if (!detail.isEmpty())

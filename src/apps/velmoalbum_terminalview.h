@@ -21,15 +21,13 @@ public:
 
     void clearViewer() override {}
     void showProgress(bool visible) override;
-    void setProgressWidth(double twips) override { m_width = twips; }
-    double progressWidth() const override { return m_width; }
-    void setProgressCount(const QString &phase, int done, int total, const QString &detail) override;
+    void setProgress(BuildPhase, int, int) override {}
+    void setProgressCount(BuildPhase phase, int done, int total, const QString &detail) override;
     void setStatus(const QString &text) override { m_status = text; }
     QString status() const override { return m_status; }
     // Each warning once, though the album and the slide page both prepare.
     void warn(const QString &text) override;
     void showWaiting(const QString &text) override;
-    void setAlbumFilter(bool) override {}
     void refreshFileList() override {}
     void setBusy(bool) override {}
     bool askDeleteOldPages(const QString &question) override;
@@ -45,7 +43,6 @@ private:
     const bool m_quiet;
     const bool m_lineOnTerminal;
     bool m_drawn = false;
-    double m_width = 0;
     QString m_status;
     QStringList m_warnings;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/previewpicture.h"
 
+#include "album/fittobox.h"
 #include "platform/failure.h"
 
 #include <QDir>
@@ -31,17 +32,13 @@ namespace PreviewFit {
 
 QSizeF shownSize(const QSizeF &natural)
 {
-    const float width = float(natural.width());
-    const float height = float(natural.height());
-    float ratio = 1;
-    if (height >= BoxHeight) {
-        ratio = BoxHeight / height;
-        if (width * ratio >= BoxWidth)
-            ratio = BoxWidth / width;
-    } else if (width >= BoxWidth) {
-        ratio = BoxWidth / width;
-    }
-    return QSizeF(ratio * width, ratio * height);
+    FitState fit;
+    fit.naturalWidth = qRound(natural.width());
+    fit.naturalHeight = qRound(natural.height());
+    fit.boxWidth = BoxWidth;
+    fit.boxHeight = BoxHeight;
+    const FitResult fitted = FitToBox(fit);
+    return {fitted.width, fitted.height};
 }
 
 } // namespace PreviewFit

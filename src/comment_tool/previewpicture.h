@@ -28,11 +28,10 @@ private:
     GuardedPicture m_picture;
 };
 
-// The preview's fit (JPEGSizeSet): a picture taller than the box is scaled to
-// its height, and then to its width if still too wide; a picture only too
-// wide is scaled to its width; a smaller one keeps its size. Sizes in twips.
+// The preview's fit (JPEGSizeSet): the album's fit-to-box rule with the
+// preview's box. Sizes in twips.
 namespace PreviewFit {
-inline constexpr float BoxWidth = 1836;
-inline constexpr float BoxHeight = 1356;
+inline constexpr int BoxWidth = 1836;
+inline constexpr int BoxHeight = 1356;
 QSizeF shownSize(const QSizeF &natural);
 } // namespace PreviewFit

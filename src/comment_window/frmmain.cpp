@@ -7,6 +7,7 @@
 #include "comment_tool/quillettext.h"
 #include "comment_window/quilleticon.h"
 #include "forms/labelclicks.h"
+#include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
@@ -28,6 +29,7 @@
 
 #include <memory>
 
+using namespace PaletteColors;
 using namespace WindowBuild;
 
 namespace {
@@ -66,13 +68,9 @@ QFont fixedFont(int style = Plain)
 
 void paint(QWidget *control, const QColor &text, const QColor &back = QColor())
 {
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, text);
-    if (back.isValid()) {
-        palette.setColor(QPalette::Window, back);
-        control->setAutoFillBackground(true);
-    }
-    control->setPalette(palette);
+    setTextColor(control, text);
+    if (back.isValid())
+        setBackgroundColor(control, back);
 }
 
 QFrame *filledRectangle(QWidget *parent, const char *name, const QRect &geometry, const QColor &fill)
@@ -80,14 +78,6 @@ QFrame *filledRectangle(QWidget *parent, const char *name, const QRect &geometry
     auto *shape = place<QFrame>(parent, name, geometry);
     paint(shape, fill, fill);
     return shape;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QRect &geometry, const QString &text, const QFont &font)
-{
-    auto *control = place<QLabel>(parent, name, geometry);
-    control->setText(text);
-    control->setFont(font);
-    return control;
 }
 
 const QColor TitleStrip(0x40, 0x40, 0x40);
@@ -130,23 +120,28 @@ void frmMain::createControls()
     Shape1 = filledRectangle(this, "Shape1", twipsRect(192, 192, 3756, 396), TitleStrip);
     Shape2 = filledRectangle(this, "Shape2", twipsRect(192, 576, 3756, 1548), InfoPanel);
 
-    lblfilename1 = label(this, "lblfilename1", twipsRect(288, 288, 3564, 204), QStringLiteral("CommenVelmo"),
-                         proportionalFont(Bold | Italic));
+    lblfilename1 = label("lblfilename1", QStringLiteral("CommenVelmo"), twipsRect(288, 288, 3564, 204), this);
+    lblfilename1->setFont(proportionalFont(Bold | Italic));
     paint(lblfilename1, QColor(0x80, 0xFF, 0x80), TitleStrip);
 
     Image1 = place<QLabel>(this, "Image1", PreviewBox);
     Image1->setScaledContents(true);
 
-    lblDMsg = label(this, "lblDMsg", twipsRect(480, 1248, 1452, 204), QStringLiteral("ここにドロップ下さい"),
-                    proportionalFont());
+    lblDMsg = label("lblDMsg", QStringLiteral("ここにドロップ下さい"), twipsRect(480, 1248, 1452, 204), this);
+    lblDMsg->setFont(proportionalFont());
     lblDMsg->setAlignment(Qt::AlignCenter);
     lblDMsg->setAutoFillBackground(true);
 
-    lblfilename2 = label(this, "lblfilename2", twipsRect(2208, 672, 1548, 204), QString(), fixedFont(Bold | Underline));
-    lblSize = label(this, "lblSize", twipsRect(2208, 960, 1548, 204), QStringLiteral("Size"), fixedFont(Italic));
-    lblFileSize = label(this, "lblFileSize", twipsRect(2208, 1248, 1548, 204), QString(), fixedFont());
-    lblDate = label(this, "lblDate", twipsRect(2208, 1536, 1548, 204), QStringLiteral("Date"), fixedFont(Italic));
-    lblLastWrite = label(this, "lblLastWrite", twipsRect(2208, 1824, 1548, 204), QString(), fixedFont());
+    lblfilename2 = label("lblfilename2", QString(), twipsRect(2208, 672, 1548, 204), this);
+    lblfilename2->setFont(fixedFont(Bold | Underline));
+    lblSize = label("lblSize", QStringLiteral("Size"), twipsRect(2208, 960, 1548, 204), this);
+    lblSize->setFont(fixedFont(Italic));
+    lblFileSize = label("lblFileSize", QString(), twipsRect(2208, 1248, 1548, 204), this);
+    lblFileSize->setFont(fixedFont());
+    lblDate = label("lblDate", QStringLiteral("Date"), twipsRect(2208, 1536, 1548, 204), this);
+    lblDate->setFont(fixedFont(Italic));
+    lblLastWrite = label("lblLastWrite", QString(), twipsRect(2208, 1824, 1548, 204), this);
+    lblLastWrite->setFont(fixedFont());
     for (QLabel *info : {lblfilename2, lblSize, lblFileSize, lblDate, lblLastWrite})
         paint(info, InfoText, InfoPanel);
 
@@ -155,7 +150,8 @@ void frmMain::createControls()
     // Only the preview takes drops; a drag over the field is the window's.
     txtComment->setAcceptDrops(false);
     cmdSizeUP = place<QCheckBox>(this, "cmdSizeUP", twipsRect(3828, 2256, 204, 204));
-    lblMes = label(this, "lblMes", twipsRect(96, 2496, 3948, 300), QString(), fixedFont());
+    lblMes = label("lblMes", QString(), twipsRect(96, 2496, 3948, 300), this);
+    lblMes->setFont(fixedFont());
     paint(lblMes, QColor(0x00, 0x00, 0xC0));
     // The enlarged comment field covers the message line.
     txtComment->raise();
@@ -165,12 +161,12 @@ void frmMain::createControls()
     Picture1->setAlignment(Qt::AlignCenter);
     paint(Picture1, Qt::black, QColor(0xC0, 0xC0, 0xC0));
 
-    lblName = label(this, "lblName", twipsRect(4512, 192, 684, 204), QStringLiteral("Tarvex"),
-                    proportionalFont(Bold | Italic));
-    lblTitle1 = label(this, "lblTitle1", twipsRect(4512, 384, 684, 204), QStringLiteral("omment"),
-                      proportionalFont(Bold | Italic));
-    lblTitle = label(this, "lblTitle", twipsRect(4128, 576, 1140, 204), QStringLiteral("Velmo Ver0.1"),
-                     proportionalFont(Italic));
+    lblName = label("lblName", QStringLiteral("Tarvex"), twipsRect(4512, 192, 684, 204), this);
+    lblName->setFont(proportionalFont(Bold | Italic));
+    lblTitle1 = label("lblTitle1", QStringLiteral("omment"), twipsRect(4512, 384, 684, 204), this);
+    lblTitle1->setFont(proportionalFont(Bold | Italic));
+    lblTitle = label("lblTitle", QStringLiteral("Velmo Ver0.1"), twipsRect(4128, 576, 1140, 204), this);
+    lblTitle->setFont(proportionalFont(Italic));
     lblTitle->setAlignment(Qt::AlignCenter);
     for (QLabel *link : {lblName, lblTitle1, lblTitle})
         paint(link, LinkText);
@@ -185,10 +181,6 @@ void frmMain::createControls()
     cmdQuit = place<QPushButton>(this, "cmdQuit", twipsRect(4128, 2496, 1068, 300));
     cmdQuit->setText(QStringLiteral("終了"));
     cmdQuit->setFont(proportionalFont());
-
-    // Holds a dropped picture's natural size for the fit.
-    Image2 = place<QLabel>(this, "Image2", twipsRect(4128, 1248, 588, 300));
-    Image2->hide();
 }
 
 void frmMain::setToolTips()
@@ -326,7 +318,7 @@ void frmMain::showImage(const DropLocation &location)
     m_imageName = location.name;
     Image1->hide();
     PreviewPicture picture(m_imagePath);
-    Image2->resize(picture.naturalSize());
+    m_pictureSize = picture.naturalSize();
     JPEGSizeSet();
     Image1->setPixmap(QPixmap::fromImage(picture.decode(Image1->size())));
     Image1->show();
@@ -347,7 +339,7 @@ void frmMain::showComment(const QString &comment)
 
 void frmMain::JPEGSizeSet()
 {
-    const QSizeF shown = PreviewFit::shownSize(QSizeF(Image2->size()) * TwipsPerPixel);
+    const QSizeF shown = PreviewFit::shownSize(QSizeF(m_pictureSize) * TwipsPerPixel);
     Image1->resize(qMax(1, pixels(shown.width())), qMax(1, pixels(shown.height())));
 }
 

@@ -103,5 +103,5 @@ private:
     QPushButton *cmdVelmo = nullptr;
     QPushButton *cmdEnter = nullptr;
     QPushButton *cmdQuit = nullptr;
-    QLabel *Image2 = nullptr;
+    QSize m_pictureSize; // the dropped picture's natural size, in pixels, for the fit
 };

@@ -6,15 +6,15 @@
 #include "settings/settingvalue.h"
 
 const DesignValues::SetField DesignValues::colorSetFields[9] = {
-    {&DesignValues::TXTAlbumTitle, ColorSetSuffix::AlbumTitle},
-    {&DesignValues::TXTAlbumFooter, ColorSetSuffix::AlbumFooter},
-    {&DesignValues::TXTBGColor, ColorSetSuffix::BGColor},
-    {&DesignValues::TXTBGColorSub, ColorSetSuffix::BGColorSub},
-    {&DesignValues::TitleColor, ColorSetSuffix::BGTXTColor},
-    {&DesignValues::TXTBGLinkColor, ColorSetSuffix::BGLinkColor},
-    {&DesignValues::TXTBGVLinkColor, ColorSetSuffix::BGVLinkColor},
-    {&DesignValues::TXTLabelColor, ColorSetSuffix::LabelColor},
-    {&DesignValues::TXTLabelTXTColor, ColorSetSuffix::LabelTXTColor},
+    {&DesignValues::title, ColorSetSuffix::AlbumTitle},
+    {&DesignValues::footer, ColorSetSuffix::AlbumFooter},
+    {&DesignValues::pageBackground, ColorSetSuffix::BGColor},
+    {&DesignValues::cellBackground, ColorSetSuffix::BGColorSub},
+    {&DesignValues::pageText, ColorSetSuffix::BGTXTColor},
+    {&DesignValues::link, ColorSetSuffix::BGLinkColor},
+    {&DesignValues::visitedLink, ColorSetSuffix::BGVLinkColor},
+    {&DesignValues::labelBackground, ColorSetSuffix::LabelColor},
+    {&DesignValues::labelText, ColorSetSuffix::LabelTXTColor},
 };
 
 DesignValues DesignValues::preset()
@@ -26,15 +26,15 @@ DesignValues DesignValues::preset()
 
 void DesignValues::applyPreset()
 {
-    TXTAlbumTitle = QStringLiteral("PhotoGallery");
-    TXTAlbumFooter = QStringLiteral("Designed by Tarvex");
-    TXTBGColor = QStringLiteral("#FEFFE6");
-    TXTBGColorSub = QStringLiteral("#E7FEF5");
-    TitleColor = QStringLiteral("#008000");
-    TXTBGLinkColor = QStringLiteral("#4682B4");
-    TXTBGVLinkColor = QStringLiteral("#FF7F50");
-    TXTLabelColor = QStringLiteral("#707070");
-    TXTLabelTXTColor = QStringLiteral("#55FFAA");
+    title = QStringLiteral("PhotoGallery");
+    footer = QStringLiteral("Designed by Tarvex");
+    pageBackground = QStringLiteral("#FEFFE6");
+    cellBackground = QStringLiteral("#E7FEF5");
+    pageText = QStringLiteral("#008000");
+    link = QStringLiteral("#4682B4");
+    visitedLink = QStringLiteral("#FF7F50");
+    labelBackground = QStringLiteral("#707070");
+    labelText = QStringLiteral("#55FFAA");
 }
 
 PreviewColors previewColors(const DesignValues &values)
@@ -49,13 +49,13 @@ PreviewColors previewColors(const DesignValues &values)
         }
         return last;
     };
-    colors.pageBackground = convert(values.TXTBGColor);
-    colors.cellBackground = convert(values.TXTBGColorSub);
-    colors.pageText = convert(values.TitleColor);
-    colors.link = convert(values.TXTBGLinkColor);
-    colors.visitedLink = convert(values.TXTBGVLinkColor);
-    colors.labelBackground = convert(values.TXTLabelColor);
-    colors.labelText = convert(values.TXTLabelTXTColor);
+    colors.pageBackground = convert(values.pageBackground);
+    colors.cellBackground = convert(values.cellBackground);
+    colors.pageText = convert(values.pageText);
+    colors.link = convert(values.link);
+    colors.visitedLink = convert(values.visitedLink);
+    colors.labelBackground = convert(values.labelBackground);
+    colors.labelText = convert(values.labelText);
     return colors;
 }
 
@@ -77,7 +77,7 @@ static void readSize(const SettingsStore &store, DesignSize::Side side, QString 
         return;
     }
     const DesignValues designTime;
-    field = width ? designTime.TXTIMGWidth : designTime.TXTIMGHeight;
+    field = width ? designTime.boxWidth : designTime.boxHeight;
     store.reportProblem(DesignSize::storedReplaced(side, *stored, field));
 }
 
@@ -95,8 +95,8 @@ ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store)
         values.applyPreset();
         buttons = ColorButtons::Hide;
     }
-    readSize(store, DesignSize::Side::Height, values.TXTIMGHeight);
-    readSize(store, DesignSize::Side::Width, values.TXTIMGWidth);
+    readSize(store, DesignSize::Side::Height, values.boxHeight);
+    readSize(store, DesignSize::Side::Width, values.boxWidth);
     return buttons;
 }
 
@@ -107,8 +107,8 @@ void SaveColorSet(const DesignValues &values, SettingsStore &store)
         for (const DesignValues::SetField &set : DesignValues::colorSetFields)
             store.WriteSetting(QLatin1String(Section::ColorSet), colorSetKey(mode, set.suffix), values.*set.field);
     }
-    store.write(Keys::IMGHeight, values.TXTIMGHeight);
-    store.write(Keys::IMGWidth, values.TXTIMGWidth);
+    store.write(Keys::IMGHeight, values.boxHeight);
+    store.write(Keys::IMGWidth, values.boxWidth);
 }
 
 namespace DesignSize {
@@ -116,6 +116,13 @@ namespace DesignSize {
 std::optional<int> side(const QString &text)
 {
     return SettingValue::exactWhole(text, Minimum, Maximum);
+}
+
+QSize box(const DesignValues &values)
+{
+    const DesignValues designTime;
+    return {side(values.boxWidth).value_or(side(designTime.boxWidth).value_or(Minimum)),
+            side(values.boxHeight).value_or(side(designTime.boxHeight).value_or(Minimum))};
 }
 
 int barValue(const QString &field, int initialBar)

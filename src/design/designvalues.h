@@ -4,6 +4,7 @@
 #include "design/colortext.h"
 #include "settings/keycatalogue.h"
 
+#include <QSize>
 #include <QString>
 #include <optional>
 
@@ -13,18 +14,18 @@ class SettingsStore;
 // their title, footer, colours and thumbnail box from.
 struct DesignValues
 {
-    QString TXTAlbumTitle = QStringLiteral("PhotoGallery");
-    QString TXTAlbumFooter = QStringLiteral("Velmo for Windows95");
-    QString TXTBGColor = QStringLiteral("#FFFFFF");
-    QString TXTBGColorSub = QStringLiteral("#FFFFFF");
-    QString TitleColor = QStringLiteral("#000000");
-    QString TXTBGLinkColor = QStringLiteral("#00ff00");
-    QString TXTBGVLinkColor = QStringLiteral("#C0C0C0");
-    QString TXTLabelColor = QStringLiteral("#107070");
-    QString TXTLabelTXTColor = QStringLiteral("#00FFFF");
-    QString TXTLabelTXTColorSub = QStringLiteral("#FFFFFF");
-    QString TXTIMGHeight = QStringLiteral("100");
-    QString TXTIMGWidth = QStringLiteral("135");
+    QString title = QStringLiteral("PhotoGallery");
+    QString footer = QStringLiteral("Velmo for Windows95");
+    QString pageBackground = QStringLiteral("#FFFFFF");
+    QString cellBackground = QStringLiteral("#FFFFFF");
+    QString pageText = QStringLiteral("#000000");
+    QString link = QStringLiteral("#00ff00");
+    QString visitedLink = QStringLiteral("#C0C0C0");
+    QString labelBackground = QStringLiteral("#107070");
+    QString labelText = QStringLiteral("#00FFFF");
+    QString labelSubText = QStringLiteral("#FFFFFF");
+    QString boxHeight = QString::fromLatin1(Keys::IMGHeight.fallback);
+    QString boxWidth = QString::fromLatin1(Keys::IMGWidth.fallback);
 
     // The nine fields a colour set stores, in their load and save order, each
     // with its key suffix in section COLORSET.
@@ -83,6 +84,9 @@ constexpr int InitialWidthBar = 200;
 constexpr int InitialHeightBar = 100;
 // The size a field's text gives (full-width digits converted).
 std::optional<int> side(const QString &text);
+// The thumbnail box of the design values, in page pixels; a size field that
+// holds no size gives the design-time size.
+QSize box(const DesignValues &values);
 int barValue(const QString &field, int initialBar);
 
 enum class Side { Width, Height };

@@ -2,18 +2,17 @@
 // Form1: the controls, start-up, shut-down and the about message.
 #include "main_window/form1.h"
 
-#include "album/albumsettings.h"
 #include "forms/labelclicks.h"
+#include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
 #include "lang/programinfo.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
-#include "main_window/frmdesign.h"
-#include "main_window/frmoptions.h"
 #include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "slide/slideshow.h"
 
@@ -31,6 +30,7 @@
 #include <QScreen>
 #include <QSlider>
 
+using namespace PaletteColors;
 using namespace WindowBuild;
 
 namespace {
@@ -40,26 +40,6 @@ constexpr int ClientWidth = 10050;
 constexpr int ClientHeight = 7590;
 // Pixels left above and below a filter box's check mark.
 constexpr int FilterBoxMargin = 2;
-
-// The designed size of a face, or less in half points down to the smallest
-// readable size, so that a line of it fits a control's height in pixels:
-// the design's fonts stand in for ones with smaller line spacing.
-QFont fittedFace(const char *family, double points, int height)
-{
-    constexpr double SmallestPoints = 5;
-    QFont f = faceOf(family, points);
-    while (QFontMetrics(f).height() > height && f.pointSizeF() > SmallestPoints)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    return f;
-}
-
-void setTextColor(QWidget *widget, const QColor &color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    widget->setPalette(palette);
-}
 
 // The screen that holds the largest part of a window placed at the rectangle;
 // the primary screen when none holds any of it.
@@ -115,7 +95,6 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     setFont(faceOf(Gothic, 10.5));
     setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
     createControls();
-    createHiddenControls();
     // The lists open on the home folder until Form_Load moves them.
     fillDrive1();
     const QString startFolder = Paths::homeFolder();
@@ -130,46 +109,6 @@ Form1::~Form1()
 {
     m_store.setProblemReporter({});
 }
-
-namespace {
-
-QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
-{
-    auto *b = place(new QPushButton(QString::fromUtf8(caption)), name, geometry, parent);
-    b->setFont(faceOf(PGothic, 9));
-    if (tip)
-        b->setToolTip(QString::fromUtf8(tip));
-    return b;
-}
-
-QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
-{
-    auto *box = place(new QCheckBox(QString::fromUtf8(caption)), name, geometry, parent);
-    if (tip)
-        box->setToolTip(QString::fromUtf8(tip));
-    return box;
-}
-
-QLineEdit *infoLine(const char *name, const QRect &geometry, QWidget *parent)
-{
-    auto *line = place(new QLineEdit, name, geometry, parent);
-    line->setReadOnly(true);
-    line->setFocusPolicy(Qt::NoFocus);
-    line->setFrame(false);
-    // Frameless, so a line of text has the whole height.
-    line->setFont(fittedFace(Gothic, 8, geometry.height()));
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    line->setPalette(palette);
-    return line;
-}
-
-QLabel *label(const char *name, const QString &text, const QRect &geometry, QWidget *parent)
-{
-    return place(new QLabel(text), name, geometry, parent);
-}
-
-} // namespace
 
 void Form1::createControls()
 {
@@ -249,26 +188,11 @@ void Form1::createControls()
     Slider1->setPageStep(5);
     Slider1->installEventFilter(this);
     cmd_quit = button("cmd_quit", "Exit", "プログラムを閉じます。", twipsRect(8160, 7200, 1812, 372), this);
+    for (QPushButton *command : findChildren<QPushButton *>())
+        command->setFont(faceOf(PGothic, 9));
     QFont bold = cmd_quit->font();
     bold.setBold(true);
     cmd_quit->setFont(bold);
-}
-
-void Form1::createHiddenControls()
-{
-    const QRect nowhere;
-    CheckWarning = checkBox("CheckWarning", "", nullptr, nowhere, this);
-    CheckWarningHtml = checkBox("CheckWarningHtml", "", nullptr, nowhere, this);
-    CheckWarningJPG = checkBox("CheckWarningJPG", "", nullptr, nowhere, this);
-    CheckTARGET = checkBox("CheckTARGET", "", nullptr, nowhere, this);
-    TXTApage = place(new QLineEdit(QStringLiteral("6")), "TXTApage", nowhere, this);
-    TXTAlbumLine = place(new QLineEdit(QStringLiteral("2")), "TXTAlbumLine", nowhere, this);
-    TXTJPEGReduction = place(new QLineEdit(QStringLiteral("2")), "TXTJPEGReduction", nowhere, this);
-    cmdRdctJPEG = button("cmdRdctJPEG", "RdctJPEG", nullptr, nowhere, this);
-    for (QWidget *hidden :
-         std::initializer_list<QWidget *>{CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckTARGET, TXTApage,
-                                          TXTAlbumLine, TXTJPEGReduction, cmdRdctJPEG})
-        hidden->hide();
 }
 
 void Form1::connectControls()
@@ -298,7 +222,6 @@ void Form1::connectControls()
     connect(cmdSlideShow, &QPushButton::clicked, this, &Form1::cmdSlideShow_Click);
     connect(cmdSlideStop, &QPushButton::clicked, this, &Form1::cmdSlideStop_Click);
     connect(cmdOMAKE, &QPushButton::clicked, this, &Form1::cmdOMAKE_Click);
-    connect(cmdRdctJPEG, &QPushButton::clicked, this, &Form1::cmdRdctJPEG_Click);
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connectSlideShow();
@@ -311,6 +234,7 @@ void Form1::Form_Load(const QString &startPath)
     m_store.setProblemReporter([this](const QString &text) {
         m_services.messages.show(text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
     });
+    m_forms.loadModels();
     try {
         runLoadSteps(folderOf(start));
     } catch (const Failure &failure) {
@@ -368,25 +292,24 @@ void Form1::runLoadSteps(const QString &givenFolder)
     keepOnScreen(*this); // again, now that the frame is known
     setWindowState(Qt::WindowNoState);
 
-    CheckWarning->setChecked(m_store.isOn(Keys::CheckWarning, CheckWarning->isChecked()));
-    const AlbumControls album = storedAlbumControls(m_store, albumControls());
-    CheckWarningHtml->setChecked(album.CheckWarningHtml);
-    CheckWarningJPG->setChecked(album.CheckWarningJPG);
-    CheckTARGET->setChecked(album.CheckTARGET);
-    m_photosPerPage = album.photosPerPage;
     const int selStart = m_store.whole(Keys::SelStart, 0);
     Slider1->setValue(selStart == 0 ? 11 : selStart);
     Slider1->setRange(1, 20);
 
     lbl_タイトル->setText(ProgramInfo::shortName());
     Label2->setText(ProgramInfo::makerNotice() + ProgramInfo::contact());
-    m_forms.options().CheckEnglish->setChecked(m_store.isOn(Keys::EnglishJapanese, false));
+    m_forms.options(); // loaded hidden, as the language box is set
     SetLanguageCaptions(m_forms);
-    m_forms.options().TXTDIRftp->setText(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
+    m_forms.optionsModel().setCommentTool(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
 }
 
 // The stored place of the window, in twips, kept whole on its screen: a place
 // saved with a larger or another screen would leave the window out of reach.
+int Form1::photosPerPage() const
+{
+    return m_forms.optionsModel().photosPerPage();
+}
+
 void Form1::placeWindow(double topTwips, double leftTwips)
 {
     move(pixels(leftTwips), pixels(topTwips));

@@ -9,11 +9,9 @@
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 class Forms;
-struct AlbumControls;
-struct DesignValues;
+struct AlbumOptions;
 class SettingsStore;
 class SlideShow;
 class QCheckBox;
@@ -27,10 +25,10 @@ class QPushButton;
 class QSlider;
 
 // Velmo's main window: the drive, folder and file lists and command buttons on
-// the right, the picture viewer on the left, and hidden controls that hold the
-// option values mirrored from the options dialog. Controls are public, as the
-// handlers of the window's other files and the dialogs work on them; the
-// window's state is its own.
+// the right, the picture viewer on the left. The option and design values it
+// uses are the models' (Forms). Controls are public, as the handlers of the
+// window's other files and the captions work on them; the window's state is
+// its own.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -74,16 +72,6 @@ public:
     QSlider *Slider1; // slide interval, 1 to 20
     QPushButton *cmd_quit;
 
-    // --- Hidden value controls ---
-    QCheckBox *CheckWarning;     // ask before deleting a JPEG file
-    QCheckBox *CheckWarningHtml; // ask before deleting old album pages
-    QCheckBox *CheckWarningJPG;  // delete old thumbnails before an album build
-    QCheckBox *CheckTARGET;      // album links open a new browser window
-    QLineEdit *TXTApage;         // images per album page
-    QLineEdit *TXTAlbumLine;     // images per album row
-    QLineEdit *TXTJPEGReduction; // reduction denominator
-    QPushButton *cmdRdctJPEG;    // runs the reduction command
-
     // Natural size, in twips, of the last picture loaded into the size probe;
     // ViewClear keeps it.
     QSize Image2;
@@ -91,7 +79,7 @@ public:
     // --- Window state, read-only outside the window ---
     const QString &currentFile() const { return m_currentFile; }
     const QString &fileKind() const { return m_fileKind; }
-    int photosPerPage() const { return m_photosPerPage; }
+    int photosPerPage() const;
     bool commentToolPresent() const { return m_commentToolPresent; }
     bool isClosing() const { return m_closing; }
 
@@ -101,7 +89,6 @@ private:
 
     QString m_currentFile;             // full path the viewer or a file action works on
     QString m_fileKind;                // last three characters of a name, "PEG" read as "JPG"
-    int m_photosPerPage = 0;           // images per album page, from the store at start-up
     bool m_commentToolPresent = false; // Quillet found at its install place
     bool m_closing = false;            // the window has closed, which ends the program
     FitState m_fit;                    // sizing state shared by the viewer and the slide show
@@ -157,6 +144,8 @@ public:
     void Check3_Click();
     void Check4_Click();
     void Check5_Click();
+    // "Adjust W 135X H 100": the album's thumbnail box on the Adjust box.
+    void showThumbnailBox(const QSize &box);
     void cmdAlbum_Click();
     void cmdOMAKE_Click();
     void cmdRdctJPEG_Click();
@@ -183,7 +172,6 @@ protected:
 
 private:
     void createControls();
-    void createHiddenControls();
     void connectControls();
     void connectSlideShow();
     void slideShowFinished();
@@ -197,9 +185,7 @@ private:
     void filterBoxClicked(QCheckBox *box, const char *pattern);
     void saveWindowPlace();
     QString imageTag();
-    AlbumControls albumControls() const;
-    void takeAlbumControls(const AlbumControls &controls);
-    std::function<DesignValues()> designValues();
+    AlbumOptions albumOptions() const;
     bool showSlide(const QString &folder, const QString &name);
 
     Forms &m_forms;

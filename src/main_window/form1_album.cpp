@@ -4,10 +4,10 @@
 #include "main_window/form1.h"
 
 #include "album/albumbuild.h"
+#include "album/albumsettings.h"
 #include "album/buildview.h"
 #include "album/reductioncommand.h"
 #include "main_window/forms.h"
-#include "main_window/frmdesign.h"
 #include "slide/slidebuild.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 
 namespace {
@@ -45,16 +44,23 @@ public:
         m_form.HScrollBar->setVisible(visible);
         repaintProgress();
     }
-    void setProgressWidth(double twips) override
+    // While preparing, the bar grows a twip per image found; in the other
+    // phases it fills as their items are done.
+    void setProgress(BuildPhase phase, int done, int total) override
     {
-        m_progressWidth = twips;
+        if (phase == BuildPhase::Preparing)
+            setBarWidth(done);
+        else
+            setBarWidth(total > 0 ? FullBarTwips * done / total : 0);
+    }
+    void setBarWidth(double twips)
+    {
         const int width = qRound(twips / TwipsPerPixel);
         if (width == m_form.HScrollBar->width())
             return;
         m_form.HScrollBar->resize(width, m_form.HScrollBar->height());
         repaintProgress();
     }
-    double progressWidth() const override { return m_progressWidth; }
     // Warnings follow every later status text, so the command's own texts
     // never hide them.
     void setStatus(const QString &text) override
@@ -73,9 +79,10 @@ public:
         setStatus(m_status);
     }
     void showWaiting(const QString &text) override { setStatus(text); }
-    // A change of the box lists the folder again through its click; a box
-    // that is already on still lists the page the command has just written.
-    void setAlbumFilter(bool checked) override
+    // The "ALB" filter box. A change of the box lists the folder again
+    // through its click; a box that is already on still lists the page the
+    // command has just written.
+    void setAlbumFilter(bool checked)
     {
         if (m_form.Check1->isChecked() == checked)
             m_refreshPending = true;
@@ -115,6 +122,7 @@ public:
 
 private:
     static constexpr qint64 RefreshIntervalMs = 250;
+    static constexpr double FullBarTwips = 8000;
 
     void refreshNow()
     {
@@ -131,7 +139,6 @@ private:
     }
 
     Form1 &m_form;
-    double m_progressWidth = 0;
     QString m_status;
     QStringList m_warnings;
     bool m_busy = false;
@@ -141,54 +148,34 @@ private:
 
 } // namespace
 
-AlbumControls Form1::albumControls() const
+AlbumOptions Form1::albumOptions() const
 {
-    AlbumControls controls;
-    controls.folder = m_file1Path;
-    controls.TXTAlbumLine = TXTAlbumLine->text();
-    controls.TXTApage = TXTApage->text();
-    controls.TXTJPEGReduction = TXTJPEGReduction->text();
-    controls.photosPerPage = m_photosPerPage;
-    controls.CheckWarningHtml = CheckWarningHtml->isChecked();
-    controls.CheckWarningJPG = CheckWarningJPG->isChecked();
-    controls.CheckTARGET = CheckTARGET->isChecked();
-    controls.Check5 = Check5->isChecked();
-    return controls;
+    AlbumOptions options = ::albumOptions(m_file1Path, m_forms.optionsModel(), m_forms.designModel().values());
+    options.sizeThumbnailsByBox = Check5->isChecked();
+    return options;
 }
 
-void Form1::takeAlbumControls(const AlbumControls &controls)
-{
-    TXTAlbumLine->setText(controls.TXTAlbumLine);
-    TXTJPEGReduction->setText(controls.TXTJPEGReduction);
-    m_photosPerPage = controls.photosPerPage;
-}
-
-std::function<DesignValues()> Form1::designValues()
-{
-    return [this] { return m_forms.design().CopyDesignValues(); };
-}
-
+// The file list shows the album pages once the build has written any.
 void Form1::cmdAlbum_Click()
 {
-    AlbumControls controls = albumControls();
     Form1BuildView view(*this);
-    ::buildAlbum(controls, m_store, view, m_services.clock, designValues());
-    takeAlbumControls(controls);
+    view.setAlbumFilter(false);
+    if (::buildAlbum(albumOptions(), m_forms.designModel().values(), view, m_services.clock).imageCount > 0)
+        view.setAlbumFilter(true);
 }
 
 void Form1::cmdOMAKE_Click()
 {
     Form1BuildView view(*this);
-    ::writeSlidePage(m_file1Path, CheckWarningJPG->isChecked(), view, m_services.clock, designValues());
+    const SlideBuildResult result = ::writeSlidePage(m_file1Path, m_forms.optionsModel().deleteOldThumbnails(), view,
+                                                     m_services.clock, m_forms.designModel().values());
+    if (result.failureCode == 0)
+        view.setAlbumFilter(true);
 }
 
 void Form1::cmdRdctJPEG_Click()
 {
-    AlbumControls controls = albumControls();
-    {
-        Form1BuildView view(*this);
-        ::reduceFolder(controls, m_store, view);
-        view.showProgress(false);
-    }
-    takeAlbumControls(controls);
+    Form1BuildView view(*this);
+    ::reduceFolder(albumOptions(), view);
+    view.showProgress(false);
 }

@@ -14,11 +14,10 @@
 #include "platform/listing.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QUrl>
 
 namespace {
@@ -44,7 +43,7 @@ Removal removePicture(Form1 &form, const QString &path)
         return Removal::Done;
     if (!QFile::exists(path))
         return Removal::Failed;
-    const QString question = FileActionMessages::NoTrash.text(captionLanguage(form.forms().options()));
+    const QString question = FileActionMessages::NoTrash.text(captionLanguage(form.forms().optionsModel()));
     if (form.services().messages.show(question, MessageBoxes::Buttons::OkCancel, MessageBoxes::Icon::Exclamation) ==
         MessageBoxes::Answer::Cancel)
         return Removal::Kept;
@@ -80,7 +79,7 @@ void Form1::cmdJPGDEL_Click()
 {
     takeFileKind();
     if (fileKindIsJpeg()) {
-        if (CheckWarning->isChecked() &&
+        if (m_forms.optionsModel().askBeforeDeletingImage() &&
             m_services.messages.show(FileActionMessages::ConfirmDelete, MessageBoxes::Buttons::OkCancel,
                                      MessageBoxes::Icon::Exclamation) == MessageBoxes::Answer::Cancel)
             return;
@@ -101,7 +100,7 @@ void Form1::cmdMSIE_Click()
 {
     ViewClear();
     PathCheck();
-    startProgram(*this, m_forms.options().TXTDIRbrowser->text(), {m_currentFile}, FileActionMessages::BrowserSetting);
+    startProgram(*this, m_forms.optionsModel().browser(), {m_currentFile}, FileActionMessages::BrowserSetting);
 }
 
 void Form1::cmdNOTE_Click()
@@ -112,7 +111,7 @@ void Form1::cmdNOTE_Click()
         m_services.messages.show(FileActionMessages::NotForPictures);
         return;
     }
-    startProgram(*this, m_forms.options().TXTDIRediter->text(), {m_currentFile}, FileActionMessages::EditorSetting);
+    startProgram(*this, m_forms.optionsModel().editor(), {m_currentFile}, FileActionMessages::EditorSetting);
 }
 
 // Starts the comment tool (or the FTP client in its place) and ends Velmo;
@@ -120,7 +119,7 @@ void Form1::cmdNOTE_Click()
 void Form1::cmdFTP_Click()
 {
     ViewClear();
-    if (startProgram(*this, m_forms.options().TXTDIRftp->text(), {}, FileActionMessages::CommentToolSetting))
+    if (startProgram(*this, m_forms.optionsModel().commentTool(), {}, FileActionMessages::CommentToolSetting))
         cmd_quit_Click();
 }
 

@@ -4,18 +4,20 @@
 
 #include "album/guardedpicture.h"
 #include "album/htmltext.h"
+#include "forms/palettecolors.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
-#include "main_window/frmdesign.h"
 #include "platform/clipboard.h"
 #include "platform/failure.h"
 #include "platform/messageboxes.h"
-#include "settings/settingsstore.h"
+#include "settings/optionsmodel.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+
+using namespace PaletteColors;
 
 namespace {
 
@@ -25,22 +27,6 @@ constexpr int ViewerBoxWidth = 7884;
 constexpr int ViewerBoxHeight = 6000;
 constexpr int FixedWidth = 5120;
 constexpr int FixedHeight = 3840;
-
-int sizeField(const QString &text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toShort(&ok);
-    if (!ok)
-        throw Failure(FailureCode::TypeMismatch, text);
-    return value;
-}
-
-void setTextColor(QLineEdit *line, const QColor &color)
-{
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Text, color);
-    line->setPalette(palette);
-}
 
 } // namespace
 
@@ -83,7 +69,7 @@ void Form1::JPGView()
     image1->setPixmap(QPixmap::fromImage(GuardedPicture(m_currentFile).decode(image1->size())));
     image1->show();
 
-    if (m_store.isOn(Keys::IMGClipBoard, false)) {
+    if (m_forms.optionsModel().imageToClipboard()) {
         setTextColor(Text5, Qt::blue);
         Text5->setText(imageTag());
         m_services.clipboard.clear();
@@ -100,12 +86,12 @@ void Form1::JPGView()
 // thumbnail box; a picture that fits the box gets empty size numbers.
 QString Form1::imageTag()
 {
-    const frmDesign &design = m_forms.design();
+    const QSize box = m_forms.designModel().thumbnailBox();
     FitState tag;
     tag.naturalWidth = qRound(m_image1Twips.width());
     tag.naturalHeight = qRound(m_image1Twips.height());
-    tag.boxWidth = sizeField(design.imageWidthText());
-    tag.boxHeight = sizeField(design.imageHeightText());
+    tag.boxWidth = box.width();
+    tag.boxHeight = box.height();
     const FitResult fitted = FitToBox(tag);
     const QString width = fitted.stretch ? HtmlText::wholeNumber(fitted.width) : QString();
     const QString height = fitted.stretch ? HtmlText::wholeNumber(fitted.height) : QString();
@@ -157,11 +143,13 @@ void Form1::Check4_Click()
 
 void Form1::Check5_Click()
 {
-    if (!Check5->isChecked()) {
+    if (Check5->isChecked())
+        showThumbnailBox(m_forms.designModel().thumbnailBox());
+    else
         Check5->setText(QStringLiteral("Adjust"));
-        return;
-    }
-    const frmDesign &design = m_forms.design();
-    Check5->setText(QStringLiteral("Adjust W ") + design.imageWidthText() + QStringLiteral("X H ") +
-                    design.imageHeightText());
+}
+
+void Form1::showThumbnailBox(const QSize &box)
+{
+    Check5->setText(QStringLiteral("Adjust W %1X H %2").arg(box.width()).arg(box.height()));
 }

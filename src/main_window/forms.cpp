@@ -8,13 +8,16 @@
 
 #include <QCheckBox>
 #include <QPushButton>
-#include <utility>
 
 Forms::Forms(SettingsStore &store, Services services)
     : m_store(store)
     , m_services(services)
+    , m_optionsModel(store)
+    , m_designModel(store)
     , m_form1(std::make_unique<Form1>(*this, store, services))
-{}
+{
+    connectModels();
+}
 
 // The dialogs are the window's children and go with it.
 Forms::~Forms() = default;
@@ -23,7 +26,7 @@ frmOptions &Forms::options()
 {
     if (!m_options) {
         // Registered before its load runs, as the load reaches back for it.
-        m_options = new frmOptions(*this, m_store, m_services, m_form1.get());
+        m_options = new frmOptions(m_optionsModel, m_services, m_form1.get());
         QObject::connect(m_options, &frmOptions::unloaded, m_options, [this] {
             m_options->deleteLater();
             m_options = nullptr;
@@ -37,27 +40,36 @@ frmOptions &Forms::options()
 frmDesign &Forms::design()
 {
     if (!m_design) {
-        m_design = new frmDesign(m_store, m_services, m_form1.get());
-        QObject::connect(m_design, &frmDesign::adjustCaptionChanged, m_form1->Check5, &QCheckBox::setText);
+        m_design = new frmDesign(m_designModel, m_services, m_form1.get());
         QObject::connect(m_design, &QDialog::finished, m_design, [this] { forgetDesign(); });
         m_design->Form_Load();
     }
     return *m_design;
 }
 
-// The main window's hidden switches follow the dialog's boxes, and its
-// buttons take the captions the dialog chooses.
+void Forms::loadModels()
+{
+    m_optionsModel.load();
+    m_designModel.load();
+}
+
+// The delete and album buttons end in "*" while their confirmation is on;
+// the Adjust box shows the box a size bar sets.
+void Forms::connectModels()
+{
+    Form1 *form1 = m_form1.get();
+    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingImageChanged, form1, [this, form1](bool on) {
+        form1->cmdJPGDEL->setText(Captions::deleteButton(on, captionLanguage(m_optionsModel)));
+    });
+    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingOldPagesChanged, form1, [this, form1](bool on) {
+        form1->cmdAlbum->setText(Captions::albumButton(on, captionLanguage(m_optionsModel)));
+    });
+    QObject::connect(&m_designModel, &DesignModel::thumbnailBoxChanged, form1, &Form1::showThumbnailBox);
+}
+
 void Forms::connectOptions()
 {
     Form1 *form1 = m_form1.get();
-    const std::pair<QCheckBox *, QCheckBox *> mirrors[] = {{m_options->CheckWarning, form1->CheckWarning},
-                                                           {m_options->CheckWarningHtml, form1->CheckWarningHtml},
-                                                           {m_options->CheckWarningJPG, form1->CheckWarningJPG},
-                                                           {m_options->CheckTARGET, form1->CheckTARGET}};
-    for (const auto &[box, mirror] : mirrors)
-        QObject::connect(box, &QCheckBox::toggled, mirror, &QCheckBox::setChecked);
-    QObject::connect(m_options, &frmOptions::deleteCaptionChanged, form1->cmdJPGDEL, &QPushButton::setText);
-    QObject::connect(m_options, &frmOptions::albumCaptionChanged, form1->cmdAlbum, &QPushButton::setText);
     QObject::connect(m_options, &frmOptions::languageChosen, form1, [this] { SetLanguageCaptions(*this); });
     QObject::connect(m_options, &frmOptions::settingsDeleted, form1, &QWidget::close);
 }

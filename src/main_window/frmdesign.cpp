@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/frmdesign.h"
-#include "main_window/palettecolors.h"
+#include "forms/palettecolors.h"
+#include "forms/windowbuild.h"
 
 #include "platform/dialogs.h"
 #include "platform/messageboxes.h"
-#include "settings/settingsstore.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 using namespace PaletteColors;
+using namespace WindowBuild;
 
 namespace {
 
@@ -42,11 +43,9 @@ const QString VLinkColorButton = QStringLiteral("VLinkColor");
 const QString Ok = QStringLiteral("OK");
 const QString IniRead = QStringLiteral("IniRead");
 const QString IniWrite = QStringLiteral("IniWrite");
-const QString ProgramFilter = QStringLiteral("プログラムファイル (*)");
 const QString ModeSet1 = QStringLiteral("1");
 const QString ModeSet2 = QStringLiteral("2");
 const QString ModePreset = QStringLiteral("3");
-const QString InitialColorMode = QStringLiteral("Text1");
 } // namespace Text
 
 const QColor SizeFieldBackground = QColor(192, 192, 192);
@@ -55,33 +54,20 @@ const QColor SizeFieldBackground = QColor(192, 192, 192);
 constexpr int SizeBarLength = DesignSize::Maximum - DesignSize::Minimum;
 const QColor SizeFieldText = Qt::blue;
 
-template <typename Widget, typename... Args> Widget *named(const char *name, Args &&...args)
-{
-    auto *widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
+// A guide line of the preview, long enough to be seen between its element
+// and its button.
 QFrame *guideLine(const char *name, QWidget *parent)
 {
-    auto *line = named<QFrame>(name, parent);
-    line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    QFrame *line = sunkenLine(name, parent);
     line->setMinimumWidth(16);
     return line;
 }
 
-QFrame *frameShape(const char *name, QWidget *parent)
-{
-    auto *shape = named<QFrame>(name, parent);
-    shape->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return shape;
-}
-
 } // namespace
 
-frmDesign::frmDesign(SettingsStore &store, Services services, QWidget *parent)
+frmDesign::frmDesign(DesignModel &model, Services services, QWidget *parent)
     : QDialog(parent)
-    , m_store(store)
+    , m_model(model)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmDesign"));
@@ -95,37 +81,37 @@ frmDesign::~frmDesign() = default;
 
 void frmDesign::createControls()
 {
-    ColorPattern1 = named<QRadioButton>("ColorPattern1", Text::Pattern1);
-    ColorPattern2 = named<QRadioButton>("ColorPattern2", Text::Pattern2);
-    ColorPattern3 = named<QRadioButton>("ColorPattern3", Text::Pattern3);
+    ColorPattern1 = named(new QRadioButton(Text::Pattern1), "ColorPattern1");
+    ColorPattern2 = named(new QRadioButton(Text::Pattern2), "ColorPattern2");
+    ColorPattern3 = named(new QRadioButton(Text::Pattern3), "ColorPattern3");
     ColorPattern3->setChecked(true);
     auto *patterns = new QButtonGroup(this);
     for (QRadioButton *pattern : {ColorPattern1, ColorPattern2, ColorPattern3})
         patterns->addButton(pattern);
 
     const DesignValues initial;
-    TXTAlbumTitle = named<QLineEdit>("TXTAlbumTitle", initial.TXTAlbumTitle);
+    TXTAlbumTitle = named(new QLineEdit(initial.title), "TXTAlbumTitle");
     TXTAlbumTitle->setToolTip(Text::TitleTip);
-    TXTAlbumFooter = named<QLineEdit>("TXTAlbumFooter", initial.TXTAlbumFooter);
+    TXTAlbumFooter = named(new QLineEdit(initial.footer), "TXTAlbumFooter");
     TXTAlbumFooter->setToolTip(Text::FooterTip);
 
-    lblTXTLabelColor = named<QLabel>("lblTXTLabelColor", Text::LabelSample);
-    FormColor = named<QFrame>("FormColor");
+    lblTXTLabelColor = named(new QLabel(Text::LabelSample), "lblTXTLabelColor");
+    FormColor = named(new QFrame(), "FormColor");
     setBackgroundColor(FormColor, fromQColor(Qt::white));
-    lblTXTBGLinkColor = named<QLabel>("lblTXTBGLinkColor", Text::LinkSample);
-    lblTXTBGVLinkColor = named<QLabel>("lblTXTBGVLinkColor", Text::VLinkSample);
-    lblTXTBGTXTColor = named<QLabel>("lblTXTBGTXTColor", Text::DataSample);
+    lblTXTBGLinkColor = named(new QLabel(Text::LinkSample), "lblTXTBGLinkColor");
+    lblTXTBGVLinkColor = named(new QLabel(Text::VLinkSample), "lblTXTBGVLinkColor");
+    lblTXTBGTXTColor = named(new QLabel(Text::DataSample), "lblTXTBGTXTColor");
 
-    cmdTitle = named<QPushButton>("cmdTitle", Text::TitleButton);
-    cmdColor = named<QPushButton>("cmdColor", Text::ColorButton);
-    cmdBGColor = named<QPushButton>("cmdBGColor", Text::BGColorButton);
-    cmdFormColor = named<QPushButton>("cmdFormColor", Text::FormColorButton);
-    cmdLabelColor = named<QPushButton>("cmdLabelColor", Text::LabelColorButton);
-    cmdLinkColor = named<QPushButton>("cmdLinkColor", Text::LinkColorButton);
-    cmdVLinkColor = named<QPushButton>("cmdVLinkColor", Text::VLinkColorButton);
+    cmdTitle = named(new QPushButton(Text::TitleButton), "cmdTitle");
+    cmdColor = named(new QPushButton(Text::ColorButton), "cmdColor");
+    cmdBGColor = named(new QPushButton(Text::BGColorButton), "cmdBGColor");
+    cmdFormColor = named(new QPushButton(Text::FormColorButton), "cmdFormColor");
+    cmdLabelColor = named(new QPushButton(Text::LabelColorButton), "cmdLabelColor");
+    cmdLinkColor = named(new QPushButton(Text::LinkColorButton), "cmdLinkColor");
+    cmdVLinkColor = named(new QPushButton(Text::VLinkColorButton), "cmdVLinkColor");
 
-    HScroll1 = named<QScrollBar>("HScroll1", Qt::Horizontal);
-    VScroll1 = named<QScrollBar>("VScroll1", Qt::Vertical);
+    HScroll1 = named(new QScrollBar(Qt::Horizontal), "HScroll1");
+    VScroll1 = named(new QScrollBar(Qt::Vertical), "VScroll1");
     for (QScrollBar *bar : {HScroll1, VScroll1}) {
         bar->setRange(DesignSize::Minimum, DesignSize::Maximum);
         bar->setSingleStep(1);
@@ -134,35 +120,35 @@ void frmDesign::createControls()
     VScroll1->setMinimumHeight(SizeBarLength);
     HScroll1->setValue(DesignSize::InitialWidthBar);
     VScroll1->setValue(DesignSize::InitialHeightBar);
-    TXTIMGWidth = named<QLineEdit>("TXTIMGWidth", initial.TXTIMGWidth);
-    TXTIMGHeight = named<QLineEdit>("TXTIMGHeight", initial.TXTIMGHeight);
+    TXTIMGWidth = named(new QLineEdit(initial.boxWidth), "TXTIMGWidth");
+    TXTIMGHeight = named(new QLineEdit(initial.boxHeight), "TXTIMGHeight");
     for (QLineEdit *size : {TXTIMGWidth, TXTIMGHeight}) {
         setBackgroundColor(size, fromQColor(SizeFieldBackground));
         setTextColor(size, fromQColor(SizeFieldText));
     }
 
-    cmdExit = named<QPushButton>("cmdExit", Text::Ok);
+    cmdExit = named(new QPushButton(Text::Ok), "cmdExit");
     cmdExit->setDefault(true);
-    cmdIniRead = named<QPushButton>("cmdIniRead", Text::IniRead, this);
-    cmdIniWrite = named<QPushButton>("cmdIniWrite", Text::IniWrite, this);
+    cmdIniRead = named(new QPushButton(Text::IniRead), "cmdIniRead", this);
+    cmdIniWrite = named(new QPushButton(Text::IniWrite), "cmdIniWrite", this);
 
     Line1 = guideLine("Line1", this);
     Line2 = guideLine("Line2", this);
     Line3 = guideLine("Line3", this);
     Line4 = guideLine("Line4", this);
     Line5 = guideLine("Line5", this);
-    Shape1 = frameShape("Shape1", this);
-    Shape2 = frameShape("Shape2", this);
+    Shape1 = sunkenBox("Shape1", this);
+    Shape2 = sunkenBox("Shape2", this);
 
-    TXTColorMode = named<QLineEdit>("TXTColorMode", Text::InitialColorMode, this);
-    TXTBGColor = named<QLineEdit>("TXTBGColor", initial.TXTBGColor, this);
-    TXTBGColorSub = named<QLineEdit>("TXTBGColorSub", initial.TXTBGColorSub, this);
-    TitleColor = named<QLineEdit>("TitleColor", initial.TitleColor, this);
-    TXTBGLinkColor = named<QLineEdit>("TXTBGLinkColor", initial.TXTBGLinkColor, this);
-    TXTBGVLinkColor = named<QLineEdit>("TXTBGVLinkColor", initial.TXTBGVLinkColor, this);
-    TXTLabelColor = named<QLineEdit>("TXTLabelColor", initial.TXTLabelColor, this);
-    TXTLabelTXTColor = named<QLineEdit>("TXTLabelTXTColor", initial.TXTLabelTXTColor, this);
-    TXTLabelTXTColorSub = named<QLineEdit>("TXTLabelTXTColorSub", initial.TXTLabelTXTColorSub, this);
+    TXTColorMode = named(new QLineEdit(QString::fromLatin1(Keys::ColorMode.fallback)), "TXTColorMode", this);
+    TXTBGColor = named(new QLineEdit(initial.pageBackground), "TXTBGColor", this);
+    TXTBGColorSub = named(new QLineEdit(initial.cellBackground), "TXTBGColorSub", this);
+    TitleColor = named(new QLineEdit(initial.pageText), "TitleColor", this);
+    TXTBGLinkColor = named(new QLineEdit(initial.link), "TXTBGLinkColor", this);
+    TXTBGVLinkColor = named(new QLineEdit(initial.visitedLink), "TXTBGVLinkColor", this);
+    TXTLabelColor = named(new QLineEdit(initial.labelBackground), "TXTLabelColor", this);
+    TXTLabelTXTColor = named(new QLineEdit(initial.labelText), "TXTLabelTXTColor", this);
+    TXTLabelTXTColorSub = named(new QLineEdit(initial.labelSubText), "TXTLabelTXTColorSub", this);
     for (QWidget *hidden :
          Widgets{cmdIniRead, cmdIniWrite, TXTColorMode, TXTBGColor, TXTBGColorSub, TitleColor, TXTBGLinkColor,
                  TXTBGVLinkColor, TXTLabelColor, TXTLabelTXTColor, TXTLabelTXTColorSub})
@@ -247,7 +233,8 @@ void frmDesign::connectControls()
 
 void frmDesign::Form_Load()
 {
-    TXTColorMode->setText(m_store.read(Keys::ColorMode, TXTColorMode->text()));
+    setDesignValues(m_model.values());
+    TXTColorMode->setText(m_model.colorMode());
     const QString mode = TXTColorMode->text();
     if (mode == Text::ModeSet1)
         ColorPattern1->setChecked(true);
@@ -259,31 +246,23 @@ void frmDesign::Form_Load()
 
     HScroll1->setValue(DesignSize::barValue(TXTIMGWidth->text(), DesignSize::InitialWidthBar));
     VScroll1->setValue(DesignSize::barValue(TXTIMGHeight->text(), DesignSize::InitialHeightBar));
-    // A stored size the load had to replace is replaced in the store too,
-    // so that it is reported once and not at every start.
-    for (const auto &[key, field] :
-         {std::pair{Keys::IMGWidth, TXTIMGWidth}, std::pair{Keys::IMGHeight, TXTIMGHeight}}) {
-        const std::optional<QString> stored = m_store.stored(key);
-        if (stored && *stored != field->text())
-            m_store.write(key, field->text());
-    }
 }
 
 std::array<frmDesign::DesignField, 12> frmDesign::designFields() const
 {
     return {{
-        {&DesignValues::TXTAlbumTitle, TXTAlbumTitle},
-        {&DesignValues::TXTAlbumFooter, TXTAlbumFooter},
-        {&DesignValues::TXTBGColor, TXTBGColor},
-        {&DesignValues::TXTBGColorSub, TXTBGColorSub},
-        {&DesignValues::TitleColor, TitleColor},
-        {&DesignValues::TXTBGLinkColor, TXTBGLinkColor},
-        {&DesignValues::TXTBGVLinkColor, TXTBGVLinkColor},
-        {&DesignValues::TXTLabelColor, TXTLabelColor},
-        {&DesignValues::TXTLabelTXTColor, TXTLabelTXTColor},
-        {&DesignValues::TXTLabelTXTColorSub, TXTLabelTXTColorSub},
-        {&DesignValues::TXTIMGHeight, TXTIMGHeight},
-        {&DesignValues::TXTIMGWidth, TXTIMGWidth},
+        {&DesignValues::title, TXTAlbumTitle},
+        {&DesignValues::footer, TXTAlbumFooter},
+        {&DesignValues::pageBackground, TXTBGColor},
+        {&DesignValues::cellBackground, TXTBGColorSub},
+        {&DesignValues::pageText, TitleColor},
+        {&DesignValues::link, TXTBGLinkColor},
+        {&DesignValues::visitedLink, TXTBGVLinkColor},
+        {&DesignValues::labelBackground, TXTLabelColor},
+        {&DesignValues::labelText, TXTLabelTXTColor},
+        {&DesignValues::labelSubText, TXTLabelTXTColorSub},
+        {&DesignValues::boxHeight, TXTIMGHeight},
+        {&DesignValues::boxWidth, TXTIMGWidth},
     }};
 }
 
@@ -299,21 +278,6 @@ void frmDesign::setDesignValues(const DesignValues &values)
 {
     for (const DesignField &design : designFields())
         design.field->setText(values.*design.value);
-}
-
-QString frmDesign::imageWidthText() const
-{
-    return TXTIMGWidth->text();
-}
-
-QString frmDesign::imageHeightText() const
-{
-    return TXTIMGHeight->text();
-}
-
-std::optional<QString> frmDesign::openProgramFile(const QString &title)
-{
-    return m_services.dialogs.openExistingFile(title, Text::ProgramFilter);
 }
 
 void frmDesign::keyPressEvent(QKeyEvent *event)
@@ -343,7 +307,7 @@ void frmDesign::ColorPattern3_Click()
 void frmDesign::selectColorMode(const QString &mode)
 {
     TXTColorMode->setText(mode);
-    m_store.write(Keys::ColorMode, mode);
+    m_model.setColorMode(mode);
     LoadColorSet();
 }
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "design/designvalues.h"
+#include "design/designmodel.h"
 #include "platform/services.h"
 
 #include <QDialog>
 #include <array>
 #include <functional>
 #include <initializer_list>
-#include <optional>
 
 class QFrame;
 class QLabel;
@@ -16,11 +15,10 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class SettingsStore;
 
 // The design dialog: pattern buttons, title and footer, colour buttons with a
-// live preview, and the thumbnail box size. Its fields are the live design
-// values; the album build and the slide page copy them.
+// live preview, and the thumbnail box size. It edits the design model: a
+// pattern choice and a size bar set it at once, the other fields on OK.
 //
 // Every control carries its design name as object name, so tests and the
 // main window find them with findChild.
@@ -29,26 +27,15 @@ class frmDesign : public QDialog
     Q_OBJECT
 
 public:
-    frmDesign(SettingsStore &store, Services services, QWidget *parent = nullptr);
+    frmDesign(DesignModel &model, Services services, QWidget *parent = nullptr);
     ~frmDesign() override;
 
-    // Reads the stored mode, colour set and sizes into the fields. The owner
-    // calls it once, right after construction and after connecting signals.
+    // Shows the model's mode, colour set and sizes. The owner calls it once,
+    // right after construction and after connecting signals.
     void Form_Load();
 
-    // The texts of the twelve design fields as they stand now.
+    // The texts of the twelve design fields as they stand now, OK or not.
     DesignValues CopyDesignValues() const;
-    QString imageWidthText() const;  // TXTIMGWidth
-    QString imageHeightText() const; // TXTIMGHeight
-
-    // The dialog's common file dialog, also used by the options dialog's
-    // browse buttons. Empty on cancel.
-    std::optional<QString> openProgramFile(const QString &title);
-
-signals:
-    // "Adjust W 135X H 100": the main window's Adjust box caption after a
-    // size bar moved.
-    void adjustCaptionChanged(const QString &caption);
 
 protected:
     // Escape presses OK, as the dialog's cancel button is OK itself.
@@ -101,9 +88,8 @@ private:
     void ShowColorButtons();
     void HideColorButtons();
     void setColorButtonsVisible(bool visible);
-    QString adjustCaption() const;
 
-    SettingsStore &m_store;
+    DesignModel &m_model;
     Services m_services;
 
     QRadioButton *ColorPattern1;

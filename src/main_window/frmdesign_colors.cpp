@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The design dialog's colours: the colour buttons, the size bars, the colour
 // sets and the preview painted from them.
+#include "forms/palettecolors.h"
 #include "main_window/frmdesign.h"
-#include "main_window/palettecolors.h"
 
 #include "platform/dialogs.h"
 #include "platform/messageboxes.h"
-#include "settings/settingsstore.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -64,23 +63,17 @@ void frmDesign::cmdVLinkColor_Click()
               [this](ColorValue color) { setTextColor(lblTXTBGVLinkColor, color); });
 }
 
-QString frmDesign::adjustCaption() const
-{
-    return QStringLiteral("Adjust W ") + TXTIMGWidth->text() + QStringLiteral("X H ") + TXTIMGHeight->text();
-}
-
+// A bar's size is the model's at once, and the main window shows the box.
 void frmDesign::HScroll1_Change()
 {
     TXTIMGWidth->setText(QString::number(HScroll1->value()));
-    emit adjustCaptionChanged(adjustCaption());
-    m_store.write(Keys::IMGWidth, TXTIMGWidth->text());
+    m_model.setBoxWidth(HScroll1->value());
 }
 
 void frmDesign::VScroll1_Change()
 {
     TXTIMGHeight->setText(QString::number(VScroll1->value()));
-    emit adjustCaptionChanged(adjustCaption());
-    m_store.write(Keys::IMGHeight, TXTIMGHeight->text());
+    m_model.setBoxHeight(VScroll1->value());
 }
 
 void frmDesign::cmdIniRead_Click()
@@ -96,7 +89,7 @@ void frmDesign::cmdIniWrite_Click()
 void frmDesign::LoadColorSet()
 {
     DesignValues values = CopyDesignValues();
-    const ColorButtons buttons = ::LoadColorSet(values, m_store);
+    const ColorButtons buttons = m_model.loadColorSet(values);
     setDesignValues(values);
     if (buttons == ColorButtons::Show)
         ShowColorButtons();
@@ -107,7 +100,7 @@ void frmDesign::LoadColorSet()
 
 void frmDesign::SaveColorSet()
 {
-    ::SaveColorSet(CopyDesignValues(), m_store);
+    m_model.save(CopyDesignValues());
 }
 
 void frmDesign::paintPreview(const PreviewColors &colors)

@@ -2,15 +2,13 @@
 #include "main_window/frmoptions.h"
 
 #include "forms/labelclicks.h"
+#include "forms/windowbuild.h"
 #include "lang/captions.h"
 #include "lang/programinfo.h"
-#include "main_window/forms.h"
-#include "main_window/frmdesign.h"
-#include "main_window/setlanguagecaptions.h"
-#include "platform/failure.h"
+#include "platform/dialogs.h"
 #include "platform/launcher.h"
 #include "platform/paths.h"
-#include "settings/settingsstore.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingvalue.h"
 
 #include <QApplication>
@@ -27,6 +25,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+using namespace WindowBuild;
+
 namespace {
 
 namespace Text {
@@ -36,45 +36,23 @@ const QString ReductionMissing = QStringLiteral("NOT Find RdctJPEG.dll");
 const QString BrowseBrowser = QStringLiteral("ブラウザの実行ファイルの指定");
 const QString BrowseFtp = QStringLiteral("ＦＴＰの実行ファイルの指定");
 const QString BrowseEditor = QStringLiteral("エディタの実行ファイルの指定");
+// Linux programs have no ".exe": every file is offered.
+const QString ProgramFilter = QStringLiteral("プログラムファイル (*)");
 } // namespace Text
 
-QString stateText(const QCheckBox *box)
+// A field's text follows the model without disturbing the cursor of an
+// edit that put it there.
+void showText(QLineEdit *field, const QString &text)
 {
-    return SettingValue::switchText(box->isChecked());
-}
-
-// A stored switch read into a box; text that is no number leaves the box as it is.
-void readSwitch(const SettingsStore &store, const SettingKey &key, QCheckBox *box)
-{
-    box->setChecked(store.isOn(key, box->isChecked()));
-}
-
-template <typename W> W *named(W *widget, const char *name, QWidget *parent)
-{
-    widget->setParent(parent);
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    return named(new QLabel(text), name, parent);
-}
-
-QFrame *line(const char *name, QWidget *parent)
-{
-    auto *frame = named(new QFrame, name, parent);
-    frame->setFrameShape(QFrame::HLine);
-    frame->setFrameShadow(QFrame::Sunken);
-    return frame;
+    if (field->text() != text)
+        field->setText(text);
 }
 
 } // namespace
 
-frmOptions::frmOptions(Forms &forms, SettingsStore &store, Services services, QWidget *parent)
+frmOptions::frmOptions(OptionsModel &model, Services services, QWidget *parent)
     : QDialog(parent)
-    , m_forms(forms)
-    , m_store(store)
+    , m_model(model)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -88,11 +66,11 @@ frmOptions::~frmOptions() = default;
 
 void frmOptions::createControls()
 {
-    TXTDIRbrowser = named(new QLineEdit(Paths::defaultBrowser()), "TXTDIRbrowser", this);
+    TXTDIRbrowser = named(new QLineEdit, "TXTDIRbrowser", this);
     TXTDIRbrowser->setToolTip(QStringLiteral("使用するブラウザの場所をフルパスで記入下さい。"));
-    TXTDIRftp = named(new QLineEdit(Paths::commentTool()), "TXTDIRftp", this);
+    TXTDIRftp = named(new QLineEdit, "TXTDIRftp", this);
     TXTDIRftp->setToolTip(QStringLiteral("使用するFTPの場所をフルパスで記入下さい。"));
-    TXTDIRediter = named(new QLineEdit(Paths::defaultEditor()), "TXTDIRediter", this);
+    TXTDIRediter = named(new QLineEdit, "TXTDIRediter", this);
     TXTDIRediter->setToolTip(QStringLiteral("使用するエディタの場所をフルパスで記入下さい。"));
     cmdBrowse1 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse1", this);
     cmdBrowse2 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse2", this);
@@ -119,13 +97,13 @@ void frmOptions::createControls()
 
     Label12 = label("Label12", QStringLiteral("Photo"), this);
     Label12->setToolTip(QStringLiteral("ｻﾑﾈｲﾙ画像の表示枚数を設定します。"));
-    TXTApage = named(new QLineEdit(QStringLiteral("6")), "TXTApage", this);
+    TXTApage = named(new QLineEdit, "TXTApage", this);
     TXTApage->setToolTip(QStringLiteral("「0」に設定すると無制限になります。"));
     TXTApage->setEnabled(false);
     TXTApage->setMaximumWidth(48);
     VScroll1 = named(new QScrollBar(Qt::Vertical), "VScroll1", this);
     VScroll1->setRange(0, 24);
-    VScroll1->setValue(6);
+    VScroll1->setValue(SettingValue::initialWhole(Keys::PhotoPiece));
     VScroll1->setSingleStep(1);
     VScroll1->setFixedHeight(40);
 
@@ -140,9 +118,6 @@ void frmOptions::createControls()
         option->setToolTip(rowTip);
         rows->addButton(option);
     }
-    Option2->setChecked(true);
-    TXTAlbumLine = named(new QLineEdit(QStringLiteral("Text1")), "TXTAlbumLine", this);
-    TXTAlbumLine->hide();
 
     const QString reductionTip = QStringLiteral("アルバムの画像を縮小します。");
     Label13 = label("Label13", QStringLiteral("JPEG Reduction"), this);
@@ -159,9 +134,6 @@ void frmOptions::createControls()
     auto *scales = new QButtonGroup(this);
     for (QRadioButton *option : {Option4, Option5, Option6, Option7})
         scales->addButton(option);
-    Option5->setChecked(true);
-    TXTJPEGReduction = named(new QLineEdit(QStringLiteral("2")), "TXTJPEGReduction", this);
-    TXTJPEGReduction->hide();
     Label16 = label("Label16", Text::ReductionMissing, this);
     QPalette red = Label16->palette();
     red.setColor(QPalette::WindowText, Qt::red);
@@ -252,12 +224,12 @@ void frmOptions::createLayout()
 
     auto *page = new QVBoxLayout(this);
     page->addLayout(programs);
-    page->addWidget(line("Line2", this));
+    page->addWidget(sunkenLine("Line2", this));
     page->addLayout(switches);
     page->addLayout(photos);
     page->addLayout(albumRows);
     page->addLayout(reduction);
-    page->addWidget(line("Line5", this));
+    page->addWidget(sunkenLine("Line5", this));
     page->addLayout(about);
     page->addLayout(buttons);
 }
@@ -278,14 +250,18 @@ void frmOptions::connectControls()
     connectSwitch(CheckTARGET, &frmOptions::CheckTARGET_Click);
     connectSwitch(CheckClipBoard, &frmOptions::CheckClipBoard_Click);
     connectSwitch(CheckEnglish, &frmOptions::CheckEnglish_Click);
-    connectChoice(Option1, Keys::AlbumLine, "1");
-    connectChoice(Option2, Keys::AlbumLine, "2");
-    connectChoice(Option3, Keys::AlbumLine, "3");
-    connectChoice(Option4, Keys::JPEGReduction, "1");
-    connectChoice(Option5, Keys::JPEGReduction, "2");
-    connectChoice(Option6, Keys::JPEGReduction, "4");
-    connectChoice(Option7, Keys::JPEGReduction, "8");
+    connectChoice(Option1, &OptionsModel::setRowWidth, 1);
+    connectChoice(Option2, &OptionsModel::setRowWidth, 2);
+    connectChoice(Option3, &OptionsModel::setRowWidth, 3);
+    connectChoice(Option4, &OptionsModel::setReductionScale, 1);
+    connectChoice(Option5, &OptionsModel::setReductionScale, 2);
+    connectChoice(Option6, &OptionsModel::setReductionScale, 4);
+    connectChoice(Option7, &OptionsModel::setReductionScale, 8);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmOptions::VScroll1_Change);
+    connectProgram(TXTDIRbrowser, &OptionsModel::setBrowser);
+    connectProgram(TXTDIRftp, &OptionsModel::setCommentTool);
+    connectProgram(TXTDIRediter, &OptionsModel::setEditor);
+    connect(&m_model, &OptionsModel::changed, this, &frmOptions::showPrograms);
 }
 
 // A box's handler runs whenever its state changes, by a click or from code.
@@ -294,13 +270,26 @@ void frmOptions::connectSwitch(QCheckBox *box, void (frmOptions::*handler)())
     connect(box, &QCheckBox::toggled, this, handler);
 }
 
-// A row or scale button stores its value when it becomes the selected one.
-void frmOptions::connectChoice(QRadioButton *option, const SettingKey &key, const char *value)
+// A row or scale button sets its value when it becomes the selected one.
+void frmOptions::connectChoice(QRadioButton *option, void (OptionsModel::*choose)(int), int value)
 {
-    connect(option, &QRadioButton::toggled, this, [this, &key, value](bool selected) {
+    connect(option, &QRadioButton::toggled, this, [this, choose, value](bool selected) {
         if (selected)
-            m_store.write(key, QString::fromLatin1(value));
+            (m_model.*choose)(value);
     });
+}
+
+void frmOptions::connectProgram(QLineEdit *field, void (OptionsModel::*set)(const QString &))
+{
+    connect(field, &QLineEdit::textChanged, this, [this, set](const QString &path) { (m_model.*set)(path); });
+}
+
+void frmOptions::showPrograms()
+{
+    showText(TXTDIRbrowser, m_model.browser());
+    showText(TXTDIRftp, m_model.commentTool());
+    showText(TXTDIRediter, m_model.editor());
+    showText(TXTApage, QString::number(m_model.photosPerPage()));
 }
 
 void frmOptions::Form_Load()
@@ -311,17 +300,14 @@ void frmOptions::Form_Load()
     lblDisclaimer->setText(ProgramInfo::comments());
     lblVersion->setText(ProgramInfo::versionLine());
     lblLegalCopyright->setText(ProgramInfo::legalCopyright());
-    selectChoice(TXTAlbumLine->text(), {{"1", Option1}, {"2", Option2}, {"3", Option3}});
-    selectChoice(TXTJPEGReduction->text(), {{"1", Option4}, {"2", Option5}, {"4", Option6}, {"8", Option7}});
     if (Paths::isRegularFile(Paths::reductionLibrary()))
         Label16->clear();
 }
 
-void frmOptions::selectChoice(const QString &value,
-                              std::initializer_list<std::pair<const char *, QRadioButton *>> choices)
+void frmOptions::selectChoice(int value, std::initializer_list<std::pair<int, QRadioButton *>> choices)
 {
-    for (const auto &[text, option] : choices) {
-        if (value == QLatin1String(text))
+    for (const auto &[choice, option] : choices) {
+        if (value == choice)
             option->setChecked(true);
     }
 }
@@ -348,58 +334,37 @@ void frmOptions::closeEvent(QCloseEvent *event)
         Form_Unload();
 }
 
+// The dialog's load step: the controls show the options.
 void frmOptions::cmdRegstGet_Click()
 {
-    TXTDIRbrowser->setText(m_store.read(Keys::DIRbrowser, TXTDIRbrowser->text()));
-    TXTDIRftp->setText(m_store.read(Keys::DIRftp, TXTDIRftp->text()));
-    TXTDIRediter->setText(m_store.read(Keys::DIRediter, TXTDIRediter->text()));
-    readSwitch(m_store, Keys::CheckWarning, CheckWarning);
-    readSwitch(m_store, Keys::CheckWarningHtml, CheckWarningHtml);
-    readSwitch(m_store, Keys::CheckWarningJPG, CheckWarningJPG);
-    readSwitch(m_store, Keys::EnglishJapanese, CheckEnglish);
-    readSwitch(m_store, Keys::IMGClipBoard, CheckClipBoard);
-    readSwitch(m_store, Keys::CheckTARGET, CheckTARGET);
-    // Only a number reaches the field, so a save never stores other text.
-    if (const std::optional<int> photos = m_store.whole(Keys::PhotoPiece))
-        TXTApage->setText(QString::number(*photos));
-    TXTAlbumLine->setText(m_store.read(Keys::AlbumLine, TXTAlbumLine->text()));
-    TXTJPEGReduction->setText(m_store.read(Keys::JPEGReduction, TXTJPEGReduction->text()));
+    showPrograms();
+    CheckWarning->setChecked(m_model.askBeforeDeletingImage());
+    CheckWarningHtml->setChecked(m_model.askBeforeDeletingOldPages());
+    CheckWarningJPG->setChecked(m_model.deleteOldThumbnails());
+    CheckEnglish->setChecked(m_model.english());
+    CheckClipBoard->setChecked(m_model.imageToClipboard());
+    CheckTARGET->setChecked(m_model.linksOpenNewWindow());
+    selectChoice(m_model.rowWidth(), {{1, Option1}, {2, Option2}, {3, Option3}});
+    selectChoice(m_model.reductionScale(), {{1, Option4}, {2, Option5}, {4, Option6}, {8, Option7}});
 }
 
 void frmOptions::cmdRegstSave_Click()
 {
-    m_store.write(Keys::DIRbrowser, TXTDIRbrowser->text());
-    m_store.write(Keys::DIRftp, TXTDIRftp->text());
-    m_store.write(Keys::DIRediter, TXTDIRediter->text());
-    m_store.write(Keys::CheckWarning, stateText(CheckWarning));
-    m_store.write(Keys::CheckWarningHtml, stateText(CheckWarningHtml));
-    m_store.write(Keys::CheckWarningJPG, stateText(CheckWarningJPG));
-    m_store.write(Keys::PhotoPiece, TXTApage->text());
-    m_store.write(Keys::EnglishJapanese, stateText(CheckEnglish));
-    m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard));
-    m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
+    m_model.save();
 }
 
 // Deletes the stored settings and ends the program; closing the windows
 // stores the dialog's values and the window's place again.
 void frmOptions::cmdRegstDel_Click()
 {
-    for (const char *section : {Section::Save, Section::Mode, Section::ColorSet}) {
-        try {
-            m_store.DeleteSection(QString::fromLatin1(section));
-        } catch (const Failure &) {
-            // A section that is not there has nothing to delete.
-        }
-    }
+    m_model.deleteStored();
     close();
     emit settingsDeleted();
 }
 
 void frmOptions::cmdReset_Click()
 {
-    TXTDIRbrowser->setText(Paths::defaultBrowser());
-    TXTDIRftp->setText(Paths::commentTool());
-    TXTDIRediter->setText(Paths::defaultEditor());
+    m_model.resetPrograms();
 }
 
 void frmOptions::Command5_Click()
@@ -408,61 +373,61 @@ void frmOptions::Command5_Click()
     close();
 }
 
-void frmOptions::browse(QLineEdit *field, const QString &title)
+std::optional<QString> frmOptions::browse(const QString &title)
 {
-    if (const std::optional<QString> chosen = m_forms.design().openProgramFile(title))
-        field->setText(*chosen);
+    return m_services.dialogs.openExistingFile(title, Text::ProgramFilter);
 }
 
 void frmOptions::cmdBrowse1_Click()
 {
-    browse(TXTDIRbrowser, Text::BrowseBrowser);
+    if (const std::optional<QString> chosen = browse(Text::BrowseBrowser))
+        m_model.setBrowser(*chosen);
 }
 void frmOptions::cmdBrowse2_Click()
 {
-    browse(TXTDIRftp, Text::BrowseFtp);
+    if (const std::optional<QString> chosen = browse(Text::BrowseFtp))
+        m_model.setCommentTool(*chosen);
 }
 void frmOptions::cmdBrowse3_Click()
 {
-    browse(TXTDIRediter, Text::BrowseEditor);
+    if (const std::optional<QString> chosen = browse(Text::BrowseEditor))
+        m_model.setEditor(*chosen);
 }
 
 void frmOptions::CheckWarning_Click()
 {
-    m_store.write(Keys::CheckWarning, stateText(CheckWarning));
-    emit deleteCaptionChanged(Captions::deleteButton(CheckWarning->isChecked(), captionLanguage(*this)));
+    m_model.setAskBeforeDeletingImage(CheckWarning->isChecked());
 }
 
 void frmOptions::CheckWarningHtml_Click()
 {
-    m_store.write(Keys::CheckWarningHtml, stateText(CheckWarningHtml));
-    emit albumCaptionChanged(Captions::albumButton(CheckWarningHtml->isChecked(), captionLanguage(*this)));
+    m_model.setAskBeforeDeletingOldPages(CheckWarningHtml->isChecked());
 }
 
 void frmOptions::CheckWarningJPG_Click()
 {
-    m_store.write(Keys::CheckWarningJPG, stateText(CheckWarningJPG));
+    m_model.setDeleteOldThumbnails(CheckWarningJPG->isChecked());
 }
 
 void frmOptions::CheckTARGET_Click()
 {
-    m_store.write(Keys::CheckTARGET, stateText(CheckTARGET));
+    m_model.setLinksOpenNewWindow(CheckTARGET->isChecked());
 }
 
 void frmOptions::CheckClipBoard_Click()
 {
-    m_store.write(Keys::IMGClipBoard, stateText(CheckClipBoard));
+    m_model.setImageToClipboard(CheckClipBoard->isChecked());
 }
 
 void frmOptions::CheckEnglish_Click()
 {
-    m_store.write(Keys::EnglishJapanese, stateText(CheckEnglish));
+    m_model.setEnglish(CheckEnglish->isChecked());
     emit languageChosen();
 }
 
 void frmOptions::VScroll1_Change()
 {
-    TXTApage->setText(QString::number(VScroll1->value()));
+    m_model.setPhotosPerPage(VScroll1->value());
 }
 
 void frmOptions::picIcon_Click()

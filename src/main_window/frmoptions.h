@@ -2,14 +2,13 @@
 #pragma once
 
 #include "platform/services.h"
-#include "settings/keycatalogue.h"
 
 #include <QDialog>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
-class Forms;
-class SettingsStore;
+class OptionsModel;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -21,19 +20,18 @@ class QScrollBar;
 
 // The options dialog: program locations, confirmation switches, language,
 // clipboard and link-target switches, thumbnails per page and per row, and
-// the reduction scale. Its controls are the live option values; each switch
-// is stored as it is clicked, the rest on every save. The dialog knows
-// nothing of the main window: its owner mirrors the switches the main window
-// reads and passes on the captions and the end of the program.
+// the reduction scale. Its controls edit the options model: each switch and
+// choice is stored as it is clicked, the rest on every save. The dialog
+// knows nothing of the main window, which reads the model.
 class frmOptions : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmOptions(Forms &forms, SettingsStore &store, Services services, QWidget *parent = nullptr);
+    frmOptions(OptionsModel &model, Services services, QWidget *parent = nullptr);
     ~frmOptions() override;
 
-    // Fills the controls from the store and applies the captions. The owner
+    // Fills the controls from the model and applies the captions. The owner
     // calls it once, right after construction.
     void Form_Load();
     // Saves the values and announces the unload; runs once, however the
@@ -77,7 +75,6 @@ public:
     QRadioButton *Option1;
     QRadioButton *Option2;
     QRadioButton *Option3;
-    QLineEdit *TXTAlbumLine;
     QLabel *Label13;
     QLabel *Label14;
     QFrame *Frame1;
@@ -85,7 +82,6 @@ public:
     QRadioButton *Option5;
     QRadioButton *Option6;
     QRadioButton *Option7;
-    QLineEdit *TXTJPEGReduction;
     QLabel *Label16;
     QPushButton *cmdRegstSave;
     QPushButton *cmdRegstDel;
@@ -108,10 +104,6 @@ signals:
     void settingsDeleted();
     // CheckEnglish chose the captions' language.
     void languageChosen();
-    // The delete and album buttons' captions, whose "*" follows CheckWarning
-    // and CheckWarningHtml.
-    void deleteCaptionChanged(const QString &caption);
-    void albumCaptionChanged(const QString &caption);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -121,9 +113,11 @@ private:
     void createLayout();
     void connectControls();
     void connectSwitch(QCheckBox *box, void (frmOptions::*handler)());
-    void connectChoice(QRadioButton *option, const SettingKey &key, const char *value);
-    void selectChoice(const QString &value, std::initializer_list<std::pair<const char *, QRadioButton *>> choices);
-    void browse(QLineEdit *field, const QString &title);
+    void connectChoice(QRadioButton *option, void (OptionsModel::*choose)(int), int value);
+    void connectProgram(QLineEdit *field, void (OptionsModel::*set)(const QString &));
+    void selectChoice(int value, std::initializer_list<std::pair<int, QRadioButton *>> choices);
+    void showPrograms();
+    std::optional<QString> browse(const QString &title);
 
     void CheckWarning_Click();
     void CheckWarningHtml_Click();
@@ -133,8 +127,7 @@ private:
     void CheckEnglish_Click();
     void VScroll1_Change();
 
-    Forms &m_forms;
-    SettingsStore &m_store;
+    OptionsModel &m_model;
     Services m_services;
     bool m_unloaded = false;
 };

@@ -30,9 +30,9 @@ void applyRows(QWidget &window, std::span<const Captions::Row> rows, Captions::L
 
 } // namespace
 
-Captions::Language captionLanguage(const frmOptions &options)
+Captions::Language captionLanguage(const OptionsModel &options)
 {
-    return options.CheckEnglish->isChecked() ? Captions::Language::English : Captions::Language::Japanese;
+    return options.english() ? Captions::Language::English : Captions::Language::Japanese;
 }
 
 void SetLanguageCaptions(Forms &forms)
@@ -40,7 +40,8 @@ void SetLanguageCaptions(Forms &forms)
     Form1 &form1 = forms.form1();
     frmOptions &options = forms.options();
     form1.m_commentToolPresent = Captions::commentToolPresent();
-    const Captions::Language language = captionLanguage(options);
+    const OptionsModel &model = forms.optionsModel();
+    const Captions::Language language = captionLanguage(model);
     const QString commentCaption = Captions::commentTool(form1.m_commentToolPresent, language);
 
     applyRows(options, Captions::optionsRows(), language);
@@ -48,6 +49,6 @@ void SetLanguageCaptions(Forms &forms)
 
     applyRows(form1, Captions::form1Rows(), language);
     form1.cmdFTP->setText(commentCaption);
-    form1.cmdJPGDEL->setText(Captions::deleteButton(options.CheckWarning->isChecked(), language));
-    form1.cmdAlbum->setText(Captions::albumButton(options.CheckWarningHtml->isChecked(), language));
+    form1.cmdJPGDEL->setText(Captions::deleteButton(model.askBeforeDeletingImage(), language));
+    form1.cmdAlbum->setText(Captions::albumButton(model.askBeforeDeletingOldPages(), language));
 }

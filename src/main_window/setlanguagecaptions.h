@@ -4,10 +4,10 @@
 #include "lang/captions.h"
 
 class Forms;
-class frmOptions;
+class OptionsModel;
 
-// The language the options dialog's CheckEnglish box chooses.
-Captions::Language captionLanguage(const frmOptions &options);
+// The language the options choose.
+Captions::Language captionLanguage(const OptionsModel &options);
 
 // Writes the captions of the chosen language into the main window and the
 // options dialog (creating the dialog if needed), after looking again for the

@@ -47,7 +47,7 @@ inline constexpr SettingKey Left{Section::Save,      "LEFT", "0", SettingType::T
 inline constexpr SettingKey Path{Section::Save, "Path", ""}; // the home folder; see Settings::startFolder
 inline constexpr SettingKey SelStart{Section::Save, "SelStart", "0", SettingType::Whole, INT_MIN, INT_MAX};
 
-// Switches mirrored on the main window
+// Confirmation switches
 inline constexpr SettingKey CheckWarning{Section::Save, "CheckWarning", "0", SettingType::Switch};
 inline constexpr SettingKey CheckWarningHtml{Section::Save, "CheckWarningHtml", "0", SettingType::Switch};
 inline constexpr SettingKey CheckWarningJPG{Section::Save, "CheckWarningJPG", "0", SettingType::Switch};
@@ -55,8 +55,9 @@ inline constexpr SettingKey CheckWarningJPG{Section::Save, "CheckWarningJPG", "0
 // Album layout
 // 0 is no limit; a negative count means the same.
 inline constexpr SettingKey PhotoPiece{Section::Save, "PhotoPiece", "6", SettingType::Whole, 0, SettingRange::Short};
-// Choices: each reader compares the text with its own choices ("1" to "3";
-// "1", "2", "4", "8") and says what any other text does.
+// Choices: the options model takes a stored number that is one of the
+// option's values ("1" to "3"; "1", "2", "4", "8") and keeps its own value
+// for any other text.
 inline constexpr SettingKey AlbumLine{Section::Save, "AlbumLine", "2"};
 inline constexpr SettingKey JPEGReduction{Section::Save, "JPEGReduction", "2"};
 

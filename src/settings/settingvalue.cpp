@@ -59,6 +59,11 @@ std::optional<int> exactWhole(const QString &text, int minimum, int maximum)
     return value;
 }
 
+int initialWhole(const SettingKey &key)
+{
+    return int(std::lround(number(QString::fromLatin1(key.fallback)).value_or(0)));
+}
+
 QString switchText(bool on)
 {
     return on ? QStringLiteral("1") : QStringLiteral("0");

@@ -25,6 +25,9 @@ std::optional<bool> switchState(const QString &text);
 // else: no sign, fraction, unit or blank inside.
 std::optional<int> exactWhole(const QString &text, int minimum, int maximum);
 
+// The whole number of the key's fallback, the one place its initial value is spelled.
+int initialWhole(const SettingKey &key);
+
 // "0" or "1", as every switch is stored.
 QString switchText(bool on);
 

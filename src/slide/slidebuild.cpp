@@ -40,9 +40,8 @@ void restoreView(BuildView &view)
 } // namespace
 
 SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
-                                const std::function<DesignValues()> &copyDesignValues)
+                                const DesignValues &design)
 {
-    const DesignValues design = copyDesignValues();
     // The preparation may delete thumbnails that an album build beside it uses.
     FolderLock lock(folder);
     lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
@@ -52,7 +51,6 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
         const ImageList images = PrepareFolder(folder, deleteOldThumbs, view);
         result.imageCount = images.count();
         writePage(images.folder, SlidePage::page(design, images.names, clock.now().date()));
-        view.setAlbumFilter(true);
         restoreView(view);
     } catch (const Failure &failure) {
         restoreView(view);

@@ -4,7 +4,6 @@
 #include "design/designvalues.h"
 
 #include <QString>
-#include <functional>
 
 class BuildView;
 class Clock;
@@ -22,4 +21,4 @@ struct SlideBuildResult
 // A failure is shown as the numbered report message, except for a folder
 // that has gone away, which ends the command silently.
 SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
-                                const std::function<DesignValues()> &copyDesignValues);
+                                const DesignValues &design);

@@ -111,7 +111,7 @@ QByteArray page(const DesignValues &design, const QStringList &names, const QDat
     out.indented(QStringLiteral("<P ALIGN=\"RIGHT\">"));
     out.line(QStringLiteral("<!s>LastUpdate ") + HtmlText::updateDate(updated) + QStringLiteral("<!e>"));
     out.line(QStringLiteral("<CENTER>"));
-    out.line(QStringLiteral("<FONT SIZE=6>") + design.TXTAlbumTitle + QStringLiteral("</FONT><BR>"));
+    out.line(QStringLiteral("<FONT SIZE=6>") + design.title + QStringLiteral("</FONT><BR>"));
     out.line(QStringLiteral("<HR>"));
     linkTable(out, names);
     out.line(QStringLiteral("<HR>"));
@@ -121,7 +121,7 @@ QByteArray page(const DesignValues &design, const QStringList &names, const QDat
              QStringLiteral("\"></TR></TD></TABLE></center><P>"));
     out.line(QStringLiteral("</TABLE></CENTER>"));
     out.indented(QStringLiteral("<P ALIGN=\"CENTER\">"));
-    out.line(QStringLiteral("<font size=5>") + design.TXTAlbumFooter + QStringLiteral("</font><br>"));
+    out.line(QStringLiteral("<font size=5>") + design.footer + QStringLiteral("</font><br>"));
     out.line(QStringLiteral("</BODY>"));
     out.line(QStringLiteral("</HTML>"));
     return out.bytes();

@@ -4,6 +4,7 @@
 
 #include "album/albumbuild.h"
 #include "album/albumpage.h"
+#include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/htmltext.h"
 #include "album/pagesetwriter.h"
@@ -11,6 +12,7 @@
 #include "platform/fakes.h"
 #include "platform/folderlock.h"
 #include "recordingview.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
@@ -28,7 +30,8 @@
 #include <csignal>
 #include <ctime>
 
-// One temporary home with a photo folder, its store and a window.
+// One temporary home with a photo folder, its store, a window and the
+// options of a first start.
 struct Album
 {
     TestHome home;
@@ -36,19 +39,16 @@ struct Album
     SettingsStore store{home.configFile()};
     RecordingView view;
     FakeClock clock;
-    AlbumControls controls{folder};
     DesignValues design;
+    AlbumOptions options = albumOptions(folder, OptionsModel(store), design);
 
-    AlbumBuildResult build()
-    {
-        return buildAlbum(controls, store, view, clock, [this] { return design; });
-    }
+    AlbumBuildResult build() { return buildAlbum(options, design, view, clock); }
     QString path(const QString &name) const { return folder + '/' + name; }
     QByteArray page(int number) const { return Fixture::readFile(path(AlbumPage::fileName(number))); }
     QStringList pages() const { return QDir(folder).entryList({"Album*.html"}, QDir::Files, QDir::Name); }
 };
 
-// A small JPEG, written once and copied: making 1,500 of them stays quick.
+// A small JPEG, written once.
 inline const QByteArray &smallJpeg()
 {
     static const QByteArray bytes = [] {
@@ -58,12 +58,6 @@ inline const QByteArray &smallJpeg()
         return Fixture::readFile(path);
     }();
     return bytes;
-}
-
-inline void addImages(const QString &folder, int count, const QString &pattern = QStringLiteral("%1.jpg"))
-{
-    for (int i = 1; i <= count; ++i)
-        Fixture::writeFile(folder + '/' + pattern.arg(i, 2, 10, QLatin1Char('0')), smallJpeg());
 }
 
 // The image names of every page, rows split by "|", pages by "/":

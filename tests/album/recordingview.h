@@ -20,13 +20,16 @@ public:
 
     void clearViewer() override { ++clears; }
     void showProgress(bool visible) override { progressVisible = visible; }
-    void setProgressWidth(double twips) override { width = twips; }
-    double progressWidth() const override { return width; }
+    void setProgress(BuildPhase now, int doneNow, int totalNow) override
+    {
+        phase = now;
+        done = doneNow;
+        total = totalNow;
+    }
     void setStatus(const QString &text) override { statuses.append(text); }
     QString status() const override { return statuses.value(statuses.size() - 1); }
     void warn(const QString &text) override { warnings.append(text); }
     void showWaiting(const QString &text) override { waits.append(text); }
-    void setAlbumFilter(bool checked) override { albumFilter = checked; }
     void refreshFileList() override { ++refreshes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
     bool askDeleteOldPages(const QString &question) override
@@ -38,11 +41,12 @@ public:
 
     int clears = 0;
     bool progressVisible = false;
-    double width = 0;
+    BuildPhase phase = BuildPhase::Preparing;
+    int done = 0;
+    int total = 0;
     QStringList statuses;
     QStringList warnings;
     QStringList waits;
-    bool albumFilter = false;
     int refreshes = 0;
     bool busy = false;
     QStringList questions;

@@ -26,63 +26,39 @@ private slots:
 void tst_AlbumBuild::layout_data()
 {
     QTest::addColumn<int>("images");
-    QTest::addColumn<QString>("albumLine");
-    QTest::addColumn<QString>("photoPiece");
+    QTest::addColumn<int>("rowWidth");
+    QTest::addColumn<int>("photosPerPage");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("pageCount");
 
-    QTest::newRow("7 by 2, 6 a page") << 7 << "2"
-                                      << "6"
-                                      << "01 02|03 04|05 06/07" << 2;
-    QTest::newRow("exactly 6") << 6 << "2"
-                               << "6"
-                               << "01 02|03 04|05 06" << 1;
-    QTest::newRow("5 by 2, 5 a page: full before slot 2") << 5 << "2"
-                                                          << "5"
-                                                          << "01 02|03 04|05" << 1;
-    QTest::newRow("row width 3 with 4") << 4 << "3"
-                                        << "6"
-                                        << "01 02 03|04" << 1;
-    QTest::newRow("row of 3 cut by a full page") << 5 << "3"
-                                                 << "4"
-                                                 << "01 02 03|04/05" << 2;
-    QTest::newRow("PhotoPiece 0: no limit") << 7 << "2"
-                                            << "0"
-                                            << "01 02|03 04|05 06|07" << 1;
-    QTest::newRow("negative PhotoPiece: no limit") << 3 << "2"
-                                                   << "-2"
-                                                   << "01 02|03" << 1;
-    QTest::newRow("PhotoPiece not a number keeps 6") << 7 << "3"
-                                                     << "many"
-                                                     << "01 02 03|04 05 06/07" << 2;
-    QTest::newRow("row width 5 acts as 1") << 3 << "5"
-                                           << "6"
-                                           << "01|02|03" << 1;
-    QTest::newRow("row width not a number acts as 1") << 2 << "two"
-                                                      << "6"
-                                                      << "01|02" << 1;
+    QTest::newRow("7 by 2, 6 a page") << 7 << 2 << 6 << "01 02|03 04|05 06/07" << 2;
+    QTest::newRow("exactly 6") << 6 << 2 << 6 << "01 02|03 04|05 06" << 1;
+    QTest::newRow("5 by 2, 5 a page: full before slot 2") << 5 << 2 << 5 << "01 02|03 04|05" << 1;
+    QTest::newRow("row width 3 with 4") << 4 << 3 << 6 << "01 02 03|04" << 1;
+    QTest::newRow("row of 3 cut by a full page") << 5 << 3 << 4 << "01 02 03|04/05" << 2;
+    QTest::newRow("0 a page: no limit") << 7 << 2 << 0 << "01 02|03 04|05 06|07" << 1;
+    QTest::newRow("row width 1") << 3 << 1 << 6 << "01|02|03" << 1;
 }
 
 void tst_AlbumBuild::layout()
 {
     QFETCH(int, images);
-    QFETCH(QString, albumLine);
-    QFETCH(QString, photoPiece);
     QFETCH(int, pageCount);
     Album album;
-    addImages(album.folder, images);
-    album.store.write(Keys::AlbumLine, albumLine);
-    album.store.write(Keys::PhotoPiece, photoPiece);
+    QVERIFY(Fixture::addImages(album.folder, images));
+    QFETCH(int, rowWidth);
+    QFETCH(int, photosPerPage);
+    album.options.rowWidth = rowWidth;
+    album.options.photosPerPage = photosPerPage;
 
     const AlbumBuildResult result = album.build();
     QTEST(layoutOf(album), "expected");
     QCOMPARE(result.pageCount, pageCount);
     QCOMPARE(album.view.status(), AlbumText::pagesWritten(images, pageCount));
-    QCOMPARE(album.controls.TXTAlbumLine, albumLine);
-    QVERIFY(album.view.albumFilter);
     QVERIFY(!album.view.progressVisible);
     QVERIFY(!album.view.busy);
-    QVERIFY(qAbs(album.view.width - 8000) < 0.01);
+    QCOMPARE(album.view.done, images); // the bar is full
+    QCOMPARE(album.view.total, images);
 }
 
 void tst_AlbumBuild::goldenPages()
@@ -97,8 +73,8 @@ void tst_AlbumBuild::goldenPages()
         QVERIFY(file.resize(4096 + i)); // sizes that do not depend on the encoder
         setModified(path, i == 6 ? QDateTime(QDate(2024, 5, 4), QTime(0, 0), Qt::UTC) : taken.addSecs(i));
     }
-    album.design.TXTAlbumTitle = QStringLiteral("夏の旅 & 海");
-    album.controls.CheckTARGET = true;
+    album.design.title = QStringLiteral("夏の旅 & 海");
+    album.options.linksOpenNewWindow = true;
 
     album.build();
     for (int page : {1, 2}) {
@@ -112,7 +88,7 @@ void tst_AlbumBuild::goldenPages()
 void tst_AlbumBuild::folderWithoutImages()
 {
     Album album;
-    album.controls.CheckWarningHtml = true;
+    album.options.askBeforeDeletingOldPages = true;
     QVERIFY(Fixture::writeFile(album.path("Album001.html"), "old"));
     QVERIFY(Fixture::writeFile(album.path("notes.txt"), "x"));
 
@@ -121,7 +97,6 @@ void tst_AlbumBuild::folderWithoutImages()
     QCOMPARE(result.pageCount, 0);
     QCOMPARE(album.page(1), QByteArray("old"));
     QVERIFY(album.view.questions.isEmpty());
-    QVERIFY(!album.view.albumFilter);
     QCOMPARE(album.view.status(), AlbumText::PrepareEnd);
     QCOMPARE(album.view.clears, 1);
 }
@@ -144,14 +119,14 @@ void tst_AlbumBuild::oldPages()
     QFETCH(bool, ask);
     QFETCH(bool, answer);
     Album album;
-    addImages(album.folder, 30);
+    QVERIFY(Fixture::addImages(album.folder, 30));
     album.build();
     QCOMPARE(album.pages().size(), 5);
     QVERIFY(Fixture::writeFile(album.path("album006.HTML"), "older"));
     for (int i = 11; i <= 30; ++i)
         QVERIFY(QFile::remove(album.path(QStringLiteral("%1.jpg").arg(i))));
 
-    album.controls.CheckWarningHtml = ask;
+    album.options.askBeforeDeletingOldPages = ask;
     album.view.answers.enqueue(answer);
     album.build();
     QCOMPARE(album.view.questions, ask ? QStringList{AlbumText::DeleteOldPages} : QStringList());
@@ -183,7 +158,7 @@ void tst_AlbumBuild::manyImagesAreAllPlaced()
 void tst_AlbumBuild::commentsSurviveARebuild()
 {
     Album album;
-    addImages(album.folder, 7, QStringLiteral("b%1.jpg"));
+    QVERIFY(Fixture::addImages(album.folder, 7, QStringLiteral("b%1.jpg")));
     album.build();
 
     const QByteArray japanese = "海辺で撮影。\r\n夕方の光";
@@ -205,7 +180,7 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     QVERIFY(!shiftJis.hasError());
 
     // New images sort first and push every old one to a later slot.
-    addImages(album.folder, 5, QStringLiteral("a%1.jpg"));
+    QVERIFY(Fixture::addImages(album.folder, 5, QStringLiteral("a%1.jpg")));
     QVERIFY(QFile::remove(album.path("b03.jpg")));
     const AlbumBuildResult result = album.build();
 
@@ -235,7 +210,7 @@ void tst_AlbumBuild::badFilesDoNotStopTheBuild()
     QVERIFY(Fixture::writeFile(album.path("f_huge.jpg"), PictureBytes::withClaimedSize(smallJpeg(), 65500, 65500)));
     QVERIFY(QDir(album.folder).mkdir("x.jpg"));
     QCOMPARE(mkfifo(QFile::encodeName(album.path("pipe.jpg")).constData(), 0644), 0);
-    album.store.write(Keys::AlbumLine, "1");
+    album.options.rowWidth = 1;
 
     const AlbumBuildResult result = album.build();
     QCOMPARE(result.imageCount, 6);
@@ -250,9 +225,9 @@ void tst_AlbumBuild::badFilesDoNotStopTheBuild()
 void tst_AlbumBuild::fixedSizeWithoutAdjust()
 {
     Album album;
-    addImages(album.folder, 3);
-    album.controls.Check5 = false;
-    album.store.write(Keys::AlbumLine, "3");
+    QVERIFY(Fixture::addImages(album.folder, 3));
+    album.options.sizeThumbnailsByBox = false;
+    album.options.rowWidth = 3;
     album.build();
     QCOMPARE(album.page(1).count("height=\"100\" Width = \"135\""), 3);
 }
@@ -268,13 +243,12 @@ static int fakeReduce(const char *source, const char *destination, int, const ch
 void tst_AlbumBuild::thumbnailModeFallsBackToFullImage()
 {
     Album album;
-    addImages(album.folder, 1, QStringLiteral("fine%1.jpg"));
-    addImages(album.folder, 1, QStringLiteral("broken%1.jpg"));
+    QVERIFY(Fixture::addImages(album.folder, 1, QStringLiteral("fine%1.jpg")));
+    QVERIFY(Fixture::addImages(album.folder, 1, QStringLiteral("broken%1.jpg")));
     QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/RdctJPEG.so", "present"));
 
-    const AlbumBuildResult result = buildAlbum(
-        album.controls, album.store, album.view, album.clock, [&album] { return album.design; },
-        [] { return &fakeReduce; });
+    const AlbumBuildResult result =
+        buildAlbum(album.options, album.design, album.view, album.clock, [] { return &fakeReduce; });
     QVERIFY(result.thumbnailMode);
     const QByteArray page = album.page(1);
     QVERIFY(page.contains("<IMG src=\"s_fine01.jpg\""));
@@ -284,7 +258,7 @@ void tst_AlbumBuild::thumbnailModeFallsBackToFullImage()
 void tst_AlbumBuild::libraryNameIsCaseExact()
 {
     Album album;
-    addImages(album.folder, 1);
+    QVERIFY(Fixture::addImages(album.folder, 1));
     QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/rdctjpeg.so", "present"));
     QVERIFY(!album.build().thumbnailMode);
     QVERIFY(album.page(1).contains("<IMG src=\"01.jpg\""));

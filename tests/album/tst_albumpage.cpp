@@ -86,7 +86,7 @@ void tst_AlbumPage::sevenImagesSixPerPageTwoPerRow()
         rows.last().append(s);
     }
     DesignValues design;
-    design.TXTAlbumTitle = QStringLiteral("夏の旅 & 海");
+    design.title = QStringLiteral("夏の旅 & 海");
     AlbumPageInfo first = info(1, 2, true), second = info(2, 2, false);
     first.targetBlank = second.targetBlank = true;
     compareGolden(AlbumPage::page(design, first, rows.mid(0, 3)), QStringLiteral("seven_Album001.html"));
@@ -126,7 +126,7 @@ void tst_AlbumPage::adjustOffAndTargetOn()
 void tst_AlbumPage::hostileNamesAndJapaneseTitle()
 {
     DesignValues design;
-    design.TXTAlbumTitle = QStringLiteral("<b>家族</b> & 旅行");
+    design.title = QStringLiteral("<b>家族</b> & 旅行");
     const QStringList names = {"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "写真 (1).jpg"};
     compareGolden(AlbumPage::page(design, info(1, 1, false), rowsOf(names, 3)), QStringLiteral("hostile.html"));
 }

@@ -26,11 +26,11 @@ private slots:
 void tst_AlbumPageSet::unwritablePageKeepsOldSet()
 {
     Album album;
-    addImages(album.folder, 7);
+    QVERIFY(Fixture::addImages(album.folder, 7));
     album.build();
     const QByteArray commented = withComment(album.page(1), "01.jpg", "old comment");
     QVERIFY(Fixture::writeFile(album.path("Album001.html"), commented));
-    addImages(album.folder, 13);
+    QVERIFY(Fixture::addImages(album.folder, 13));
     QVERIFY(QDir(album.folder).mkdir("Album003.html"));
 
     const AlbumBuildResult result = album.build();
@@ -46,7 +46,7 @@ void tst_AlbumPageSet::unwritablePageKeepsOldSet()
 void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
 {
     const auto addPhotos = [](Album &album) {
-        addImages(album.folder, 5);
+        QVERIFY(Fixture::addImages(album.folder, 5));
         for (int i = 1; i <= 5; ++i)
             setModified(album.path(QStringLiteral("%1.jpg").arg(i, 2, 10, QLatin1Char('0'))),
                         QDateTime(QDate(2024, 5, 3), QTime(9, 0), Qt::UTC));
@@ -55,13 +55,13 @@ void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
     // replaces both pages, adds a third and removes the stray one.
     Album reference;
     addPhotos(reference);
-    reference.store.write(Keys::PhotoPiece, "3");
+    reference.options.photosPerPage = 3;
     reference.build();
     QVERIFY(Fixture::writeFile(reference.path("Album001.html"), withComment(reference.page(1), "01.jpg", "朝の港")));
     QVERIFY(Fixture::writeFile(reference.path("Album002.html"), withComment(reference.page(2), "04.jpg", "夕立")));
     QVERIFY(Fixture::writeFile(reference.path("album009.html"), "an old page"));
     const QMap<QString, QByteArray> oldSet = pageSet(reference);
-    reference.store.write(Keys::PhotoPiece, "2");
+    reference.options.photosPerPage = 2;
     QCOMPARE(reference.build().carriedComments, 2);
     const QMap<QString, QByteArray> newSet = pageSet(reference);
     QCOMPARE(newSet.keys(), (QStringList{"Album001.html", "Album002.html", "Album003.html"}));
@@ -80,7 +80,7 @@ void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
         addPhotos(album);
         for (auto page = oldSet.cbegin(); page != oldSet.cend(); ++page)
             QVERIFY(Fixture::writeFile(album.path(page.key()), page.value()));
-        album.store.write(Keys::PhotoPiece, "2");
+        album.options.photosPerPage = 2;
         stopper = {stop, 0};
         album.build();
         const bool stopped = stopper.calls > stop;
@@ -103,7 +103,7 @@ void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
 void tst_AlbumPageSet::staleTemporariesAreRemoved()
 {
     Album album;
-    addImages(album.folder, 1);
+    QVERIFY(Fixture::addImages(album.folder, 1));
     const QStringList stale = {".Album001.html.aB3xY9",  ".Album1000.html.000000", ".s_01.jpg.k2j4h5g6",
                                ".s_IMG 2.JPEG.abcdefgh", ".velmo-thumb-Zz9Yy8",    ".velmo-page-Qq1Ww2",
                                "Album001.html.Xy12zw"};
@@ -133,7 +133,7 @@ void tst_AlbumPageSet::staleTemporariesAreRemoved()
 void tst_AlbumPageSet::unfinishedSetStopsTheBuild()
 {
     Album album;
-    addImages(album.folder, 1);
+    QVERIFY(Fixture::addImages(album.folder, 1));
     album.build();
     QVERIFY(Fixture::writeFile(album.path(".velmo-page-Abc123"), withComment(album.page(1), "01.jpg", "kept")));
     QVERIFY(Fixture::writeFile(album.path(".velmo-pages"),
@@ -171,12 +171,12 @@ private:
 void tst_AlbumPageSet::secondBuildWaitsForTheFirst()
 {
     Album album;
-    addImages(album.folder, 1);
+    QVERIFY(Fixture::addImages(album.folder, 1));
     FolderLock first(album.folder);
     QVERIFY(first.tryLock());
     WaitingView view(first);
 
-    buildAlbum(album.controls, album.store, view, album.clock, [&album] { return album.design; });
+    buildAlbum(album.options, album.design, view, album.clock);
     QCOMPARE(view.waits, QStringList{AlbumText::WaitingForFolder});
     QCOMPARE(view.status(), AlbumText::pagesWritten(1, 1));
     QVERIFY(first.tryLock()); // the build let go of the folder at its end
@@ -185,7 +185,7 @@ void tst_AlbumPageSet::secondBuildWaitsForTheFirst()
 void tst_AlbumPageSet::fullDiskKeepsOldPages()
 {
     Album album;
-    addImages(album.folder, 13);
+    QVERIFY(Fixture::addImages(album.folder, 13));
     album.build();
     const QByteArray commented = withComment(album.page(3), "13.jpg", "灯台の夜明け");
     QVERIFY(Fixture::writeFile(album.path("Album003.html"), commented));
@@ -268,7 +268,7 @@ void tst_AlbumPageSet::foreignJournalIsSetAside()
     QFETCH(JournalKind, kind);
     QFETCH(QByteArray, lines);
     Album album;
-    addImages(album.folder, 3);
+    QVERIFY(Fixture::addImages(album.folder, 3));
     album.build();
     const QString outside = album.home.folder("outside");
     QVERIFY(Fixture::writeFile(outside + "/victim", "the user's file"));

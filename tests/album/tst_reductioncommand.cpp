@@ -5,7 +5,6 @@
 #include "album/reductionrecord.h"
 #include "platform/failure.h"
 #include "recordingview.h"
-#include "settings/settingsstore.h"
 #include "testsupport.h"
 
 #include <QMutex>
@@ -46,6 +45,15 @@ ReductionEntry failingWith(int code)
     return [code]() -> ReduceFn { throw Failure(code); };
 }
 
+// The options of a reduction of the folder at 1/scale.
+AlbumOptions reductionOf(const QString &folder, int scale = 2)
+{
+    AlbumOptions options;
+    options.folder = folder;
+    options.reductionScale = scale;
+    return options;
+}
+
 // The built library, as the program loads it.
 ReductionEntry builtLibrary()
 {
@@ -84,8 +92,7 @@ class tst_ReductionCommand : public QObject
 private slots:
     void init() { calls.clear(); }
     void reducesEveryImageOfTheFolder();
-    void noReductionWhenNotTwoFourOrEight_data();
-    void noReductionWhenNotTwoFourOrEight();
+    void scaleOneReducesNothing();
     void failureMessages_data();
     void failureMessages();
     void installedLibraryFailures_data();
@@ -101,14 +108,10 @@ void tst_ReductionCommand::reducesEveryImageOfTheFolder()
     const QString folder = home.folder();
     for (const char *name : {"b.JPEG", "a.jpg", "s_a.jpg", "notes.txt"})
         QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
-    SettingsStore store(home.configFile());
-    store.write(Keys::JPEGReduction, "4");
-    AlbumControls controls{folder};
     RecordingView view;
 
-    const ImageList images = reduceFolder(controls, store, view, recording()).images;
+    const ImageList images = reduceFolder(reductionOf(folder, 4), view, recording()).images;
     QCOMPARE(images.names, QStringList({"a.jpg", "b.JPEG"}));
-    QCOMPARE(controls.TXTJPEGReduction, QString("4"));
     QCOMPARE(calls.size(), 2);
     QCOMPARE(sources(), QStringList({folder + "/a.jpg", folder + "/b.JPEG"}));
     for (const Call &call : calls) {
@@ -118,38 +121,26 @@ void tst_ReductionCommand::reducesEveryImageOfTheFolder()
         QCOMPARE(call.text, QByteArray(RDCTJPEG_LIBRARY_TEXT));
     }
     QCOMPARE(view.statuses.mid(2), QStringList({AlbumText::ReductionStart, AlbumText::ReductionEnd, QString()}));
-    QVERIFY(qAbs(view.width - 8000) < 0.01);
+    QCOMPARE(view.phase, BuildPhase::Thumbnails);
+    QCOMPARE(view.done, 2); // the bar is full
+    QCOMPARE(view.total, 2);
     QVERIFY(!view.progressVisible);
     QVERIFY(!view.busy);
     QCOMPARE(view.refreshes, 3); // one per image and one at the end
     QVERIFY(view.messages.isEmpty());
 }
 
-void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight_data()
+void tst_ReductionCommand::scaleOneReducesNothing()
 {
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<bool>("completes"); // false: the command ended on failure 13
-    QTest::newRow("1") << "1" << true;
-    QTest::newRow("3") << "3" << true;
-    QTest::newRow("not a number") << "half" << false;
-}
-
-void tst_ReductionCommand::noReductionWhenNotTwoFourOrEight()
-{
-    QFETCH(QString, setting);
-    QFETCH(bool, completes);
     TestHome home;
     QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
-    SettingsStore store(home.configFile());
-    store.write(Keys::JPEGReduction, setting);
-    AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(reduceFolder(controls, store, view, recording()).images.count(), 1);
+    QCOMPARE(reduceFolder(reductionOf(home.folder(), 1), view, recording()).images.count(), 1);
     QVERIFY(calls.isEmpty());
     QVERIFY(view.messages.isEmpty());
-    QCOMPARE(view.status(), completes ? QString() : AlbumText::ReductionStart);
-    QCOMPARE(view.progressVisible, !completes);
+    QCOMPARE(view.status(), QString());
+    QVERIFY(!view.progressVisible);
 }
 
 void tst_ReductionCommand::failureMessages_data()
@@ -174,11 +165,9 @@ void tst_ReductionCommand::failureMessages()
     QFETCH(int, icon);
     TestHome home;
     QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
-    SettingsStore store(home.configFile());
-    AlbumControls controls{home.folder()};
     RecordingView view;
 
-    const ReductionResult result = reduceFolder(controls, store, view, failingWith(code));
+    const ReductionResult result = reduceFolder(reductionOf(home.folder()), view, failingWith(code));
     QCOMPARE(result.images.names, QStringList{"a.jpg"});
     QCOMPARE(result.thumbnails.notMade.size(), 1);
     QCOMPARE(result.thumbnails.notMade[0].name, QString("a.jpg"));
@@ -208,11 +197,9 @@ void tst_ReductionCommand::installedLibraryFailures()
     QVERIFY(Fixture::writeFile(home.folder() + "/a.jpg", "x"));
     if (!library.isEmpty())
         QVERIFY(Fixture::writeFile(home.folder("prefix/lib/velmo") + "/RdctJPEG.so", library));
-    SettingsStore store(home.configFile());
-    AlbumControls controls{home.folder()};
     RecordingView view;
 
-    reduceFolder(controls, store, view);
+    reduceFolder(reductionOf(home.folder()), view);
     QCOMPARE(view.messages.size(), 1);
     QCOMPARE(view.messages[0].text, message);
 }
@@ -220,12 +207,9 @@ void tst_ReductionCommand::installedLibraryFailures()
 void tst_ReductionCommand::folderWithoutImages()
 {
     TestHome home;
-    SettingsStore store(home.configFile());
-    store.write(Keys::JPEGReduction, "not a number"); // never read as a number without images
-    AlbumControls controls{home.folder()};
     RecordingView view;
 
-    QCOMPARE(reduceFolder(controls, store, view, failingWith(53)).images.count(), 0);
+    QCOMPARE(reduceFolder(reductionOf(home.folder()), view, failingWith(53)).images.count(), 0);
     QVERIFY(view.messages.isEmpty());
     QCOMPARE(view.status(), QString());
 }
@@ -260,12 +244,10 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
     // Photos modified in the last seconds are never taken as current.
     const timespec anHourAgo = {::time(nullptr) - 3600, 123456789};
     QVERIFY(setModified(a, anHourAgo) && setModified(b, anHourAgo));
-    SettingsStore store(home.configFile());
-    store.write(Keys::JPEGReduction, "2");
-    AlbumControls controls{folder};
+    AlbumOptions options = reductionOf(folder);
     RecordingView view;
     const auto run = [&](Thumbnails thumbnails) {
-        return reduceFolder(controls, store, view, builtLibrary(), thumbnails).thumbnails;
+        return reduceFolder(options, view, builtLibrary(), thumbnails).thumbnails;
     };
     QCOMPARE(run(Thumbnails::KeepCurrent).made, 2);
 
@@ -277,7 +259,7 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
         QVERIFY(Fixture::writeFile(a, Fixture::readFile(a) + '\0'));
         QVERIFY(setModified(a, time));
     } else if (change == "scale") {
-        store.write(Keys::JPEGReduction, "4");
+        options.reductionScale = 4;
     } else if (change == "foreign") {
         QVERIFY(Fixture::makeJpeg(thumbA, 32, 24));
     } else if (change == "cut" || change == "append") {
@@ -290,7 +272,7 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
     } else if (change == "remake") {
         thumbnails = Thumbnails::RemakeAll;
     } else if (change == "delete") {
-        controls.CheckWarningJPG = true;
+        options.deleteOldThumbnails = true;
     }
     const ThumbnailCounts second = run(thumbnails);
     QCOMPARE(second.made, made);
@@ -304,7 +286,7 @@ void tst_ReductionCommand::keepsOnlyCurrentThumbnails()
     QVERIFY(!thumbnailIsCurrent(source, thumbnail, denominator, "RDCTJ:Q079"));
     QVERIFY(!thumbnailIsCurrent(source, thumbnail, 8, RDCTJPEG_LIBRARY_TEXT));
     QVERIFY(QFile::remove(thumbA));
-    controls.CheckWarningJPG = false;
+    options.deleteOldThumbnails = false;
     QCOMPARE(run(Thumbnails::KeepCurrent).made, 1);
     QCOMPARE(Fixture::readFile(thumbA), kept);
 }

@@ -36,10 +36,10 @@ Run velmoAlbum(const QStringList &arguments, const QString &workingFolder = {})
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-void addImages(const QString &folder, int count)
+// Photos p01.jpg, p02.jpg, ... of 64 × 48 pixels.
+bool addImages(const QString &folder, int count)
 {
-    for (int i = 1; i <= count; ++i)
-        QVERIFY(Fixture::makeJpeg(folder + QStringLiteral("/p%1.jpg").arg(i), 64, 48));
+    return Fixture::addImages(folder, count, QStringLiteral("p%1.jpg"), QSize(64, 48));
 }
 
 } // namespace
@@ -73,7 +73,7 @@ void tst_VelmoAlbum::refusals_data()
     QTest::addColumn<QString>("reason");
 
     QTest::newRow("missing folder") << QStringList{"no-such-folder"} << 1 << "no such folder";
-    QTest::newRow("a file, not a folder") << QStringList{"photos/p1.jpg"} << 1 << "not a folder: ";
+    QTest::newRow("a file, not a folder") << QStringList{"photos/p01.jpg"} << 1 << "not a folder: ";
     QTest::newRow("no pictures") << QStringList{"."} << 1 << "no JPEG pictures in ";
     QTest::newRow("bad option") << QStringList{"--bogus", "photos"} << 2 << "bogus";
     QTest::newRow("no folder") << QStringList{} << 2 << "FOLDER";
@@ -86,7 +86,7 @@ void tst_VelmoAlbum::refusals()
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
     TestHome home;
-    addImages(home.folder(), 1);
+    QVERIFY(addImages(home.folder(), 1));
 
     const Run run = velmoAlbum(arguments, home.path());
     QTEST(run.exitCode, "exitCode");
@@ -106,7 +106,7 @@ void tst_VelmoAlbum::version()
 void tst_VelmoAlbum::buildsRelativeFolder()
 {
     TestHome home;
-    addImages(home.folder(), 7);
+    QVERIFY(addImages(home.folder(), 7));
 
     const Run run = velmoAlbum({"photos"}, home.path());
     QCOMPARE(run.exitCode, 0);
@@ -138,7 +138,7 @@ void tst_VelmoAlbum::oldPages()
     QFETCH(bool, kept);
     QFETCH(QString, note);
     TestHome home;
-    addImages(home.folder(), 2);
+    QVERIFY(addImages(home.folder(), 2));
     QVERIFY(Fixture::writeFile(home.folder() + "/Album005.html", "old"));
     SettingsStore(home.configFile()).write(Keys::CheckWarningHtml, stored);
 
@@ -155,7 +155,7 @@ void tst_VelmoAlbum::oldPages()
 void tst_VelmoAlbum::unwrittenPageFails()
 {
     TestHome home;
-    addImages(home.folder(), 7);
+    QVERIFY(addImages(home.folder(), 7));
     QVERIFY(QDir(home.folder()).mkdir("Album002.html"));
 
     const Run run = velmoAlbum({home.folder()});
@@ -172,16 +172,16 @@ void tst_VelmoAlbum::killedAndConcurrentRunsLoseNoComment()
     TestHome home;
     const QString folder = home.folder();
     constexpr int Images = 12;
-    addImages(folder, Images);
+    QVERIFY(addImages(folder, Images));
     QCOMPARE(velmoAlbum({"--yes", folder}).exitCode, 0);
     const auto block = [](int image) {
-        const QString name = QStringLiteral("p%1.jpg").arg(image);
+        const QString name = QStringLiteral("p%1.jpg").arg(image, 2, 10, QLatin1Char('0'));
         return HtmlText::startMarker(name).toUtf8() + "comment " + name.toUtf8() + HtmlText::endMarker(name).toUtf8();
     };
     for (const QString &name : QDir(folder).entryList({"Album*.html"})) {
         QByteArray page = Fixture::readFile(folder + '/' + name);
         for (int image = 1; image <= Images; ++image) {
-            const QString marker = QStringLiteral("p%1.jpg").arg(image);
+            const QString marker = QStringLiteral("p%1.jpg").arg(image, 2, 10, QLatin1Char('0'));
             page.replace(HtmlText::startMarker(marker).toUtf8() + HtmlText::endMarker(marker).toUtf8(), block(image));
         }
         QVERIFY(Fixture::writeFile(folder + '/' + name, page));
@@ -223,12 +223,12 @@ void tst_VelmoAlbum::killedAndConcurrentRunsLoseNoComment()
 void tst_VelmoAlbum::noAdjustAndComments()
 {
     TestHome home;
-    addImages(home.folder(), 1);
+    QVERIFY(addImages(home.folder(), 1));
     QCOMPARE(velmoAlbum({home.folder()}).exitCode, 0);
     const QString page = home.folder() + "/Album001.html";
     QVERIFY(Fixture::readFile(page).contains("height=\"48\" Width = \"64\""));
     QByteArray bytes = Fixture::readFile(page);
-    const QByteArray start = HtmlText::startMarker("p1.jpg").toUtf8();
+    const QByteArray start = HtmlText::startMarker("p01.jpg").toUtf8();
     QVERIFY(Fixture::writeFile(page, bytes.insert(bytes.indexOf(start) + start.size(), "港の朝")));
 
     const Run run = velmoAlbum({"--no-adjust", "--yes", home.folder()});
@@ -257,7 +257,7 @@ void tst_VelmoAlbum::slidePage()
     QFETCH(QStringList, options);
     QFETCH(bool, thumbnails);
     TestHome home;
-    addImages(home.folder(), 2);
+    QVERIFY(addImages(home.folder(), 2));
     QVERIFY(Fixture::writeFile(home.folder() + "/Album002.html", "old"));
     if (thumbnails) {
         QVERIFY(QFile::copy(qEnvironmentVariable("VELMO_TEST_BIN") + "/../lib/velmo/RdctJPEG.so",
@@ -273,7 +273,7 @@ void tst_VelmoAlbum::slidePage()
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
     QTEST(run.out.contains("Slide.html written: 2 pictures"), "slide");
-    QTEST(QFile::exists(home.folder() + "/s_p1.jpg") && QFile::exists(home.folder() + "/s_p2.jpg"), "thumbnails");
+    QTEST(QFile::exists(home.folder() + "/s_p01.jpg") && QFile::exists(home.folder() + "/s_p02.jpg"), "thumbnails");
 }
 
 // A folder from elsewhere with a journal aimed outside and pages, slide page
@@ -284,18 +284,18 @@ void tst_VelmoAlbum::hostileFolderTouchesNothingOutside()
     TestHome home;
     const QString folder = home.folder();
     const QString outside = home.folder("outside");
-    addImages(folder, 2);
+    QVERIFY(addImages(folder, 2));
     QVERIFY(QFile::copy(qEnvironmentVariable("VELMO_TEST_BIN") + "/../lib/velmo/RdctJPEG.so",
                         home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
     const QMap<QString, QByteArray> outsideFiles = {{"victim", "the user's file"},
                                                     {".bashrc", "export PATH"},
-                                                    {"Album001.html", "<!Sp1.jpg>another album<!Ep1.jpg>"},
+                                                    {"Album001.html", "<!Sp01.jpg>another album<!Ep01.jpg>"},
                                                     {"thumb.jpg", "a picture"}};
     for (auto file = outsideFiles.cbegin(); file != outsideFiles.cend(); ++file)
         QVERIFY(Fixture::writeFile(outside + '/' + file.key(), file.value()));
     QVERIFY(Fixture::writeFile(folder + "/.velmo-pages", "velmo page set 1\nremove ..%2Foutside%2Fvictim\nend\n"));
     const QMap<QString, QString> links = {
-        {"Slide.html", ".bashrc"}, {"Album001.html", "Album001.html"}, {"s_p1.jpg", "thumb.jpg"}};
+        {"Slide.html", ".bashrc"}, {"Album001.html", "Album001.html"}, {"s_p01.jpg", "thumb.jpg"}};
     for (auto link = links.cbegin(); link != links.cend(); ++link)
         QVERIFY(QFile::link(outside + '/' + link.value(), folder + '/' + link.key()));
 
@@ -317,10 +317,10 @@ void tst_VelmoAlbum::thumbnailOutcome()
     TestHome home;
     const QString folder = home.folder();
     QVERIFY(QFile::copy(RDCTJPEG_BUILT_LIBRARY, home.folder("prefix/lib/velmo") + "/RdctJPEG.so"));
-    addImages(folder, 2);
+    QVERIFY(addImages(folder, 2));
     QVERIFY(Fixture::writeFile(folder + "/bad.jpg", "not a picture"));
     // Photos modified in the last seconds are never taken as current.
-    for (const QString name : {"/p1.jpg", "/p2.jpg"}) {
+    for (const QString name : {"/p01.jpg", "/p02.jpg"}) {
         QFile photo(folder + name);
         QVERIFY(photo.open(QIODevice::ReadWrite));
         QVERIFY(photo.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
@@ -379,7 +379,7 @@ void tst_VelmoAlbum::storedSettingsAreReadNeverWritten()
     QFETCH(QByteArray, settings);
     QFETCH(QString, note);
     TestHome home;
-    addImages(home.folder(), 2);
+    QVERIFY(addImages(home.folder(), 2));
     home.folder("config/Velmo");
     QVERIFY(Fixture::writeFile(home.configFile(), settings));
     QFile file(home.configFile());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "../album/recordingview.h"
 #include "album/albumbuild.h"
+#include "album/albumsettings.h"
 #include "album/htmltext.h"
 #include "album/pagecomments.h"
 #include "album/pagesetwriter.h"
@@ -11,6 +12,7 @@
 #include "platform/fakes.h"
 #include "platform/folderlock.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
@@ -99,12 +101,13 @@ int tst_CommentDrop::rebuild(int perPage)
 {
     SettingsStore store;
     store.write(Keys::PhotoPiece, QString::number(perPage));
-    AlbumControls controls;
-    controls.folder = m_folder;
-    controls.Check5 = false;
+    OptionsModel options(store);
+    options.load();
+    AlbumOptions album = albumOptions(m_folder, options, DesignValues{});
+    album.sizeThumbnailsByBox = false;
     RecordingView view;
     FakeClock clock;
-    return buildAlbum(controls, store, view, clock, [] { return DesignValues{}; }).imageCount;
+    return buildAlbum(album, DesignValues{}, view, clock).imageCount;
 }
 
 void tst_CommentDrop::writeRefusesAndKeepsThePage_data()

@@ -6,10 +6,12 @@
 #include "../album/recordingview.h"
 #include "album/albumbuild.h"
 #include "album/albumpage.h"
+#include "album/albumsettings.h"
 #include "comment_tool/quillettext.h"
 #include "comment_window/frmmain.h"
 #include "platform/fakes.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
@@ -160,9 +162,9 @@ inline QString FrmMainFixture::makeAlbum(int photos)
         photo(QStringLiteral("p%1.jpg").arg(i), 40, 30);
     m_store->write(Keys::PhotoPiece, QStringLiteral("2"));
     m_store->write(Keys::Path, m_photos);
-    AlbumControls controls;
-    controls.folder = m_photos;
+    OptionsModel options(*m_store);
+    options.load();
     RecordingView view;
-    buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    buildAlbum(albumOptions(m_photos, options, DesignValues{}), DesignValues{}, view, m_fakes->clock);
     return Paths::join(m_photos, QStringLiteral("Album001.html"));
 }

@@ -135,10 +135,9 @@ void tst_CommentWriteBack::commentOnBuiltAlbum()
 {
     const QString first = photo(QStringLiteral("a&b.jpg"));
     const QString second = photo(QStringLiteral("IMG_02.JPG"));
-    AlbumControls controls;
-    controls.folder = m_photos;
     RecordingView view;
-    const AlbumBuildResult built = buildAlbum(controls, *m_store, view, m_fakes->clock, [] { return DesignValues{}; });
+    const AlbumBuildResult built = buildAlbum(albumOptions(m_photos, OptionsModel(*m_store), DesignValues{}),
+                                              DesignValues{}, view, m_fakes->clock);
     QCOMPARE(built.imageCount, 2);
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
     const QByteArray before = Fixture::readFile(album);

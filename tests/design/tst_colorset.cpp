@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "design/designmodel.h"
 #include "design/designvalues.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
@@ -19,6 +20,8 @@ private slots:
     void previewKeepsPreviousColourForBadText();
     void freshDialogValues_data();
     void freshDialogValues();
+    void modelHoldsWhatTheNextLoadGives_data();
+    void modelHoldsWhatTheNextLoadGives();
 };
 
 static QString colorSetKey(const char *key)
@@ -31,10 +34,10 @@ void tst_ColorSet::noStoredModeLeavesFieldsAndStoresOnlySizes()
     TestHome home;
     SettingsStore store;
     DesignValues values;
-    values.TXTAlbumTitle = QStringLiteral("Edited");
+    values.title = QStringLiteral("Edited");
     QCOMPARE(LoadColorSet(values, store), ColorButtons::Unchanged);
-    QCOMPARE(values.TXTAlbumTitle, QStringLiteral("Edited"));
-    QCOMPARE(values.TXTIMGWidth, QStringLiteral("135"));
+    QCOMPARE(values.title, QStringLiteral("Edited"));
+    QCOMPARE(values.boxWidth, QStringLiteral("135"));
     SaveColorSet(values, store);
     QCOMPARE(store.read(Keys::IMGWidth, QString()), QStringLiteral("135"));
     QCOMPARE(store.read(Keys::IMGHeight, QString()), QStringLiteral("100"));
@@ -59,11 +62,11 @@ void tst_ColorSet::presetModes()
     DesignValues values;
     QCOMPARE(LoadColorSet(values, store), ColorButtons::Hide);
     DesignValues expected = DesignValues::preset();
-    expected.TXTIMGWidth = QStringLiteral("180");
+    expected.boxWidth = QStringLiteral("180");
     QCOMPARE(values, expected);
-    QCOMPARE(values.TXTAlbumFooter, QStringLiteral("Designed by Tarvex"));
+    QCOMPARE(values.footer, QStringLiteral("Designed by Tarvex"));
     // Edits made under the preset are never stored.
-    values.TXTAlbumTitle = QStringLiteral("Lost");
+    values.title = QStringLiteral("Lost");
     SaveColorSet(values, store);
     QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), colorSetKey("3AlbumTitle"), QStringLiteral("none")),
              QStringLiteral("none"));
@@ -78,12 +81,12 @@ void tst_ColorSet::userSetLoadsStoredKeysAndKeepsFieldsForAbsentOnes()
     store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("2AlbumTitle"), QStringLiteral("家族の写真"));
     store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
     DesignValues values;
-    values.TXTAlbumFooter = QStringLiteral("kept");
+    values.footer = QStringLiteral("kept");
     QCOMPARE(LoadColorSet(values, store), ColorButtons::Show);
-    QCOMPARE(values.TXTBGVLinkColor, QStringLiteral("#123456"));
-    QCOMPARE(values.TXTAlbumTitle, QStringLiteral("家族の写真"));
-    QCOMPARE(values.TXTAlbumFooter, QStringLiteral("kept"));
-    QCOMPARE(values.TXTBGColor, QStringLiteral("#FFFFFF"));
+    QCOMPARE(values.visitedLink, QStringLiteral("#123456"));
+    QCOMPARE(values.title, QStringLiteral("家族の写真"));
+    QCOMPARE(values.footer, QStringLiteral("kept"));
+    QCOMPARE(values.pageBackground, QStringLiteral("#FFFFFF"));
 }
 
 void tst_ColorSet::userSetSaveWritesTheNineKeysOfThatSet()
@@ -92,7 +95,7 @@ void tst_ColorSet::userSetSaveWritesTheNineKeysOfThatSet()
     SettingsStore store;
     store.write(Keys::ColorMode, QStringLiteral("1"));
     DesignValues values = DesignValues::preset();
-    values.TitleColor = QStringLiteral("#ABCDEF");
+    values.pageText = QStringLiteral("#ABCDEF");
     SaveColorSet(values, store);
     const QStringList expected = {
         "PhotoGallery", "Designed by Tarvex", "#FEFFE6", "#E7FEF5", "#ABCDEF", "#4682B4", "#FF7F50", "#707070",
@@ -114,16 +117,16 @@ void tst_ColorSet::secondColourOfLabelNeverChanges()
         store.write(Keys::ColorMode, QString::fromLatin1(mode));
         DesignValues values;
         LoadColorSet(values, store);
-        QCOMPARE(values.TXTLabelTXTColorSub, QStringLiteral("#FFFFFF"));
+        QCOMPARE(values.labelSubText, QStringLiteral("#FFFFFF"));
     }
 }
 
 void tst_ColorSet::previewKeepsPreviousColourForBadText()
 {
     DesignValues values;
-    values.TXTBGColor = QStringLiteral("bad");
-    values.TXTBGColorSub = QStringLiteral("#102030");
-    values.TitleColor = QStringLiteral("#zz");
+    values.pageBackground = QStringLiteral("bad");
+    values.cellBackground = QStringLiteral("#102030");
+    values.pageText = QStringLiteral("#zz");
     const PreviewColors colors = previewColors(values);
     QCOMPARE(colors.pageBackground, ColorValue(0)); // black before any good conversion
     QCOMPARE(colors.cellBackground, HtmlToColor(QStringLiteral("#102030")));
@@ -181,12 +184,48 @@ void tst_ColorSet::freshDialogValues()
     const DesignValues values = loadDesignValues(store);
     loadDesignValues(store);
 
-    QTEST(values.TXTAlbumTitle, "title");
-    QTEST(values.TXTIMGWidth, "loadedWidth");
+    QTEST(values.title, "title");
+    QTEST(values.boxWidth, "loadedWidth");
     QTEST(int(problems.size()), "problems");
     if (!problems.isEmpty())
         QVERIFY2(problems.first().contains(width), qPrintable(problems.first()));
     QCOMPARE(Fixture::readFile(home.configFile()), before);
+}
+
+void tst_ColorSet::modelHoldsWhatTheNextLoadGives_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("title"); // after OK with the title "Edited"
+    QTest::newRow("set 1 keeps the edit") << "1"
+                                          << "Edited";
+    QTest::newRow("preset drops it") << "3"
+                                     << "PhotoGallery";
+    QTest::newRow("no mode drops it") << ""
+                                      << "PhotoGallery";
+}
+
+// The album build reads the model: an edit that no later load would show
+// must not reach the pages, and a size bar's box reaches them at once.
+void tst_ColorSet::modelHoldsWhatTheNextLoadGives()
+{
+    QFETCH(QString, mode);
+    TestHome home;
+    SettingsStore store;
+    DesignModel model(store);
+    model.load();
+    if (!mode.isEmpty())
+        model.setColorMode(mode);
+    DesignValues edited = model.values();
+    edited.title = QStringLiteral("Edited");
+
+    model.save(edited);
+    model.setBoxWidth(60);
+
+    QTEST(model.values().title, "title");
+    QCOMPARE(model.thumbnailBox(), QSize(60, 100));
+    DesignModel again(store);
+    again.load();
+    QCOMPARE(again.values(), model.values());
 }
 
 QTEST_GUILESS_MAIN(tst_ColorSet)

@@ -43,13 +43,8 @@ QCheckBox *filterFor(Form1 &form, const QString &name)
 struct ActionWindow : VelmoWindows
 {
     ActionWindow()
-        : folder(home.folder(QStringLiteral("photos")))
     {
-        Fixture::makeJpeg(folder + QStringLiteral("/P1.jpg"), 64, 48);
-        Fixture::makeJpeg(folder + QStringLiteral("/P2.jpeg"), 64, 48);
-        for (const char *name : {"notes.txt", "Album000.html", "index.HTM", "index.htm.bak"})
-            Fixture::writeFile(folder + QLatin1Char('/') + QLatin1String(name), "text\n");
-        startIn(folder);
+        startWithFiles({"P1.jpg", "P2.jpeg", "notes.txt", "Album000.html", "index.HTM", "index.htm.bak"});
         frmOptions &options = forms.options();
         options.TXTDIRbrowser->setText(Browser);
         options.TXTDIRediter->setText(Editor);
@@ -72,8 +67,6 @@ struct ActionWindow : VelmoWindows
         return home.path() + QStringLiteral("/home/.local/share/Trash/files/") + name;
     }
     bool listed(const QString &name) { return !form().File1->findItems(name, Qt::MatchExactly).isEmpty(); }
-
-    QString folder;
 };
 
 QList<QStringList> startedCommands(const FakeLauncher &launcher)
@@ -146,7 +139,7 @@ void tst_FileActions::deleteMovesPictureToTrash()
     QFETCH(bool, deleted);
     ActionWindow velmo;
     Form1 &form = velmo.form();
-    form.CheckWarning->setChecked(ask);
+    velmo.forms.optionsModel().setAskBeforeDeletingImage(ask);
     velmo.select(name);
     QVERIFY(!form.image1->isHidden());
     velmo.fakes.messages.answers.enqueue(answer);
@@ -235,7 +228,7 @@ void tst_FileActions::deleteOnlyTakesPictures()
     QFETCH(QString, name);
     ActionWindow velmo;
     Form1 &form = velmo.form();
-    form.CheckWarning->setChecked(true);
+    velmo.forms.optionsModel().setAskBeforeDeletingImage(true);
     if (!name.isEmpty())
         velmo.select(name);
     const QStringList before = QDir(velmo.folder).entryList(QDir::Files);

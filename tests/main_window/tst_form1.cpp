@@ -60,9 +60,10 @@ void tst_Form1::firstStartTakesTheDefaults()
     QCOMPARE(form.pos(), QPoint(0, 0));
     QCOMPARE(form.file1Path(), QDir::homePath());
     QCOMPARE(form.dir1Path(), QDir::homePath());
-    QVERIFY(!form.CheckWarning->isChecked());
-    QVERIFY(!form.CheckWarningHtml->isChecked());
-    QVERIFY(!form.CheckWarningJPG->isChecked());
+    const OptionsModel &options = velmo.forms.optionsModel();
+    QVERIFY(!options.askBeforeDeletingImage());
+    QVERIFY(!options.askBeforeDeletingOldPages());
+    QVERIFY(!options.deleteOldThumbnails());
     QCOMPARE(form.photosPerPage(), 6);
     QCOMPARE(form.Slider1->value(), 11);
     QCOMPARE(form.lbl_タイトル->text(), QStringLiteral("Velmo 2.7"));
@@ -135,7 +136,7 @@ void tst_Form1::storedValuesAreReadTyped()
     QCOMPARE(form.pos(), QPoint(0, 0));
     QTEST(form.photosPerPage(), "photosPerPage");
     QTEST(form.Slider1->value(), "slider");
-    QTEST(form.CheckTARGET->isChecked(), "target");
+    QTEST(velmo.forms.optionsModel().linksOpenNewWindow(), "target");
     QTEST(velmo.forms.options().CheckTARGET->isChecked(), "target");
 }
 

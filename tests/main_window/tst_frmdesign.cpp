@@ -45,9 +45,17 @@ struct DesignDialog
         return settings.value(key, QStringLiteral("<absent>")).toString();
     }
 
+    // The model as Velmo's start-up loads it, then the dialog on it.
+    void load()
+    {
+        model.load();
+        dialog.Form_Load();
+    }
+
     FakeServices fakes;
     SettingsStore store;
-    frmDesign dialog{store, fakes.services()};
+    DesignModel model{store};
+    frmDesign dialog{model, fakes.services()};
 };
 
 QColor textOf(const QWidget *widget)
@@ -101,8 +109,6 @@ private slots:
     void loadsStoredMode();
     void loadReplacesSizesNoBarCanShow_data();
     void loadReplacesSizesNoBarCanShow();
-    void matchesCoreDesignValues_data();
-    void matchesCoreDesignValues();
     void okStoresOnlySizesTheBarsCanShow_data();
     void okStoresOnlySizesTheBarsCanShow();
     void sizeBarsStepAndStoreAtOnce();
@@ -112,7 +118,6 @@ private slots:
     void okStoresColorSet();
     void closingOtherwiseStoresNothing();
     void defaultColorHidesButtonsAndStoresOnlySizes();
-    void programFileUsesProgramFilter();
 
 private:
     TestHome m_home;
@@ -161,7 +166,7 @@ void tst_FrmDesign::loadsStoredMode()
     DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
     d.seed(withMode(mode));
 
-    d.dialog.Form_Load();
+    d.load();
 
     QVERIFY(d.control<QRadioButton>(selected.toLatin1())->isChecked());
     QTEST(d.field("TXTAlbumTitle"), "title");
@@ -174,6 +179,8 @@ void tst_FrmDesign::loadsStoredMode()
     QCOMPARE(backgroundOf(&d.dialog), toQColor(HtmlToColor(d.field("TXTBGColor"))));
     QCOMPARE(textOf(d.control<QWidget>("lblTXTBGLinkColor")), toQColor(HtmlToColor(d.field("TXTBGLinkColor"))));
     QTEST(backgroundOf(d.control<QWidget>("lblTXTLabelColor")), "band");
+    // The dialog shows the model's design: what the album build and velmo-album take.
+    QCOMPARE(d.dialog.CopyDesignValues(), d.model.values());
 }
 
 void tst_FrmDesign::loadReplacesSizesNoBarCanShow_data()
@@ -223,50 +230,15 @@ void tst_FrmDesign::loadReplacesSizesNoBarCanShow()
     QStringList problems;
     d.store.setProblemReporter([&problems](const QString &text) { problems.append(text); });
 
-    d.dialog.Form_Load();
+    d.load();
 
-    QCOMPARE(d.dialog.imageWidthText(), loadedWidth);
-    QCOMPARE(d.dialog.imageHeightText(), loadedHeight);
+    QCOMPARE(d.field("TXTIMGWidth"), loadedWidth);
+    QCOMPARE(d.field("TXTIMGHeight"), loadedHeight);
     QCOMPARE(d.control<QScrollBar>("HScroll1")->value(), loadedWidth.toInt());
     QCOMPARE(d.control<QScrollBar>("VScroll1")->value(), loadedHeight.toInt());
     QTEST(int(problems.size()), "problems");
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), loadedWidth); // the width bar moved from 200
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), height.isNull() ? QStringLiteral("<absent>") : loadedHeight);
-}
-
-void tst_FrmDesign::matchesCoreDesignValues_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::addColumn<Entries>("sizes");
-    const Entries plain;
-    const Entries odd = {{QStringLiteral("SAVE/IMGWidth"), QStringLiteral("250")},
-                         {QStringLiteral("SAVE/IMGHeight"), QStringLiteral("tall")}};
-    for (const QString &mode : {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                                QStringLiteral("0"), QStringLiteral("Text1"), QStringLiteral("9")}) {
-        const QByteArray tag = mode.isNull() ? QByteArray("none") : mode.toUtf8();
-        QTest::newRow(tag + " sizes plain") << mode << plain;
-        QTest::newRow(tag + " sizes odd") << mode << odd;
-    }
-}
-
-// velmo-album takes its design values from the core without a dialog: the
-// same values, and its store stays as it was.
-void tst_FrmDesign::matchesCoreDesignValues()
-{
-    QFETCH(QString, mode);
-    QFETCH(Entries, sizes);
-    const QString folder = m_home.folder(QStringLiteral("equal/") + QString::fromLatin1(QTest::currentDataTag()));
-    DesignDialog d(folder + QStringLiteral("/dialog.conf"));
-    d.seed(withMode(mode) + sizes);
-    SettingsStore coreStore(folder + QStringLiteral("/core.conf"));
-    QVERIFY(QFile::copy(d.store.fileName(), coreStore.fileName()));
-    const QByteArray before = Fixture::readFile(coreStore.fileName());
-
-    d.dialog.Form_Load();
-    const DesignValues core = loadDesignValues(coreStore);
-
-    QCOMPARE(d.dialog.CopyDesignValues(), core);
-    QCOMPARE(Fixture::readFile(coreStore.fileName()), before);
 }
 
 void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow_data()
@@ -301,7 +273,7 @@ void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     DesignDialog d(m_home.folder(QTest::currentDataTag()) + QStringLiteral("/store.conf"));
-    d.dialog.Form_Load();
+    d.load();
     d.dialog.show();
     const QString key =
         field == QLatin1String("TXTIMGWidth") ? QStringLiteral("SAVE/IMGWidth") : QStringLiteral("SAVE/IMGHeight");
@@ -325,24 +297,25 @@ void tst_FrmDesign::okStoresOnlySizesTheBarsCanShow()
 void tst_FrmDesign::sizeBarsStepAndStoreAtOnce()
 {
     DesignDialog d(m_home.folder(QStringLiteral("move")) + QStringLiteral("/store.conf"));
-    d.dialog.Form_Load();
+    d.load();
     d.dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&d.dialog));
     const int steps = DesignSize::Maximum - DesignSize::Minimum;
     QCOMPARE_GE(d.control<QScrollBar>("HScroll1")->width(), steps);
     QCOMPARE_GE(d.control<QScrollBar>("VScroll1")->height(), steps);
-    QSignalSpy captions(&d.dialog, &frmDesign::adjustCaptionChanged);
+    QSignalSpy boxes(&d.model, &DesignModel::thumbnailBoxChanged);
 
     d.control<QScrollBar>("HScroll1")->setValue(50);
     d.control<QScrollBar>("VScroll1")->setValue(77);
 
-    QCOMPARE(d.dialog.imageWidthText(), QStringLiteral("50"));
-    QCOMPARE(d.dialog.imageHeightText(), QStringLiteral("77"));
+    QCOMPARE(d.field("TXTIMGWidth"), QStringLiteral("50"));
+    QCOMPARE(d.field("TXTIMGHeight"), QStringLiteral("77"));
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("50"));
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGHeight")), QStringLiteral("77"));
-    QCOMPARE(captions.size(), 2);
-    QCOMPARE(captions.at(0).at(0).toString(), QStringLiteral("Adjust W 50X H 100"));
-    QCOMPARE(captions.at(1).at(0).toString(), QStringLiteral("Adjust W 50X H 77"));
+    QCOMPARE(boxes.size(), 2);
+    QCOMPARE(boxes.at(0).at(0).toSize(), QSize(50, 100));
+    QCOMPARE(boxes.at(1).at(0).toSize(), QSize(50, 77));
+    QCOMPARE(d.model.thumbnailBox(), QSize(50, 77));
 }
 
 void tst_FrmDesign::colorPickPaintsAndSetsField_data()
@@ -388,7 +361,7 @@ void tst_FrmDesign::colorPickPaintsAndSetsField()
     QFETCH(QStringList, painted);
     DesignDialog d(m_home.folder(QStringLiteral("pick/") + button) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("1")));
-    d.dialog.Form_Load();
+    d.load();
     const QColor picked(0x0C, 0x0B, 0x0A);
     d.fakes.dialogs.colorAnswers.enqueue(picked);
 
@@ -408,7 +381,7 @@ void tst_FrmDesign::cancelledPickNormalisesField()
 {
     DesignDialog d(m_home.folder(QStringLiteral("cancel")) + QStringLiteral("/store.conf"));
     d.seed({{QStringLiteral("SAVE/ColorMode"), QStringLiteral("1")}});
-    d.dialog.Form_Load();
+    d.load();
     QCOMPARE(d.field("TXTBGLinkColor"), QStringLiteral("#00ff00"));
     const QWidget *link = d.control<QWidget>("lblTXTBGLinkColor");
 
@@ -423,7 +396,7 @@ void tst_FrmDesign::okStoresColorSet()
 {
     DesignDialog d(m_home.folder(QStringLiteral("ok")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("2"), {}));
-    d.dialog.Form_Load();
+    d.load();
     d.dialog.show();
     d.control<QLineEdit>("TXTAlbumTitle")->setText(QStringLiteral("Autumn"));
     d.fakes.dialogs.colorAnswers.enqueue(QColor(1, 2, 3));
@@ -446,7 +419,7 @@ void tst_FrmDesign::closingOtherwiseStoresNothing()
 {
     DesignDialog d(m_home.folder(QStringLiteral("close")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("1"), {}));
-    d.dialog.Form_Load();
+    d.load();
     d.dialog.show();
     d.control<QLineEdit>("TXTAlbumTitle")->setText(QStringLiteral("Unsaved"));
 
@@ -460,7 +433,7 @@ void tst_FrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
 {
     DesignDialog d(m_home.folder(QStringLiteral("preset")) + QStringLiteral("/store.conf"));
     d.seed(withMode(QStringLiteral("1")));
-    d.dialog.Form_Load();
+    d.load();
     d.dialog.show();
     QVERIFY(!colorButtonsHidden(d));
 
@@ -477,17 +450,6 @@ void tst_FrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("77"));
     QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumFooter")), QStringLiteral("by me"));
     QCOMPARE(d.stored(QStringLiteral("COLORSET/3AlbumFooter")), QStringLiteral("<absent>"));
-}
-
-void tst_FrmDesign::programFileUsesProgramFilter()
-{
-    DesignDialog d(m_home.folder(QStringLiteral("file")) + QStringLiteral("/store.conf"));
-    d.fakes.dialogs.fileAnswers.enqueue(QStringLiteral("/usr/bin/firefox"));
-
-    QCOMPARE(d.dialog.openProgramFile(QStringLiteral("Browser")), std::optional(QStringLiteral("/usr/bin/firefox")));
-    QCOMPARE(d.dialog.openProgramFile(QStringLiteral("Editor")), std::nullopt);
-    QCOMPARE(d.fakes.dialogs.fileTitles, (QStringList{QStringLiteral("Browser"), QStringLiteral("Editor")}));
-    QCOMPARE(d.fakes.dialogs.fileFilters.first(), QStringLiteral("プログラムファイル (*)"));
 }
 
 QTEST_MAIN(tst_FrmDesign)

@@ -70,19 +70,7 @@ private:
 // jpg, jpeg or JPG are pictures unless listed in `damaged`.
 struct ShowWindow : VelmoWindows
 {
-    ShowWindow(const QStringList &names, const QStringList &damaged = {})
-        : folder(home.folder(QStringLiteral("photos")))
-    {
-        for (const QString &name : names) {
-            const QString path = folder + QLatin1Char('/') + name;
-            const bool picture = QFileInfo(name).suffix().toLower().startsWith(QLatin1String("jp"));
-            if (picture && !damaged.contains(name))
-                Fixture::makeJpeg(path, 64, 48);
-            else
-                Fixture::writeFile(path, "not a picture\n");
-        }
-        startIn(folder);
-    }
+    ShowWindow(const QStringList &names, const QStringList &damaged = {}) { startWithFiles(names, damaged); }
 
     QString storedSelStart() const { return store.read(Keys::SelStart, QStringLiteral("<absent>")); }
 
@@ -92,8 +80,6 @@ struct ShowWindow : VelmoWindows
         QSignalSpy finished(slideShow(form()), &SlideShow::finished);
         return !slideShow(form())->isRunning() || finished.wait(5000);
     }
-
-    QString folder;
 };
 
 bool backToIdle(Form1 &form)

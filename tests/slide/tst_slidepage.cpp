@@ -33,8 +33,8 @@ QStringList imageNames(int count)
 DesignValues design()
 {
     DesignValues values;
-    values.TXTAlbumTitle = QStringLiteral("夏の旅行");
-    values.TXTAlbumFooter = QStringLiteral("Velmo for Linux");
+    values.title = QStringLiteral("夏の旅行");
+    values.footer = QStringLiteral("Velmo for Linux");
     return values;
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QPainter>
 
 static const char *const HomeVariables[4] = {"XDG_CONFIG_HOME", "HOME", "XDG_DATA_HOME", "VELMO_PREFIX"};
@@ -53,6 +54,25 @@ bool makeJpeg(const QString &path, int width, int height, const QColor &color)
     painter.fillRect(0, height / 3, width, qMax(1, height / 3), color.darker(200));
     painter.end();
     return image.save(path, "JPG", 85);
+}
+
+bool addImages(const QString &folder, int count, const QString &pattern, const QSize &size)
+{
+    // One picture per size, copied: making 1,500 of them stays quick.
+    static QMap<QPair<int, int>, QByteArray> made;
+    QByteArray &bytes = made[{size.width(), size.height()}];
+    if (bytes.isEmpty()) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("picture.jpg"));
+        if (!makeJpeg(path, size.width(), size.height()))
+            return false;
+        bytes = readFile(path);
+    }
+    for (int i = 1; i <= count; ++i) {
+        if (!writeFile(folder + QLatin1Char('/') + pattern.arg(i, 2, 10, QLatin1Char('0')), bytes))
+            return false;
+    }
+    return true;
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -45,6 +46,10 @@ namespace Fixture {
 // A JPEG of the given pixel size, one colour with a darker band so scaled
 // copies differ from flat ones.
 bool makeJpeg(const QString &path, int width, int height, const QColor &color = QColor(200, 40, 40));
+// count pictures of the size in the folder, named by the pattern with their
+// number in two digits ("%1.jpg": 01.jpg, 02.jpg, ...).
+bool addImages(const QString &folder, int count, const QString &pattern = QStringLiteral("%1.jpg"),
+               const QSize &size = QSize(8, 8));
 // Any bytes.
 bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
