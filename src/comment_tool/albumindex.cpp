@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/albumindex.h"
 
+#include "album/htmltext.h"
 #include "album/pagecomments.h"
 #include "comment_tool/albumpagefile.h"
 #include "platform/listing.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -16,16 +16,8 @@ namespace {
 // specials as character references, or, on older pages, the name itself.
 QString imageNameOf(const QByteArray &key, PageEncoding encoding)
 {
-    QStringDecoder decoder =
-        encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder("Shift_JIS");
-    QString name = decoder.decode(key);
-    if (decoder.hasError())
-        return {};
-    name.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    name.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    name.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    name.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return name;
+    const std::optional<QString> name = PageBlocks::decodeExactly(key, encoding);
+    return name ? HtmlText::nameOfMarkerKey(*name) : QString();
 }
 
 } // namespace
