@@ -7,7 +7,6 @@
 #include "platform/listing.h"
 #include "platform/paths.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -45,8 +44,9 @@ void AlbumIndex::refresh(const QString &folder)
 QList<AlbumIndex::PageBlock> AlbumIndex::readPage(const QString &path)
 {
     ++m_pagesRead;
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // A page that is a link is indexed where it points, so that a drop on
+    // its images finds it and is told that it is not written.
+    const QByteArray bytes = AlbumPageFile::readShown(path).value_or(QByteArray());
     const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
     QList<PageBlock> blocks;
     for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {

@@ -46,6 +46,11 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
     if (source.pages.isEmpty())
         return source;
     const QString target = source.pages.last();
+    if (!AlbumPageFile::isRegularFile(target)) {
+        source.target = target;
+        source.refused = CommentFailure::PageNotRegularFile;
+        return source;
+    }
     const CommentBlock block(AlbumPageFile::read(target), source.photo.name);
     if (block.state() != CommentBlock::State::Present) {
         source.broken = target; // changed since the index was read
@@ -61,6 +66,8 @@ Written write(CommentSource &source, const QString &comment, const std::function
 {
     if (source.target.isEmpty())
         throw Failure(FailureCode::PathFileAccess);
+    if (!source.editable())
+        throw Failure(source.refused, source.target);
     const QFileInfo target(source.target);
     if (target.absolutePath() != QFileInfo(source.photo.path()).absolutePath())
         throw Failure(FailureCode::MarkersMissing, source.target);
@@ -71,6 +78,8 @@ Written write(CommentSource &source, const QString &comment, const std::function
     // writer to finish; finishing it later would overwrite this comment.
     if (!PageSetWriter::recover(target.absolutePath()))
         throw Failure(CommentFailure::PageNotWritable, source.target);
+    if (!AlbumPageFile::isRegularFile(source.target))
+        throw Failure(CommentFailure::PageNotRegularFile, source.target);
     const CommentBlock block(AlbumPageFile::read(source.target), source.photo.name);
     if (block.state() != CommentBlock::State::Present)
         throw Failure(FailureCode::MarkersMissing, source.target);

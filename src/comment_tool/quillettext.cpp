@@ -161,6 +161,10 @@ QString writeFailure(int code)
         return withCode(QStringLiteral("コメントが他で変更されています。ドロップし直して下さい。E="), code);
     case CommentFailure::PageNotWritable:
         return withCode(QStringLiteral("アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="), code);
+    case CommentFailure::PageNotRegularFile:
+        return withCode(QStringLiteral("アルバムファイルがリンクか通常のファイルでないため、書き込みません。"
+                                       "アルバムを作成し直して下さい。E="),
+                        code);
     default:
         return withCode(FailureText::ReportErrorNumber, code);
     }

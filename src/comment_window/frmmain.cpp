@@ -299,11 +299,13 @@ void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
 }
 
 // Shows the image and its comment as a drop of the location does. Until the
-// block is found there is nothing to write to.
+// block is found there is nothing to write to; a comment that is refused
+// stays out of the field, which is then read only.
 void frmMain::load(const DropLocation &location)
 {
     m_source = {};
     txtComment->clear();
+    txtComment->setReadOnly(false);
     const CommentSource source = CommentDrop::locate(location, m_index);
     showImage(source.photo);
     if (!source.broken.isEmpty()) {
@@ -315,9 +317,14 @@ void frmMain::load(const DropLocation &location)
         return;
     }
     m_source = source;
-    showComment(source.comment);
     lblMes->setText(QuilletText::position(m_index.position(source.photo.name), m_index.images().size()) +
                     QStringLiteral("  ") + QuilletText::foundPage(QFileInfo(source.target).fileName()));
+    if (source.editable()) {
+        showComment(source.comment);
+        return;
+    }
+    txtComment->setReadOnly(true);
+    m_services.messages.show(QuilletText::writeFailure(source.refused));
 }
 
 void frmMain::showImage(const DropLocation &location)

@@ -164,3 +164,19 @@ QStringList FolderFiles::names() const
     ::closedir(dir);
     return names;
 }
+
+bool FolderFiles::isRegularFile(const QString &name) const
+{
+    struct stat info;
+    return m_fd >= 0 && ::fstatat(m_fd, encoded(name).constData(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISREG(info.st_mode);
+}
+
+bool FolderFiles::copyPermissions(const QString &from, const QString &to)
+{
+    struct stat info;
+    if (!mayChange() || ::fstatat(m_fd, encoded(from).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(info.st_mode))
+        return false;
+    return ::fchmodat(m_fd, encoded(to).constData(), info.st_mode & 0777, AT_SYMLINK_NOFOLLOW) == 0;
+}

@@ -51,4 +51,12 @@ private:
     int m_fd = -1;
     std::function<bool()> m_stopHere;
     bool m_stopped = false;
+
+public:
+    // A regular file itself, not a link to one.
+    bool isRegularFile(const QString &name) const;
+    // Gives the file "to" the permission bits (read, write and execute for
+    // owner, group and others) of the regular file "from"; neither name is
+    // followed when it is a link.
+    bool copyPermissions(const QString &from, const QString &to);
 };

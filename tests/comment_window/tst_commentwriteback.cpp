@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmainfixture.h"
 
+#include <QDir>
+
 // Writing a comment back into its page and moving through a built album.
 class tst_CommentWriteBack : public QObject, FrmMainFixture
 {
@@ -14,6 +16,7 @@ private slots:
     void writeBackReplacesOnlyTheComment();
     void shiftJisPageRoundTrip();
     void dropKeepsPageBytes();
+    void linkedPageIsNeverWritten();
     void writeBackBeforeAnyDropFails75();
     void writeBackLeavesChangedPageAlone();
     void commentOnBuiltAlbum();
@@ -96,6 +99,34 @@ void tst_CommentWriteBack::dropKeepsPageBytes()
 
     QVERIFY(!comment().isEmpty());
     QCOMPARE(Fixture::readFile(album), bytes);
+}
+
+// A page that is a link, here to a page of another folder, is found but
+// never written: not where it points, and no temporary is left anywhere.
+void tst_CommentWriteBack::linkedPageIsNeverWritten()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString elsewhere = m_home->folder(QStringLiteral("elsewhere"));
+    const QString outside = Paths::join(elsewhere, QStringLiteral("Album001.html"));
+    QVERIFY(Fixture::writeFile(outside, albumPage({{QStringLiteral("img1.jpg"), "old"}})));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    QVERIFY(QFile::link(outside, album));
+    const QByteArray before = Fixture::readFile(outside);
+    const auto entries = [&] {
+        const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        return QDir(m_photos).entryList(all) + QDir(elsewhere).entryList(all);
+    };
+    const QStringList listed = entries();
+    openWindow();
+
+    dropFile(image);
+    writeBack(QStringLiteral("new"));
+
+    const QString said = QuilletText::writeFailure(CommentFailure::PageNotRegularFile);
+    QCOMPARE(m_fakes->messages.texts(), QStringList(2, said));
+    QCOMPARE(Fixture::readFile(outside), before);
+    QCOMPARE(QFileInfo(album).symLinkTarget(), outside);
+    QCOMPARE(entries(), listed);
 }
 
 void tst_CommentWriteBack::writeBackBeforeAnyDropFails75()
