@@ -28,20 +28,23 @@ qsizetype middleOf(QStringView text)
 // so the browser still shows it rather than a question mark. A piece that
 // fails is halved until the failing characters stand alone, so that a few of
 // them in a long comment cost a few encodings of pieces, not one encoding per
-// character.
-void appendEncoded(QByteArray &bytes, QStringView text, PageEncoding encoding)
+// character. False, and stopped, once the bytes cannot stay within limit:
+// each UTF-16 unit of the text takes at least one byte.
+bool appendEncoded(QByteArray &bytes, QStringView text, PageEncoding encoding, qsizetype limit)
 {
+    if (bytes.size() + text.size() > limit)
+        return false;
     // An encoder that has failed once reports it for good: each piece takes
     // a new one.
     QStringEncoder encoder = PageBlocks::encoderFor(encoding);
     const QByteArray encoded = encoder.encode(text);
     if (encoder.hasError() && !isOneCharacter(text)) {
         const qsizetype middle = middleOf(text);
-        appendEncoded(bytes, text.first(middle), encoding);
-        appendEncoded(bytes, text.sliced(middle), encoding);
-        return;
+        return appendEncoded(bytes, text.first(middle), encoding, limit) &&
+               appendEncoded(bytes, text.sliced(middle), encoding, limit);
     }
     bytes += encoder.hasError() ? "&#" + QByteArray::number(text.toUcs4().value(0)) + ';' : encoded;
+    return bytes.size() <= limit;
 }
 
 } // namespace
@@ -65,10 +68,21 @@ QString CommentBlock::comment() const
     return replacedAll(PageBlocks::decode(bytes(), m_encoding), PageLineBreak, FieldLineBreak);
 }
 
-QByteArray CommentBlock::withComment(const QString &comment) const
+CommentBlock::Editing CommentBlock::editing() const
+{
+    Q_ASSERT(m_state == State::Present);
+    if (m_end - m_begin > EditLimit)
+        return Editing::TooLarge;
+    const QByteArray comment = bytes();
+    const std::optional<QString> text = PageBlocks::decodeExactly(comment, m_encoding);
+    return text && PageBlocks::encodeExactly(*text, m_encoding) == comment ? Editing::Editable : Editing::NotPageText;
+}
+
+std::optional<QByteArray> CommentBlock::withComment(const QString &comment) const
 {
     Q_ASSERT(m_state == State::Present);
     QByteArray encoded;
-    appendEncoded(encoded, replacedAll(writable(comment), FieldLineBreak, PageLineBreak), m_encoding);
+    if (!appendEncoded(encoded, replacedAll(writable(comment), FieldLineBreak, PageLineBreak), m_encoding, EditLimit))
+        return std::nullopt;
     return m_page.left(m_begin) + encoded + m_page.mid(m_end);
 }

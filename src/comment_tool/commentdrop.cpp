@@ -26,6 +26,20 @@ DropLocation photoOf(const DropLocation &dropped, const AlbumIndex &index)
     return dropped;
 }
 
+// Why the comment of a present block is not edited (a CommentFailure), or 0.
+int refusalOf(const CommentBlock &block)
+{
+    switch (block.editing()) {
+    case CommentBlock::Editing::TooLarge:
+        return CommentFailure::CommentTooLarge;
+    case CommentBlock::Editing::NotPageText:
+        return CommentFailure::CommentNotPageText;
+    case CommentBlock::Editing::Editable:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace CommentDrop {
@@ -57,8 +71,11 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
         return source;
     }
     source.target = target;
-    source.comment = block.comment();
-    source.block = block.bytes();
+    source.refused = refusalOf(block);
+    if (source.editable()) {
+        source.comment = block.comment();
+        source.block = block.bytes();
+    }
     return source;
 }
 
@@ -85,15 +102,17 @@ Written write(CommentSource &source, const QString &comment, const std::function
         throw Failure(FailureCode::MarkersMissing, source.target);
     if (block.bytes() != source.block)
         throw Failure(CommentFailure::ChangedElsewhere, source.target);
-    const QByteArray page = block.withComment(comment);
-    if (page != block.page()) {
+    const std::optional<QByteArray> page = block.withComment(comment);
+    if (!page)
+        throw Failure(CommentFailure::CommentTooLarge, source.target);
+    if (*page != block.page()) {
         try {
-            AlbumPageFile::write(source.target, page);
+            AlbumPageFile::write(source.target, *page);
         } catch (const Failure &) {
             throw Failure(CommentFailure::PageNotWritable, source.target);
         }
     }
-    const CommentBlock written(page, source.photo.name);
+    const CommentBlock written(*page, source.photo.name);
     source.comment = written.comment();
     source.block = written.bytes();
     return {CommentBlock::writable(comment) != comment};

@@ -19,6 +19,10 @@ inline constexpr int ChangedElsewhere = 10002;
 inline constexpr int PageNotWritable = 10003;
 // The page is a link or another entry that is not a regular file.
 inline constexpr int PageNotRegularFile = 10004;
+// The comment is over CommentBlock::EditLimit bytes, as it stands or as written.
+inline constexpr int CommentTooLarge = 10005;
+// The comment's bytes are no text of the encoding the page declares.
+inline constexpr int CommentNotPageText = 10006;
 } // namespace CommentFailure
 
 // What a drop found: the photo, the pages that hold its comment block, the
@@ -40,8 +44,9 @@ struct CommentSource
 namespace CommentDrop {
 // The comment of a dropped location. A reduced copy "s_" + name whose own
 // name has no block stands for the photo beside it; an album page stands for
-// its first image. A target that is no regular file of the folder is found
-// but refused: its comment stays empty. Reads the pages and writes nothing.
+// its first image. A target that is no regular file of the folder, or whose
+// comment is too large or no text of the page's encoding, is found but
+// refused: its comment stays empty. Reads the pages and writes nothing.
 CommentSource locate(const DropLocation &dropped, AlbumIndex &index);
 
 // What a write-back did.
@@ -57,7 +62,8 @@ struct Written
 // the target is not in the photo's folder or no longer holds the photo's
 // block (MarkersMissing), when it is no longer a regular file
 // (PageNotRegularFile), when the block differs from the one loaded
-// (ChangedElsewhere), or when the page cannot be written (PageNotWritable).
-// On success the source holds the comment as written.
+// (ChangedElsewhere), when the comment would be too large (CommentTooLarge),
+// or when the page cannot be written (PageNotWritable). On success the
+// source holds the comment as written.
 Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait = {});
 } // namespace CommentDrop
