@@ -6,7 +6,7 @@
 #include "album/albumbuild.h"
 #include "comment_tool/albumindex.h"
 #include "comment_tool/commentdrop.h"
-#include "comment_tool/frmmain.h"
+#include "comment_window/frmmain.h"
 #include "platform/fakes.h"
 #include "platform/paths.h"
 #include "settings/settingsstore.h"
