@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/htmltext.h"
 
+#include "album/replacedall.h"
+
 #include <cmath>
 
 namespace HtmlText {
@@ -63,6 +65,15 @@ QString text(const QString &name)
 QString markerKey(const QString &name)
 {
     return escapeMarkup(name, true);
+}
+
+QString nameOfMarkerKey(const QString &key)
+{
+    // "&amp;" last, so that "&amp;lt;" stands for "&lt;" and not for "<".
+    QString name = replacedAll(key, QLatin1StringView("&quot;"), QLatin1StringView("\""));
+    name = replacedAll(name, QLatin1StringView("&lt;"), QLatin1StringView("<"));
+    name = replacedAll(name, QLatin1StringView("&gt;"), QLatin1StringView(">"));
+    return replacedAll(name, QLatin1StringView("&amp;"), QLatin1StringView("&"));
 }
 
 QString startMarker(const QString &name)

@@ -26,6 +26,9 @@ QString text(const QString &name);
 // A file name as the key inside the comment markers "<!S…>" and "<!E…>"; the
 // comment tool builds its markers with the same function.
 QString markerKey(const QString &name);
+// The name a marker key stands for: markerKey() undone, and a key that an
+// older page wrote raw left as it is.
+QString nameOfMarkerKey(const QString &key);
 QString startMarker(const QString &name);
 QString endMarker(const QString &name);
 

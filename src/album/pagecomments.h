@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringEncoder>
 
 #include <optional>
 
@@ -27,6 +28,9 @@ PageEncoding declaredEncoding(const QByteArray &page);
 QString decode(const QByteArray &bytes, PageEncoding encoding);
 std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding);
 std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding);
+// An encoder for texts in pieces; its hasError() tells a character that the
+// encoding cannot hold.
+QStringEncoder encoderFor(PageEncoding encoding);
 
 // One comment block: the key between "<!S" and ">", and where its comment
 // lies. A broken block has a start marker and no matching end marker after
@@ -62,8 +66,8 @@ std::optional<Block> find(const QByteArray &page, const QString &imageName);
 // Comment text as the page may hold it: the "<" of every "<!S" and "<!E"
 // written as "&lt;", which the browser shows as the same text, so that no
 // comment can ever be read as a marker. Works alike on text and bytes.
-QString withoutMarkers(QString comment);
-QByteArray withoutMarkers(QByteArray comment);
+QString withoutMarkers(const QString &comment);
+QByteArray withoutMarkers(const QByteArray &comment);
 
 } // namespace PageBlocks
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/albumindex.h"
 
+#include "album/htmltext.h"
 #include "album/pagecomments.h"
 #include "comment_tool/albumpagefile.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 namespace {
 
@@ -16,16 +15,8 @@ namespace {
 // specials as character references, or, on older pages, the name itself.
 QString imageNameOf(const QByteArray &key, PageEncoding encoding)
 {
-    QStringDecoder decoder =
-        encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder("Shift_JIS");
-    QString name = decoder.decode(key);
-    if (decoder.hasError())
-        return {};
-    name.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    name.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    name.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    name.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return name;
+    const std::optional<QString> name = PageBlocks::decodeExactly(key, encoding);
+    return name ? HtmlText::nameOfMarkerKey(*name) : QString();
 }
 
 } // namespace
@@ -53,8 +44,9 @@ void AlbumIndex::refresh(const QString &folder)
 QList<AlbumIndex::PageBlock> AlbumIndex::readPage(const QString &path)
 {
     ++m_pagesRead;
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // A page that is a link is indexed where it points, so that a drop on
+    // its images finds it and is told that it is not written.
+    const QByteArray bytes = AlbumPageFile::readShown(path).value_or(QByteArray());
     const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
     QList<PageBlock> blocks;
     for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/albumpagefile.h"
 
+#include "album/pageformat.h"
 #include "platform/failure.h"
+#include "platform/folderfiles.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace AlbumPageFile {
 
@@ -14,24 +14,40 @@ bool isAlbumPageName(const QString &name)
     return name.startsWith(QLatin1String("Album")) && name.right(4).toUpper() == QLatin1String("HTML");
 }
 
-QByteArray read(const QString &path)
+bool isRegularFile(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        throw Failure(FailureCode::PathFileAccess, path);
-    return file.readAll();
+    const QFileInfo page(path);
+    return !path.isEmpty() && FolderFiles(page.absolutePath()).isRegularFile(page.fileName());
 }
 
-void write(const QString &path, const QByteArray &bytes)
+QByteArray read(const QString &path)
 {
+    const QFileInfo page(path);
+    const std::optional<QByteArray> bytes =
+        path.isEmpty() ? std::nullopt : FolderFiles(page.absolutePath()).read(page.fileName());
+    if (!bytes)
+        throw Failure(FailureCode::PathFileAccess, path);
+    return *bytes;
+}
+
+std::optional<QByteArray> readShown(const QString &path)
+{
+    const QFileInfo shown(QFileInfo(path).canonicalFilePath());
+    if (shown.filePath().isEmpty())
+        return std::nullopt;
+    return FolderFiles(shown.absolutePath()).read(shown.fileName());
+}
+
+void write(const QString &path, const QByteArray &bytes, std::function<bool()> stopHere)
+{
+    const QFileInfo page(path);
+    const QString name = page.fileName();
+    FolderFiles files(page.absolutePath(), std::move(stopHere));
     // The new page takes the old one's place by a rename, which the folder
     // allows even for a page the user made read-only: that page stays.
-    if (!QFileInfo(path).isWritable())
+    if (path.isEmpty() || !files.isRegularFile(name) || !page.isWritable())
         throw Failure(FailureCode::PathFileAccess, path);
-    QSaveFile file(path);
-    // commit() does not see a failure of its own final flush (a full disk
-    // would put a cut page in place), so the bytes are flushed first.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+    if (!files.replace(name, bytes, PageFormat::TemporaryPrefix))
         throw Failure(FailureCode::PathFileAccess, path);
 }
 

@@ -1,24 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/commentblock.h"
 
+#include "album/replacedall.h"
+
 #include <optional>
 
 namespace {
 
-// The comment in the page's encoding. A character that Shift_JIS cannot hold
-// is written as a numeric character reference, so the browser still shows it
-// rather than a question mark.
-QByteArray encodeComment(const QString &text, PageEncoding encoding)
+const QLatin1StringView PageLineBreak("\r\n");
+const QLatin1StringView FieldLineBreak("\n");
+
+bool isOneCharacter(QStringView text)
 {
-    if (const std::optional<QByteArray> whole = PageBlocks::encodeExactly(text, encoding))
-        return *whole;
-    QByteArray bytes;
-    for (const char32_t code : text.toUcs4()) {
-        const QString character = QString::fromUcs4(&code, 1);
-        const std::optional<QByteArray> encoded = PageBlocks::encodeExactly(character, encoding);
-        bytes += encoded ? *encoded : QByteArray("&#") + QByteArray::number(quint32(code)) + ';';
+    return text.size() == 1 || (text.size() == 2 && text.front().isHighSurrogate());
+}
+
+// The middle of a text of two characters or more, never inside a surrogate
+// pair: both halves hold at least one character.
+qsizetype middleOf(QStringView text)
+{
+    const qsizetype half = text.size() / 2;
+    return text.at(half).isLowSurrogate() && text.at(half - 1).isHighSurrogate() ? half + 1 : half;
+}
+
+// Appends the text in the page's encoding. A character that the encoding
+// cannot hold (Shift_JIS has no emoji) becomes a numeric character reference,
+// so the browser still shows it rather than a question mark. A piece that
+// fails is halved until the failing characters stand alone, so that a few of
+// them in a long comment cost a few encodings of pieces, not one encoding per
+// character. False, and stopped, once the bytes cannot stay within limit:
+// each UTF-16 unit of the text takes at least one byte.
+bool appendEncoded(QByteArray &bytes, QStringView text, PageEncoding encoding, qsizetype limit)
+{
+    if (bytes.size() + text.size() > limit)
+        return false;
+    // An encoder that has failed once reports it for good: each piece takes
+    // a new one.
+    QStringEncoder encoder = PageBlocks::encoderFor(encoding);
+    const QByteArray encoded = encoder.encode(text);
+    if (encoder.hasError() && !isOneCharacter(text)) {
+        const qsizetype middle = middleOf(text);
+        return appendEncoded(bytes, text.first(middle), encoding, limit) &&
+               appendEncoded(bytes, text.sliced(middle), encoding, limit);
     }
-    return bytes;
+    bytes += encoder.hasError() ? "&#" + QByteArray::number(text.toUcs4().value(0)) + ';' : encoded;
+    return bytes.size() <= limit;
 }
 
 } // namespace
@@ -39,15 +65,24 @@ QString CommentBlock::comment() const
 {
     if (m_state != State::Present)
         return {};
-    QString text = PageBlocks::decode(bytes(), m_encoding);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
+    return replacedAll(PageBlocks::decode(bytes(), m_encoding), PageLineBreak, FieldLineBreak);
 }
 
-QByteArray CommentBlock::withComment(const QString &comment) const
+CommentBlock::Editing CommentBlock::editing() const
 {
     Q_ASSERT(m_state == State::Present);
-    QString text = writable(comment);
-    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return m_page.left(m_begin) + encodeComment(text, m_encoding) + m_page.mid(m_end);
+    if (m_end - m_begin > EditLimit)
+        return Editing::TooLarge;
+    const QByteArray comment = bytes();
+    const std::optional<QString> text = PageBlocks::decodeExactly(comment, m_encoding);
+    return text && PageBlocks::encodeExactly(*text, m_encoding) == comment ? Editing::Editable : Editing::NotPageText;
+}
+
+std::optional<QByteArray> CommentBlock::withComment(const QString &comment) const
+{
+    Q_ASSERT(m_state == State::Present);
+    QByteArray encoded;
+    if (!appendEncoded(encoded, replacedAll(writable(comment), FieldLineBreak, PageLineBreak), m_encoding, EditLimit))
+        return std::nullopt;
+    return m_page.left(m_begin) + encoded + m_page.mid(m_end);
 }

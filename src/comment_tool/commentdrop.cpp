@@ -26,6 +26,20 @@ DropLocation photoOf(const DropLocation &dropped, const AlbumIndex &index)
     return dropped;
 }
 
+// Why the comment of a present block is not edited (a CommentFailure), or 0.
+int refusalOf(const CommentBlock &block)
+{
+    switch (block.editing()) {
+    case CommentBlock::Editing::TooLarge:
+        return CommentFailure::CommentTooLarge;
+    case CommentBlock::Editing::NotPageText:
+        return CommentFailure::CommentNotPageText;
+    case CommentBlock::Editing::Editable:
+        break;
+    }
+    return 0;
+}
+
 } // namespace
 
 namespace CommentDrop {
@@ -46,14 +60,22 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
     if (source.pages.isEmpty())
         return source;
     const QString target = source.pages.last();
+    if (!AlbumPageFile::isRegularFile(target)) {
+        source.target = target;
+        source.refused = CommentFailure::PageNotRegularFile;
+        return source;
+    }
     const CommentBlock block(AlbumPageFile::read(target), source.photo.name);
     if (block.state() != CommentBlock::State::Present) {
         source.broken = target; // changed since the index was read
         return source;
     }
     source.target = target;
-    source.comment = block.comment();
-    source.block = block.bytes();
+    source.refused = refusalOf(block);
+    if (source.editable()) {
+        source.comment = block.comment();
+        source.block = block.bytes();
+    }
     return source;
 }
 
@@ -61,6 +83,8 @@ Written write(CommentSource &source, const QString &comment, const std::function
 {
     if (source.target.isEmpty())
         throw Failure(FailureCode::PathFileAccess);
+    if (!source.editable())
+        throw Failure(source.refused, source.target);
     const QFileInfo target(source.target);
     if (target.absolutePath() != QFileInfo(source.photo.path()).absolutePath())
         throw Failure(FailureCode::MarkersMissing, source.target);
@@ -71,20 +95,24 @@ Written write(CommentSource &source, const QString &comment, const std::function
     // writer to finish; finishing it later would overwrite this comment.
     if (!PageSetWriter::recover(target.absolutePath()))
         throw Failure(CommentFailure::PageNotWritable, source.target);
+    if (!AlbumPageFile::isRegularFile(source.target))
+        throw Failure(CommentFailure::PageNotRegularFile, source.target);
     const CommentBlock block(AlbumPageFile::read(source.target), source.photo.name);
     if (block.state() != CommentBlock::State::Present)
         throw Failure(FailureCode::MarkersMissing, source.target);
     if (block.bytes() != source.block)
         throw Failure(CommentFailure::ChangedElsewhere, source.target);
-    const QByteArray page = block.withComment(comment);
-    if (page != block.page()) {
+    const std::optional<QByteArray> page = block.withComment(comment);
+    if (!page)
+        throw Failure(CommentFailure::CommentTooLarge, source.target);
+    if (*page != block.page()) {
         try {
-            AlbumPageFile::write(source.target, page);
+            AlbumPageFile::write(source.target, *page);
         } catch (const Failure &) {
             throw Failure(CommentFailure::PageNotWritable, source.target);
         }
     }
-    const CommentBlock written(page, source.photo.name);
+    const CommentBlock written(*page, source.photo.name);
     source.comment = written.comment();
     source.block = written.bytes();
     return {CommentBlock::writable(comment) != comment};

@@ -17,6 +17,12 @@ namespace CommentFailure {
 inline constexpr int ChangedElsewhere = 10002;
 // The page could be read but not written (read-only, disk full).
 inline constexpr int PageNotWritable = 10003;
+// The page is a link or another entry that is not a regular file.
+inline constexpr int PageNotRegularFile = 10004;
+// The comment is over CommentBlock::EditLimit bytes, as it stands or as written.
+inline constexpr int CommentTooLarge = 10005;
+// The comment's bytes are no text of the encoding the page declares.
+inline constexpr int CommentNotPageText = 10006;
 } // namespace CommentFailure
 
 // What a drop found: the photo, the pages that hold its comment block, the
@@ -27,16 +33,20 @@ struct CommentSource
     QStringList pages; // every album page holding the photo's block, in name order
     QString target;    // the last of them; empty when none holds a whole block
     QString broken;    // a page with the photo's start marker and no end marker
+    int refused = 0;   // why the target's comment is not edited (a CommentFailure), or 0
     QString comment;   // the target's comment, as the edit field holds it
     QByteArray block;  // the target's block bytes as loaded, to see changes made elsewhere
 
     bool found() const { return !target.isEmpty(); }
+    bool editable() const { return found() && refused == 0; }
 };
 
 namespace CommentDrop {
 // The comment of a dropped location. A reduced copy "s_" + name whose own
 // name has no block stands for the photo beside it; an album page stands for
-// its first image. Reads the pages and writes nothing.
+// its first image. A target that is no regular file of the folder, or whose
+// comment is too large or no text of the page's encoding, is found but
+// refused: its comment stays empty. Reads the pages and writes nothing.
 CommentSource locate(const DropLocation &dropped, AlbumIndex &index);
 
 // What a write-back did.
@@ -48,9 +58,12 @@ struct Written
 // Writes the comment into the source's target page, holding the folder's
 // lock for the read, the compare and the write; onWait runs when an album
 // build holds it. The page is left as it was, and a Failure thrown, when
-// there is no target (75), when the target is not in the photo's folder or
-// no longer holds the photo's block (MarkersMissing), when the block differs
-// from the one loaded (ChangedElsewhere), or when the page cannot be written
-// (PageNotWritable). On success the source holds the comment as written.
+// there is no target (75), when the source was refused (its reason), when
+// the target is not in the photo's folder or no longer holds the photo's
+// block (MarkersMissing), when it is no longer a regular file
+// (PageNotRegularFile), when the block differs from the one loaded
+// (ChangedElsewhere), when the comment would be too large (CommentTooLarge),
+// or when the page cannot be written (PageNotWritable). On success the
+// source holds the comment as written.
 Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait = {});
 } // namespace CommentDrop

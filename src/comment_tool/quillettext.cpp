@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/quillettext.h"
 
+#include "comment_tool/commentblock.h"
 #include "comment_tool/commentdrop.h"
 #include "lang/failuretext.h"
 #include "platform/failure.h"
@@ -161,6 +162,18 @@ QString writeFailure(int code)
         return withCode(QStringLiteral("コメントが他で変更されています。ドロップし直して下さい。E="), code);
     case CommentFailure::PageNotWritable:
         return withCode(QStringLiteral("アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="), code);
+    case CommentFailure::PageNotRegularFile:
+        return withCode(QStringLiteral("アルバムファイルがリンクか通常のファイルでないため、書き込みません。"
+                                       "アルバムを作成し直して下さい。E="),
+                        code);
+    case CommentFailure::CommentTooLarge:
+        return withCode(QStringLiteral("コメントが大きすぎるため編集できません（%1 MBまで）。ページはそのままです。E=")
+                            .arg(CommentBlock::EditLimit / (1024 * 1024)),
+                        code);
+    case CommentFailure::CommentNotPageText:
+        return withCode(QStringLiteral("コメントの文字コードがページの宣言と合わないため編集できません。"
+                                       "ページはそのままです。アルバムを作成し直して下さい。E="),
+                        code);
     default:
         return withCode(FailureText::ReportErrorNumber, code);
     }

@@ -41,7 +41,8 @@ QUrl mailLink(); // mailto: with the bug-report subject
 // The message for a failure of a drop, and whether the tool then closes.
 QString dropFailure(int code);
 bool dropFailureCloses(int code);
-// The message for a failure of the write-back.
+// The message for a failure of the write-back; also shown when a drop finds
+// a comment that it refuses to edit.
 QString writeFailure(int code);
 // The message when the main program does not start.
 QString startFailure(int code);

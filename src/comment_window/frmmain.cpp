@@ -26,6 +26,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -66,6 +69,15 @@ QFont fixedFont(int style = Plain)
     return styledFont(Gothic, style);
 }
 
+// The comment field's: Japanese and Latin need no shaping, and skipping it
+// takes a third off laying out a comment of a megabyte.
+QFont commentFont()
+{
+    QFont font = fixedFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 void paint(QWidget *control, const QColor &text, const QColor &back = QColor())
 {
     setTextColor(control, text);
@@ -84,6 +96,24 @@ const QColor TitleStrip(0x40, 0x40, 0x40);
 const QColor InfoPanel(0xC0, 0xFF, 0xFF);
 const QColor InfoText(0x00, 0x00, 0x80);
 const QColor LinkText(0xC0, 0x00, 0x00);
+
+// Longer than any line of the comment field, in characters.
+constexpr qsizetype LongWord = 256;
+
+// Qt lays a word that does not fit on a line out again for every line it
+// breaks it over, which grows with the square of its length: a comment of
+// one such run (a pasted address, a line of symbols) of a hundred kilobytes
+// takes seconds to show. A comment holding a longer run than LongWord
+// without a place to break a line is wrapped anywhere instead.
+bool holdsLongWord(const QString &comment)
+{
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, comment);
+    for (qsizetype previous = 0, at = 0; (at = breaks.toNextBoundary()) >= 0; previous = at) {
+        if (at - previous > LongWord)
+            return true;
+    }
+    return false;
+}
 
 // The drop's data outlives the drag: the handler runs after it has ended.
 std::shared_ptr<QMimeData> copyOf(const QMimeData &data)
@@ -146,6 +176,7 @@ void frmMain::createControls()
         paint(info, InfoText, InfoPanel);
 
     txtComment = place<QPlainTextEdit>(this, "txtComment", twipsRect(96, 2208, CommentWidth, CollapsedHeight));
+    txtComment->setFont(commentFont());
     txtComment->setTabChangesFocus(true);
     // Only the preview takes drops; a drag over the field is the window's.
     txtComment->setAcceptDrops(false);
@@ -291,11 +322,13 @@ void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
 }
 
 // Shows the image and its comment as a drop of the location does. Until the
-// block is found there is nothing to write to.
+// block is found there is nothing to write to; a comment that is refused
+// stays out of the field, which is then read only.
 void frmMain::load(const DropLocation &location)
 {
     m_source = {};
     txtComment->clear();
+    txtComment->setReadOnly(false);
     const CommentSource source = CommentDrop::locate(location, m_index);
     showImage(source.photo);
     if (!source.broken.isEmpty()) {
@@ -307,9 +340,14 @@ void frmMain::load(const DropLocation &location)
         return;
     }
     m_source = source;
-    showComment(source.comment);
     lblMes->setText(QuilletText::position(m_index.position(source.photo.name), m_index.images().size()) +
                     QStringLiteral("  ") + QuilletText::foundPage(QFileInfo(source.target).fileName()));
+    if (source.editable()) {
+        showComment(source.comment);
+        return;
+    }
+    txtComment->setReadOnly(true);
+    m_services.messages.show(QuilletText::writeFailure(source.refused));
 }
 
 void frmMain::showImage(const DropLocation &location)
@@ -332,7 +370,17 @@ void frmMain::showImage(const DropLocation &location)
 // A comment always shows from its first line, whatever the last one scrolled to.
 void frmMain::showComment(const QString &comment)
 {
+    txtComment->setWordWrapMode(holdsLongWord(comment) ? QTextOption::WrapAnywhere
+                                                       : QTextOption::WrapAtWordBoundaryOrAnywhere);
     txtComment->setPlainText(comment);
+    // A laid out line drops its glyphs, and then every paint and every move
+    // of the cursor shapes its whole line again: on a comment of one long
+    // line, as slow as laying it out. Short lines are cheap to shape again
+    // and get a layout only once they are shown.
+    for (QTextBlock block = txtComment->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.length() > LongWord)
+            block.layout()->setCacheEnabled(true);
+    }
     txtComment->moveCursor(QTextCursor::Start);
     txtComment->verticalScrollBar()->setValue(0);
 }

@@ -44,7 +44,7 @@ std::optional<CommentDrop::Written> frmMain::writeComment()
 // was edited and not written (write, discard, or stay).
 bool frmMain::leaveComment()
 {
-    if (!m_source.found() || txtComment->toPlainText() == m_source.comment)
+    if (!m_source.editable() || txtComment->toPlainText() == m_source.comment)
         return true;
     switch (m_services.messages.show(QuilletText::unwrittenQuestion(), MessageBoxes::Buttons::YesNoCancel,
                                      MessageBoxes::Icon::Exclamation)) {

@@ -127,7 +127,8 @@ bool FolderFiles::replace(const QString &name, const QByteArray &bytes, const QS
     const std::optional<QString> temporary = isEntryName(name) ? create(temporaryPrefix, bytes) : std::nullopt;
     if (!temporary)
         return false;
-    if (syncFile(*temporary) && rename(*temporary, name))
+    const bool keepsPermissions = !isRegularFile(name) || copyPermissions(name, *temporary);
+    if (keepsPermissions && syncFile(*temporary) && rename(*temporary, name))
         return true;
     remove(*temporary);
     return false;
@@ -194,4 +195,13 @@ QStringList FolderFiles::names() const
     }
     ::closedir(dir);
     return names;
+}
+
+bool FolderFiles::copyPermissions(const QString &from, const QString &to)
+{
+    struct stat info;
+    if (!mayChange() || ::fstatat(m_fd, encoded(from).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        !S_ISREG(info.st_mode))
+        return false;
+    return ::fchmodat(m_fd, encoded(to).constData(), info.st_mode & 0777, AT_SYMLINK_NOFOLLOW) == 0;
 }

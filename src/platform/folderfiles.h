@@ -46,10 +46,14 @@ public:
     bool remove(const QString &name);
     // Makes the renames and removals so far stand on disk.
     bool syncFolder();
+    // Gives the file "to" the permission bits (read, write and execute for
+    // owner, group and others) of the regular file "from"; neither name is
+    // followed when it is a link.
+    bool copyPermissions(const QString &from, const QString &to);
     // Puts bytes in place under name, whole or not at all: they are written
     // to a new temporary (prefix + six letters or digits) and flushed, which
-    // then takes the name by a rename. A link of that name is replaced, not
-    // written through.
+    // then takes the name by a rename. A regular file of that name passes on
+    // its permissions; a link of that name is replaced, not written through.
     bool replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix);
 
     // An entry of that name exists, of any kind (a dangling link included).

@@ -76,6 +76,8 @@ void tst_CommentBlock::locatesBlockInPageOrder_data()
     QTest::newRow("start marker inside another block")
         << QByteArray("<!Sb.jpg>see <!Sa.jpg>fake<!Ea.jpg><!Eb.jpg><!Sa.jpg>real<!Ea.jpg>") << a << State::Present
         << QStringLiteral("real");
+    QTest::newRow("end marker inside another end marker's key")
+        << QByteArray("<!Sa.jpg>x<!E<!Ea.jpg>") << a << State::Present << QStringLiteral("x<!E");
     QTest::newRow("own start marker in the comment") << QByteArray("<!Sa.jpg>x<!Sa.jpg>y<!Ea.jpg>z<!Ea.jpg>") << a
                                                      << State::Present << QStringLiteral("x<!Sa.jpg>y");
     QTest::newRow("escaped key") << QByteArray("<!Sa&amp;b.jpg>amp<!Ea&amp;b.jpg>") << QStringLiteral("a&b.jpg")
@@ -109,8 +111,9 @@ void tst_CommentBlock::locatesBlockInPageOrder()
 void tst_CommentBlock::writtenCommentHoldsNoMarker()
 {
     const QByteArray page("<!Sa.jpg>old<!Ea.jpg>|<!Sb.jpg>bee<!Eb.jpg>");
-    const QByteArray written =
-        CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("<!Sb.jpg>x<!Ea.jpg><!Eb.jpg><!s>"));
+    const QByteArray written = CommentBlock(page, QStringLiteral("a.jpg"))
+                                   .withComment(QStringLiteral("<!Sb.jpg>x<!Ea.jpg><!Eb.jpg><!s>"))
+                                   .value();
     QCOMPARE(written, QByteArray("<!Sa.jpg>&lt;!Sb.jpg>x&lt;!Ea.jpg>&lt;!Eb.jpg><!s><!Ea.jpg>|<!Sb.jpg>bee<!Eb.jpg>"));
     QCOMPARE(PageBlocks::read(written).size(), 2);
     QCOMPARE(CommentBlock(written, QStringLiteral("b.jpg")).comment(), QStringLiteral("bee"));
@@ -130,9 +133,13 @@ void tst_CommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
 {
     const QByteArray page = shiftJis(QStringLiteral("見出し<!Sa.jpg><!Ea.jpg>"));
     QCOMPARE(PageBlocks::declaredEncoding(page), PageEncoding::ShiftJis);
-    const QByteArray rewritten =
-        CommentBlock(page, QStringLiteral("a.jpg")).withComment(QStringLiteral("桜\U0001F338"));
-    QCOMPARE(rewritten, shiftJis(QStringLiteral("見出し<!Sa.jpg>桜&#127800;<!Ea.jpg>")));
+    const CommentBlock block(page, QStringLiteral("a.jpg"));
+    QCOMPARE(block.withComment(QStringLiteral("桜\U0001F338")).value(),
+             shiftJis(QStringLiteral("見出し<!Sa.jpg>桜&#127800;<!Ea.jpg>")));
+    // Characters Shift_JIS cannot hold among many it can, pairs of them
+    // where the text would be cut in halves.
+    QCOMPARE(block.withComment(QStringLiteral("あいうえおかき\U0001F338く\U0001F600\U0001F600け")).value(),
+             shiftJis(QStringLiteral("見出し<!Sa.jpg>あいうえおかき&#127800;く&#128512;&#128512;け<!Ea.jpg>")));
 }
 
 void tst_CommentBlock::albumPageNames_data()

@@ -4,6 +4,7 @@
 #include "album/albumsettings.h"
 #include "album/htmltext.h"
 #include "album/pagecomments.h"
+#include "album/pageformat.h"
 #include "album/pagesetwriter.h"
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
@@ -16,6 +17,7 @@
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTest>
@@ -58,6 +60,7 @@ private slots:
     void unchangedCommentWritesNothing();
     void writeWaitsForAnAlbumBuild();
     void writeFinishesAKilledBuildFirst();
+    void killedWriteLeavesOnlyABuildTemporary();
     void randomDropsAndWritesTouchOnlyTheirBlock();
     void albumOrderAcrossPages();
     void indexFollowsThePagesOnDisk();
@@ -119,6 +122,7 @@ void tst_CommentDrop::writeRefusesAndKeepsThePage_data()
     QTest::newRow("page rebuilt without the photo") << "gone" << int(FailureCode::MarkersMissing);
     QTest::newRow("comment changed elsewhere") << "edited" << int(CommentFailure::ChangedElsewhere);
     QTest::newRow("page cannot be written") << "full" << int(CommentFailure::PageNotWritable);
+    QTest::newRow("page replaced by a link") << "link" << int(CommentFailure::PageNotRegularFile);
 }
 
 // The write-back leaves the page byte for byte as it stands and keeps what it
@@ -142,6 +146,11 @@ void tst_CommentDrop::writeRefusesAndKeepsThePage()
             page(1), withBlock(Fixture::readFile(page(1)), "IMG_02.JPG", "x").replace("<!SIMG_02.JPG>", "")));
     else if (change == "edited")
         QVERIFY(Fixture::writeFile(page(1), withBlock(Fixture::readFile(page(1)), "IMG_02.JPG", "夕日")));
+    else if (change == "link") {
+        const QString outside = Paths::join(m_home->folder(QStringLiteral("card")), QStringLiteral("Album001.html"));
+        QVERIFY(QFile::rename(page(1), outside));
+        QVERIFY(QFile::link(outside, page(1)));
+    }
     const QByteArray before = Fixture::readFile(page(1));
     const CommentSource kept = source;
 
@@ -226,6 +235,39 @@ void tst_CommentDrop::writeFinishesAKilledBuildFirst()
     CommentDrop::write(source, QStringLiteral("kept"));
     rebuild(1);
     QCOMPARE(locate(QStringLiteral("a.jpg")).comment, QStringLiteral("kept"));
+}
+
+// A write-back stopped at each of its steps in turn, as by a kill, leaves
+// the page whole and at most one hidden temporary, named as the album
+// build's own so that the next build removes it. Once it runs through, the
+// page keeps its permissions.
+void tst_CommentDrop::killedWriteLeavesOnlyABuildTemporary()
+{
+    build({QStringLiteral("a.jpg")});
+    const QByteArray before = Fixture::readFile(page(1));
+    QVERIFY(QFile::setPermissions(page(1), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    const QFile::Permissions permissions = QFile::permissions(page(1));
+    const auto hidden = [this] { return QDir(m_folder).entryList({QStringLiteral(".*")}, QDir::Files | QDir::Hidden); };
+    for (int stop = 0;; ++stop) {
+        QVERIFY(stop < 100);
+        int calls = 0;
+        try {
+            AlbumPageFile::write(page(1), "new", [&calls, stop] { return calls++ == stop; });
+            break;
+        } catch (const Failure &failure) {
+            QCOMPARE(failure.code(), int(FailureCode::PathFileAccess));
+        }
+        QCOMPARE(Fixture::readFile(page(1)), before);
+        const QStringList left = hidden();
+        QVERIFY(left.size() <= 1);
+        for (const QString &name : left)
+            QVERIFY2(PageFormat::isPageTemporary(name), qPrintable(name));
+        QVERIFY(PageSetWriter::recover(m_folder));
+        QVERIFY(hidden().isEmpty());
+    }
+    QCOMPARE(Fixture::readFile(page(1)), QByteArray("new"));
+    QCOMPARE(QFile::permissions(page(1)), permissions);
+    QVERIFY(hidden().isEmpty());
 }
 
 // Random drops and writes of hostile comments over a page of several photos:

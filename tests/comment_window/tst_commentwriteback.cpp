@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmainfixture.h"
 
+#include "comment_tool/commentblock.h"
+
+#include <QDir>
+
 // Writing a comment back into its page and moving through a built album.
 class tst_CommentWriteBack : public QObject, FrmMainFixture
 {
@@ -13,7 +17,9 @@ private slots:
     void writeBackReplacesOnlyTheComment_data();
     void writeBackReplacesOnlyTheComment();
     void shiftJisPageRoundTrip();
-    void dropKeepsPageBytes();
+    void refusedCommentsLeaveThePage_data();
+    void refusedCommentsLeaveThePage();
+    void linkedPageIsNeverWritten();
     void writeBackBeforeAnyDropFails75();
     void writeBackLeavesChangedPageAlone();
     void commentOnBuiltAlbum();
@@ -79,23 +85,75 @@ void tst_CommentWriteBack::shiftJisPageRoundTrip()
     QCOMPARE(Fixture::readFile(album), shiftJis(olderPage("新しい")));
 }
 
-// A drop rewrites the page with the comment it holds; bytes that would not
-// survive decoding and encoding again (a bare line feed, a vendor code of
-// Shift_JIS) stay exactly as they were.
-
-void tst_CommentWriteBack::dropKeepsPageBytes()
+void tst_CommentWriteBack::refusedCommentsLeaveThePage_data()
 {
+    QTest::addColumn<QByteArray>("held");    // the comment as the page holds it
+    QTest::addColumn<QByteArray>("charset"); // as the page declares it
+    QTest::addColumn<int>("refused");        // at the drop; 0 when the comment loads
+    const QByteArray limit =
+        QByteArray("photo ").repeated(CommentBlock::EditLimit / 6 + 1).left(CommentBlock::EditLimit);
+    QTest::newRow("at the size limit") << limit << QByteArray("charset=UTF-8") << 0;
+    QTest::newRow("over the size limit") << limit + 'x' << QByteArray("charset=UTF-8")
+                                         << int(CommentFailure::CommentTooLarge);
+    // Neither decodes and encodes back to the same bytes in Shift_JIS.
+    QTest::newRow("UTF-8 in a Shift_JIS page")
+        << QStringLiteral("写真のコメント").toUtf8() << QByteArray("charset=Shift_JIS")
+        << int(CommentFailure::CommentNotPageText);
+    QTest::newRow("UTF-8 in a page without charset")
+        << QStringLiteral("日本語のコメント①").toUtf8() << QByteArray() << int(CommentFailure::CommentNotPageText);
+}
+
+// A comment too large to edit, or whose bytes are no text of the page's
+// encoding, is not shown for editing and no write-back touches its page.
+void tst_CommentWriteBack::refusedCommentsLeaveThePage()
+{
+    QFETCH(QByteArray, held);
+    QFETCH(QByteArray, charset);
+    QFETCH(int, refused);
     const QString image = photo(QStringLiteral("img1.jpg"));
     const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
-    QByteArray bytes = albumPage({{QStringLiteral("img1.jpg"), "a\nb"}});
-    bytes.replace("a\nb", "a\nb\xED\x40\x81");
+    const QByteArray bytes = albumPage({{QStringLiteral("img1.jpg"), held}}).replace("charset=UTF-8", charset);
     QVERIFY(Fixture::writeFile(album, bytes));
     openWindow();
 
     dropFile(image);
+    QCOMPARE(comment(), refused ? QString() : QString::fromUtf8(held));
+    QCOMPARE(control<QPlainTextEdit>("txtComment")->isReadOnly(), refused != 0);
+    // At the limit, three more bytes are too many to write.
+    writeBack(comment() + QStringLiteral("+QP"));
 
-    QVERIFY(!comment().isEmpty());
+    const QString said = QuilletText::writeFailure(refused ? refused : CommentFailure::CommentTooLarge);
+    QCOMPARE(m_fakes->messages.texts(), QStringList(refused ? 2 : 1, said));
     QCOMPARE(Fixture::readFile(album), bytes);
+    QVERIFY(m_fakes->shell.opened.isEmpty());
+}
+
+// A page that is a link, here to a page of another folder, is found but
+// never written: not where it points, and no temporary is left anywhere.
+void tst_CommentWriteBack::linkedPageIsNeverWritten()
+{
+    const QString image = photo(QStringLiteral("img1.jpg"));
+    const QString elsewhere = m_home->folder(QStringLiteral("elsewhere"));
+    const QString outside = Paths::join(elsewhere, QStringLiteral("Album001.html"));
+    QVERIFY(Fixture::writeFile(outside, albumPage({{QStringLiteral("img1.jpg"), "old"}})));
+    const QString album = Paths::join(m_photos, QStringLiteral("Album001.html"));
+    QVERIFY(QFile::link(outside, album));
+    const QByteArray before = Fixture::readFile(outside);
+    const auto entries = [&] {
+        const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+        return QDir(m_photos).entryList(all) + QDir(elsewhere).entryList(all);
+    };
+    const QStringList listed = entries();
+    openWindow();
+
+    dropFile(image);
+    writeBack(QStringLiteral("new"));
+
+    const QString said = QuilletText::writeFailure(CommentFailure::PageNotRegularFile);
+    QCOMPARE(m_fakes->messages.texts(), QStringList(2, said));
+    QCOMPARE(Fixture::readFile(outside), before);
+    QCOMPARE(QFileInfo(album).symLinkTarget(), outside);
+    QCOMPARE(entries(), listed);
 }
 
 void tst_CommentWriteBack::writeBackBeforeAnyDropFails75()
