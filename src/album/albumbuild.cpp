@@ -139,7 +139,7 @@ private:
         const QString path = Paths::join(m_images.folder, name);
         if (m_options.sizeThumbnailsByBox) {
             try {
-                const ThumbnailSize size = MeasureThumbnail(path, m_options.thumbnailBox, m_fit);
+                const ThumbnailSize size = measureThumbnail(path, m_options.thumbnailBox, m_fit);
                 slot.height = size.height;
                 slot.width = size.width;
             } catch (const Failure &) {
@@ -231,7 +231,7 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
         for (const NotMadeThumbnail &image : reduced.thumbnails.notMade)
             layout.withoutThumbnail.insert(image.name);
     } else {
-        images = PrepareFolder(options.folder, options.deleteOldThumbnails, view);
+        images = prepareFolder(options.folder, options.deleteOldThumbnails, view);
     }
     result.imageCount = images.count();
 

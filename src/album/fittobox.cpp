@@ -10,7 +10,7 @@ static float ratio(int box, int natural)
     return float(box) / float(natural);
 }
 
-FitResult FitToBox(FitState &state)
+FitResult fitToBox(FitState &state)
 {
     const int bw = state.boxWidth;
     const int bh = state.boxHeight;

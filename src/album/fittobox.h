@@ -26,4 +26,4 @@ struct FitResult
 // largest size that fits, proportions kept; a picture that fits keeps its
 // size and leaves the ratio alone. A box or natural size of 0 where a ratio
 // is needed fails with 11.
-FitResult FitToBox(FitState &state);
+FitResult fitToBox(FitState &state);

@@ -86,7 +86,7 @@ QStringList folderImages(const QString &folder, BuildView &view)
     return sortListing(folder, listed.names).images;
 }
 
-ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
+ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
 {
     view.showProgress(true);
     view.setStatus(AlbumText::PrepareStart);

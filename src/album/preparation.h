@@ -34,4 +34,4 @@ QStringList folderImages(const QString &folder, BuildView &view);
 // without regard to letter case (names equal but for case keep their listing
 // order). JPEG names that are not valid UTF-8 are left out with a warning
 // that names them. Leaves the progress bar shown and the busy pointer on.
-ImageList PrepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view);
+ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view);

@@ -150,7 +150,7 @@ ReductionEntry installedReductionLibrary()
 ReductionResult reduceFolder(const AlbumOptions &options, BuildView &view, const ReductionEntry &entry,
                              Thumbnails thumbnails)
 {
-    ReductionResult result{PrepareFolder(options.folder, options.deleteOldThumbnails, view), {}};
+    ReductionResult result{prepareFolder(options.folder, options.deleteOldThumbnails, view), {}};
     Tally tally(result.images);
     try {
         reduceImages(result.images, options.reductionScale, thumbnails, view, entry, tally);

@@ -10,7 +10,7 @@ QSize pictureSize(const QString &path)
     return readPictureHeader(path).upright();
 }
 
-ThumbnailSize MeasureThumbnail(const QString &path, const QSize &box, FitState &state)
+ThumbnailSize measureThumbnail(const QString &path, const QSize &box, FitState &state)
 {
     const QSize pixels = pictureSize(path);
     if (pixels.isValid()) {
@@ -31,6 +31,6 @@ ThumbnailSize MeasureThumbnail(const QString &path, const QSize &box, FitState &
     }
     // Larger than the box in pixels means larger in twips too, so this fit
     // always scales: its sizes are fit ratio × natural size.
-    const FitResult fitted = FitToBox(state);
+    const FitResult fitted = fitToBox(state);
     return {HtmlText::wholeNumber(fitted.height), HtmlText::wholeNumber(fitted.width)};
 }

@@ -23,7 +23,7 @@ QSize pictureSize(const QString &path);
 // Sizes the thumbnail of the picture at path for the thumbnail box (pixels).
 // The natural size goes into state in twips; a picture that cannot be read
 // leaves the previous natural size in force. A picture larger than the box
-// is fitted by FitToBox; one whose pixel size already fits the box keeps that
+// is fitted by fitToBox; one whose pixel size already fits the box keeps that
 // size (it is never enlarged, and the fit ratio of another picture never
 // applies to it). Throws Failure DivisionByZero for a natural size of 0.
-ThumbnailSize MeasureThumbnail(const QString &path, const QSize &box, FitState &state);
+ThumbnailSize measureThumbnail(const QString &path, const QSize &box, FitState &state);

@@ -15,7 +15,7 @@ QDateTime localTime(const std::optional<qint64> &seconds)
 
 } // namespace
 
-FileDateTimes GetFileDateTime(const QString &filename)
+FileDateTimes fileDateTime(const QString &filename)
 {
     // Opened for reading as the times are read off the open file; a FIFO of
     // that name does not wait for a writer.

@@ -14,7 +14,7 @@ struct FileDateTimes
 
 // Reads a file's time stamps, fractions of a second dropped. A file that
 // cannot be opened for reading gives the zero time in all three.
-FileDateTimes GetFileDateTime(const QString &filename);
+FileDateTimes fileDateTime(const QString &filename);
 
 // The zero file time, 1601-01-01 00:00 UTC, moved into local time by the
 // zone's present offset.

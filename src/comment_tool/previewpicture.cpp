@@ -37,7 +37,7 @@ QSizeF shownSize(const QSizeF &natural)
     fit.naturalHeight = qRound(natural.height());
     fit.boxWidth = BoxWidth;
     fit.boxHeight = BoxHeight;
-    const FitResult fitted = FitToBox(fit);
+    const FitResult fitted = fitToBox(fit);
     return {fitted.width, fitted.height};
 }
 

@@ -364,7 +364,7 @@ void frmMain::showImage(const DropLocation &location)
     lblFileSize->setText(QString::number(QFileInfo(m_imagePath).size()));
     lblfilename1->setText(m_imageName);
     lblfilename2->setText(m_imageName);
-    lblLastWrite->setText(fileDateTimeText(GetFileDateTime(m_imagePath).lastWrite));
+    lblLastWrite->setText(fileDateTimeText(fileDateTime(m_imagePath).lastWrite));
 }
 
 // A comment always shows from its first line, whatever the last one scrolled to.

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-QString ColorToHtml(ColorValue color)
+QString colorToHtml(ColorValue color)
 {
     const auto hex = [](unsigned component) {
         return QStringLiteral("%1").arg(component & 0xFF, 2, 16, QLatin1Char('0')).toUpper();
@@ -27,7 +27,7 @@ static unsigned hexPair(const QString &text, int position)
     return value;
 }
 
-ColorValue HtmlToColor(const QString &text)
+ColorValue htmlToColor(const QString &text)
 {
     return hexPair(text, 1) + 256 * hexPair(text, 3) + 65536 * hexPair(text, 5);
 }

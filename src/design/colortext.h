@@ -9,12 +9,12 @@
 using ColorValue = quint32;
 
 // "#RRGGBB" with upper-case digits.
-QString ColorToHtml(ColorValue color);
+QString colorToHtml(ColorValue color);
 
 // Reads characters 2–3, 4–5 and 6–7 as red, green and blue hexadecimal pairs
 // (the first character is not examined; a pair takes what characters exist at
 // its places). A pair with no character or a non-hexadecimal one fails with 13.
-ColorValue HtmlToColor(const QString &text);
+ColorValue htmlToColor(const QString &text);
 
 QColor toQColor(ColorValue color);
 ColorValue fromQColor(const QColor &color);

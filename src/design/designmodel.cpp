@@ -40,7 +40,7 @@ void DesignModel::setColorMode(const QString &mode)
 
 ColorButtons DesignModel::loadColorSet(DesignValues &edited) const
 {
-    return LoadColorSet(edited, m_store);
+    return ::loadColorSet(edited, m_store);
 }
 
 void DesignModel::setBoxWidth(int width)
@@ -59,6 +59,6 @@ void DesignModel::setBoxHeight(int height)
 
 void DesignModel::save(const DesignValues &edited)
 {
-    SaveColorSet(edited, m_store);
+    saveColorSet(edited, m_store);
     reload();
 }

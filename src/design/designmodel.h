@@ -20,7 +20,7 @@ public:
     explicit DesignModel(SettingsStore &store, QObject *parent = nullptr);
 
     // Reads the colour mode, the colour set and the box. A stored size that
-    // had to be replaced (see LoadColorSet) is stored replaced, so that it is
+    // had to be replaced (see loadColorSet) is stored replaced, so that it is
     // reported once and not at every start.
     void load();
 

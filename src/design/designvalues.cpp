@@ -43,7 +43,7 @@ PreviewColors previewColors(const DesignValues &values)
     ColorValue last = 0;
     const auto convert = [&last](const QString &text) {
         try {
-            last = HtmlToColor(text);
+            last = htmlToColor(text);
         } catch (const Failure &) {
             // keep the colour of the previous conversion
         }
@@ -81,14 +81,14 @@ static void readSize(const SettingsStore &store, DesignSize::Side side, QString 
     store.reportProblem(DesignSize::storedReplaced(side, *stored, field));
 }
 
-ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store)
+ColorButtons loadColorSet(DesignValues &values, const SettingsStore &store)
 {
     const QString mode = store.read(Keys::ColorMode, QString());
     ColorButtons buttons = ColorButtons::Unchanged;
     if (mode == QLatin1String("1") || mode == QLatin1String("2")) {
         for (const DesignValues::SetField &set : DesignValues::colorSetFields) {
             QString &field = values.*set.field;
-            field = store.ReadSetting(QLatin1String(Section::ColorSet), colorSetKey(mode, set.suffix), field);
+            field = store.readSetting(QLatin1String(Section::ColorSet), colorSetKey(mode, set.suffix), field);
         }
         buttons = ColorButtons::Show;
     } else if (mode == QLatin1String("3") || mode == QLatin1String("0")) {
@@ -100,12 +100,12 @@ ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store)
     return buttons;
 }
 
-void SaveColorSet(const DesignValues &values, SettingsStore &store)
+void saveColorSet(const DesignValues &values, SettingsStore &store)
 {
     const QString mode = store.read(Keys::ColorMode, QString());
     if (mode == QLatin1String("1") || mode == QLatin1String("2")) {
         for (const DesignValues::SetField &set : DesignValues::colorSetFields)
-            store.WriteSetting(QLatin1String(Section::ColorSet), colorSetKey(mode, set.suffix), values.*set.field);
+            store.writeSetting(QLatin1String(Section::ColorSet), colorSetKey(mode, set.suffix), values.*set.field);
     }
     store.write(Keys::IMGHeight, values.boxHeight);
     store.write(Keys::IMGWidth, values.boxWidth);
@@ -160,6 +160,6 @@ DesignValues loadDesignValues(const SettingsStore &store)
     // The dialog's load selects the stored pattern, which loads the set, and
     // loads it once more; both loads read the same store.
     DesignValues values;
-    LoadColorSet(values, store);
+    loadColorSet(values, store);
     return values;
 }

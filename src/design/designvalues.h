@@ -65,10 +65,10 @@ PreviewColors previewColors(const DesignValues &values);
 // (absent keys keep the field), "3"/"0" the preset; then the two sizes. A
 // stored size that is no size the dialog could store gives the design-time
 // size instead, and the store's problem reporter says so.
-ColorButtons LoadColorSet(DesignValues &values, const SettingsStore &store);
+ColorButtons loadColorSet(DesignValues &values, const SettingsStore &store);
 
 // Stores the set for the stored mode ("1"/"2" only), then the two sizes.
-void SaveColorSet(const DesignValues &values, SettingsStore &store);
+void saveColorSet(const DesignValues &values, SettingsStore &store);
 
 // The design values exactly as a freshly loaded design dialog holds them.
 // Reads only: velmo-album never writes the store.

@@ -59,7 +59,7 @@ void Form1::fitImage1ToViewerBox()
     m_fit.naturalHeight = Image2.height();
     m_fit.boxWidth = ViewerBoxWidth;
     m_fit.boxHeight = ViewerBoxHeight;
-    const FitResult fitted = FitToBox(m_fit);
+    const FitResult fitted = fitToBox(m_fit);
     setImage1Size(fitted.width, fitted.height);
 }
 
@@ -92,7 +92,7 @@ QString Form1::imageTag()
     tag.naturalHeight = qRound(m_image1Twips.height());
     tag.boxWidth = box.width();
     tag.boxHeight = box.height();
-    const FitResult fitted = FitToBox(tag);
+    const FitResult fitted = fitToBox(tag);
     const QString width = fitted.stretch ? HtmlText::wholeNumber(fitted.width) : QString();
     const QString height = fitted.stretch ? HtmlText::wholeNumber(fitted.height) : QString();
     const QString name = HtmlText::urlAttribute(QFileInfo(m_currentFile).fileName());

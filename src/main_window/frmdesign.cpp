@@ -242,7 +242,7 @@ void frmDesign::Form_Load()
         ColorPattern2->setChecked(true);
     else
         ColorPattern3->setChecked(true);
-    LoadColorSet();
+    loadColorSet();
 
     HScroll1->setValue(DesignSize::barValue(TXTIMGWidth->text(), DesignSize::InitialWidthBar));
     VScroll1->setValue(DesignSize::barValue(TXTIMGHeight->text(), DesignSize::InitialHeightBar));
@@ -308,14 +308,14 @@ void frmDesign::selectColorMode(const QString &mode)
 {
     TXTColorMode->setText(mode);
     m_model.setColorMode(mode);
-    LoadColorSet();
+    loadColorSet();
 }
 
 void frmDesign::cmdExit_Click()
 {
     if (!acceptSizeFields())
         return;
-    SaveColorSet();
+    saveColorSet();
     accept();
 }
 

@@ -79,8 +79,8 @@ private:
     std::array<DesignField, 12> designFields() const;
     void setDesignValues(const DesignValues &values);
 
-    void LoadColorSet();
-    void SaveColorSet();
+    void loadColorSet();
+    void saveColorSet();
     void paintPreview(const PreviewColors &colors);
     void PaintPageBackground(ColorValue color);
     void PaintCellBackground(ColorValue color);

@@ -21,7 +21,7 @@ void frmDesign::pickColor(QLineEdit *field, const QColor &start, const std::func
     const std::optional<QColor> picked = m_services.dialogs.pickColor(start);
     if (picked)
         paint(fromQColor(*picked));
-    field->setText(ColorToHtml(fromQColor(picked.value_or(start))));
+    field->setText(colorToHtml(fromQColor(picked.value_or(start))));
 }
 
 void frmDesign::cmdTitle_Click()
@@ -78,15 +78,15 @@ void frmDesign::VScroll1_Change()
 
 void frmDesign::cmdIniRead_Click()
 {
-    LoadColorSet();
+    loadColorSet();
 }
 
 void frmDesign::cmdIniWrite_Click()
 {
-    SaveColorSet();
+    saveColorSet();
 }
 
-void frmDesign::LoadColorSet()
+void frmDesign::loadColorSet()
 {
     DesignValues values = CopyDesignValues();
     const ColorButtons buttons = m_model.loadColorSet(values);
@@ -98,7 +98,7 @@ void frmDesign::LoadColorSet()
     paintPreview(previewColors(values));
 }
 
-void frmDesign::SaveColorSet()
+void frmDesign::saveColorSet()
 {
     m_model.save(CopyDesignValues());
 }

@@ -100,7 +100,7 @@ void OptionsModel::deleteStored()
 {
     for (const char *section : {Section::Save, Section::Mode, Section::ColorSet}) {
         try {
-            m_store.DeleteSection(QString::fromLatin1(section));
+            m_store.deleteSection(QString::fromLatin1(section));
         } catch (const Failure &) {
         }
     }

@@ -30,7 +30,7 @@ static QString keyPath(const QString &section, const QString &key)
     return section + QLatin1Char('/') + key;
 }
 
-QString SettingsStore::ReadSetting(const QString &section, const QString &key, const QString &defaultValue) const
+QString SettingsStore::readSetting(const QString &section, const QString &key, const QString &defaultValue) const
 {
     return value(keyPath(section, key)).value_or(defaultValue);
 }
@@ -49,12 +49,12 @@ void SettingsStore::checkSetAside() const
         reportProblem(SettingsText::setAside(m_backend->fileName()));
 }
 
-void SettingsStore::WriteSetting(const QString &section, const QString &key, const QString &value)
+void SettingsStore::writeSetting(const QString &section, const QString &key, const QString &value)
 {
     checkWritten(m_backend->setValue(keyPath(section, key), value));
 }
 
-void SettingsStore::DeleteSection(const QString &section)
+void SettingsStore::deleteSection(const QString &section)
 {
     if (!m_backend->sections().contains(section))
         throw Failure(FailureCode::InvalidCall, section);
@@ -73,7 +73,7 @@ QString SettingsStore::read(const SettingKey &key, const QString &currentValue) 
 
 void SettingsStore::write(const SettingKey &key, const QString &value)
 {
-    WriteSetting(QString::fromLatin1(key.section), QString::fromLatin1(key.key), value);
+    writeSetting(QString::fromLatin1(key.section), QString::fromLatin1(key.key), value);
 }
 
 std::optional<QString> SettingsStore::stored(const SettingKey &key) const

@@ -38,10 +38,10 @@ public:
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
-    QString ReadSetting(const QString &section, const QString &key, const QString &defaultValue) const;
-    void WriteSetting(const QString &section, const QString &key, const QString &value);
+    QString readSetting(const QString &section, const QString &key, const QString &defaultValue) const;
+    void writeSetting(const QString &section, const QString &key, const QString &value);
     // Removes a section with all its keys; a missing section fails with 5.
-    void DeleteSection(const QString &section);
+    void deleteSection(const QString &section);
 
     // Catalogue forms: the key's own fallback, or a control's current value.
     QString read(const SettingKey &key) const;

@@ -48,7 +48,7 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
     SlideBuildResult result;
     try {
         view.refreshFileList();
-        const ImageList images = PrepareFolder(folder, deleteOldThumbs, view);
+        const ImageList images = prepareFolder(folder, deleteOldThumbs, view);
         result.imageCount = images.count();
         writePage(images.folder, SlidePage::page(design, images.names, clock.now().date()));
         restoreView(view);

@@ -76,7 +76,7 @@ void tst_Preparation::imagesThumbnailsAndOthers()
     QVERIFY(Fixture::writeFile(folder + "/s_gone.jpg", "\xFF\xD8" + segment + record + "\xFF\xD9"));
 
     RecordingView view;
-    const ImageList images = PrepareFolder(folder, deleteThumbnails, view);
+    const ImageList images = prepareFolder(folder, deleteThumbnails, view);
 
     QCOMPARE(images.folder, folder);
     const QStringList expected = {"a.jpg", "B.JPEG", "c.mpeg", "S_d.jpg", "s_holiday.jpg"};
@@ -102,7 +102,7 @@ void tst_Preparation::albumOrderIgnoresCase()
         QVERIFY(Fixture::writeFile(folder + '/' + name, "x"));
 
     RecordingView view;
-    const ImageList images = PrepareFolder(folder, false, view);
+    const ImageList images = prepareFolder(folder, false, view);
     // Names equal but for case keep the listing's order.
     QCOMPARE(images.names, QStringList({"A.jpg", "a.jpg", "Alpha.jpg", "beta.jpg", "zeta.jpg"}));
 }
@@ -111,7 +111,7 @@ void tst_Preparation::emptyFolder()
 {
     TestHome home;
     RecordingView view;
-    const ImageList images = PrepareFolder(home.folder(), true, view);
+    const ImageList images = prepareFolder(home.folder(), true, view);
     QCOMPARE(images.count(), 0);
     QCOMPARE(view.statuses, QStringList({AlbumText::PrepareStart, AlbumText::PrepareEnd}));
 }
@@ -131,7 +131,7 @@ void tst_Preparation::onlyRegularFilesAreListed()
     QVERIFY(Fixture::writeFile(folder + "/real.jpg", "x"));
 
     RecordingView view;
-    QCOMPARE(PrepareFolder(folder, false, view).names, QStringList({"real.jpg"}));
+    QCOMPARE(prepareFolder(folder, false, view).names, QStringList({"real.jpg"}));
     QCOMPARE(view.warnings, QStringList({AlbumText::picturesLeftOut({"caf\\xE9.jpg"})}));
     RecordingView probe; // the check before a build warns the same
     QCOMPARE(folderImages(folder, probe), QStringList({"real.jpg"}));

@@ -60,7 +60,7 @@ void tst_ThumbnailSize::sizes()
     QVERIFY(Fixture::makeJpeg(path, width, height));
 
     FitState state;
-    const ThumbnailSize size = MeasureThumbnail(path, DesignBox, state);
+    const ThumbnailSize size = measureThumbnail(path, DesignBox, state);
     QTEST(size.height, "thumbHeight");
     QTEST(size.width, "thumbWidth");
     QCOMPARE(state.naturalWidth, width * TwipsPerPixel);
@@ -107,8 +107,8 @@ void tst_ThumbnailSize::unreadablePictureKeepsPreviousSize()
     QVERIFY(Fixture::writeFile(bad, bytes));
 
     FitState state;
-    MeasureThumbnail(good, DesignBox, state);
-    const ThumbnailSize size = MeasureThumbnail(bad, DesignBox, state);
+    measureThumbnail(good, DesignBox, state);
+    const ThumbnailSize size = measureThumbnail(bad, DesignBox, state);
     QCOMPARE(size.height, QString("100"));
     QCOMPARE(size.width, QString("75"));
 }
@@ -131,7 +131,7 @@ void tst_ThumbnailSize::hugeHeaderIsFittedWithoutDecoding()
     QVERIFY(Fixture::writeFile(path, PictureBytes::withClaimedSize(Fixture::readFile(path), 65500, 65500)));
 
     FitState state;
-    const ThumbnailSize size = MeasureThumbnail(path, DesignBox, state);
+    const ThumbnailSize size = measureThumbnail(path, DesignBox, state);
     QCOMPARE(size.height, QString("100"));
     QCOMPARE(size.width, QString("100"));
 }

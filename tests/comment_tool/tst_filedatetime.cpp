@@ -30,7 +30,7 @@ void tst_FileDateTime::stampsKeepTheirPlaces()
     QVERIFY(file.setFileTime(accessed, QFileDevice::FileAccessTime));
     file.close();
 
-    const FileDateTimes times = GetFileDateTime(path);
+    const FileDateTimes times = fileDateTime(path);
     QCOMPARE(times.lastWrite, QDateTime(QDate(1999, 2, 8), QTime(5, 0, 46)));
     QCOMPARE(times.lastAccess, QDateTime(QDate(2003, 7, 1), QTime(12, 30, 15)));
     QCOMPARE(fileDateTimeText(times.lastWrite), QStringLiteral("99/02/08 05:00:46"));
@@ -41,7 +41,7 @@ void tst_FileDateTime::stampsKeepTheirPlaces()
 void tst_FileDateTime::missingFileGivesZeroTimes()
 {
     TestHome home;
-    const FileDateTimes times = GetFileDateTime(home.folder() + QStringLiteral("/none.jpg"));
+    const FileDateTimes times = fileDateTime(home.folder() + QStringLiteral("/none.jpg"));
     QCOMPARE(times.creation, zeroFileTime());
     QCOMPARE(times.lastAccess, zeroFileTime());
     QCOMPARE(times.lastWrite, zeroFileTime());

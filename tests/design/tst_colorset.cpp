@@ -35,13 +35,13 @@ void tst_ColorSet::noStoredModeLeavesFieldsAndStoresOnlySizes()
     SettingsStore store;
     DesignValues values;
     values.title = QStringLiteral("Edited");
-    QCOMPARE(LoadColorSet(values, store), ColorButtons::Unchanged);
+    QCOMPARE(loadColorSet(values, store), ColorButtons::Unchanged);
     QCOMPARE(values.title, QStringLiteral("Edited"));
     QCOMPARE(values.boxWidth, QStringLiteral("135"));
-    SaveColorSet(values, store);
+    saveColorSet(values, store);
     QCOMPARE(store.read(Keys::IMGWidth, QString()), QStringLiteral("135"));
     QCOMPARE(store.read(Keys::IMGHeight, QString()), QStringLiteral("100"));
-    QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), colorSetKey("1AlbumTitle"), QStringLiteral("none")),
+    QCOMPARE(store.readSetting(QStringLiteral("COLORSET"), colorSetKey("1AlbumTitle"), QStringLiteral("none")),
              QStringLiteral("none"));
 }
 
@@ -60,15 +60,15 @@ void tst_ColorSet::presetModes()
     store.write(Keys::ColorMode, mode);
     store.write(Keys::IMGWidth, QStringLiteral("180"));
     DesignValues values;
-    QCOMPARE(LoadColorSet(values, store), ColorButtons::Hide);
+    QCOMPARE(loadColorSet(values, store), ColorButtons::Hide);
     DesignValues expected = DesignValues::preset();
     expected.boxWidth = QStringLiteral("180");
     QCOMPARE(values, expected);
     QCOMPARE(values.footer, QStringLiteral("Designed by Tarvex"));
     // Edits made under the preset are never stored.
     values.title = QStringLiteral("Lost");
-    SaveColorSet(values, store);
-    QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), colorSetKey("3AlbumTitle"), QStringLiteral("none")),
+    saveColorSet(values, store);
+    QCOMPARE(store.readSetting(QStringLiteral("COLORSET"), colorSetKey("3AlbumTitle"), QStringLiteral("none")),
              QStringLiteral("none"));
 }
 
@@ -77,12 +77,12 @@ void tst_ColorSet::userSetLoadsStoredKeysAndKeepsFieldsForAbsentOnes()
     TestHome home;
     SettingsStore store;
     store.write(Keys::ColorMode, QStringLiteral("2"));
-    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("2BGVLinkColor"), QStringLiteral("#123456"));
-    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("2AlbumTitle"), QStringLiteral("家族の写真"));
-    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
+    store.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("2BGVLinkColor"), QStringLiteral("#123456"));
+    store.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("2AlbumTitle"), QStringLiteral("家族の写真"));
+    store.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
     DesignValues values;
     values.footer = QStringLiteral("kept");
-    QCOMPARE(LoadColorSet(values, store), ColorButtons::Show);
+    QCOMPARE(loadColorSet(values, store), ColorButtons::Show);
     QCOMPARE(values.visitedLink, QStringLiteral("#123456"));
     QCOMPARE(values.title, QStringLiteral("家族の写真"));
     QCOMPARE(values.footer, QStringLiteral("kept"));
@@ -96,16 +96,16 @@ void tst_ColorSet::userSetSaveWritesTheNineKeysOfThatSet()
     store.write(Keys::ColorMode, QStringLiteral("1"));
     DesignValues values = DesignValues::preset();
     values.pageText = QStringLiteral("#ABCDEF");
-    SaveColorSet(values, store);
+    saveColorSet(values, store);
     const QStringList expected = {
         "PhotoGallery", "Designed by Tarvex", "#FEFFE6", "#E7FEF5", "#ABCDEF", "#4682B4", "#FF7F50", "#707070",
         "#55FFAA"};
     const QStringList suffixes = {"AlbumTitle",  "AlbumFooter",  "BGColor",    "BGColorSub",   "BGTXTColor",
                                   "BGLinkColor", "BGVLinkColor", "LabelColor", "LabelTXTColor"};
     for (int i = 0; i < suffixes.size(); ++i)
-        QCOMPARE(store.ReadSetting(QStringLiteral("COLORSET"), QLatin1Char('1') + suffixes[i], QString()), expected[i]);
+        QCOMPARE(store.readSetting(QStringLiteral("COLORSET"), QLatin1Char('1') + suffixes[i], QString()), expected[i]);
     DesignValues reloaded;
-    LoadColorSet(reloaded, store);
+    loadColorSet(reloaded, store);
     QCOMPARE(reloaded, values);
 }
 
@@ -116,7 +116,7 @@ void tst_ColorSet::secondColourOfLabelNeverChanges()
     for (const char *mode : {"1", "2", "3"}) {
         store.write(Keys::ColorMode, QString::fromLatin1(mode));
         DesignValues values;
-        LoadColorSet(values, store);
+        loadColorSet(values, store);
         QCOMPARE(values.labelSubText, QStringLiteral("#FFFFFF"));
     }
 }
@@ -129,7 +129,7 @@ void tst_ColorSet::previewKeepsPreviousColourForBadText()
     values.pageText = QStringLiteral("#zz");
     const PreviewColors colors = previewColors(values);
     QCOMPARE(colors.pageBackground, ColorValue(0)); // black before any good conversion
-    QCOMPARE(colors.cellBackground, HtmlToColor(QStringLiteral("#102030")));
+    QCOMPARE(colors.cellBackground, htmlToColor(QStringLiteral("#102030")));
     QCOMPARE(colors.pageText, colors.cellBackground); // the previous conversion stays in force
 }
 
@@ -176,7 +176,7 @@ void tst_ColorSet::freshDialogValues()
         store.write(Keys::ColorMode, mode);
     if (!width.isEmpty())
         store.write(Keys::IMGWidth, width);
-    store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
+    store.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Set one"));
     const QByteArray before = Fixture::readFile(home.configFile());
     QStringList problems;
     store.setProblemReporter([&problems](const QString &text) { problems.append(text); });

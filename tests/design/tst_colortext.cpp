@@ -31,8 +31,8 @@ void tst_ColorText::colorToHtml()
 {
     QFETCH(quint32, value);
     QFETCH(QString, text);
-    QCOMPARE(ColorToHtml(value), text);
-    QCOMPARE(HtmlToColor(text), value);
+    QCOMPARE(::colorToHtml(value), text);
+    QCOMPARE(::htmlToColor(text), value);
 }
 
 void tst_ColorText::htmlToColor_data()
@@ -50,7 +50,7 @@ void tst_ColorText::htmlToColor()
 {
     QFETCH(QString, text);
     QFETCH(quint32, value);
-    QCOMPARE(HtmlToColor(text), value);
+    QCOMPARE(::htmlToColor(text), value);
 }
 
 void tst_ColorText::htmlToColorFailsWith13_data()
@@ -68,7 +68,7 @@ void tst_ColorText::htmlToColorFailsWith13()
 {
     QFETCH(QString, text);
     try {
-        HtmlToColor(text);
+        ::htmlToColor(text);
         QFAIL("the conversion must fail");
     } catch (const Failure &failure) {
         QCOMPARE(failure.code(), FailureCode::TypeMismatch);

@@ -127,7 +127,7 @@ void tst_Form1::storedValuesAreReadTyped()
     QFETCH(QString, key);
     QFETCH(QString, value);
     VelmoWindows velmo;
-    velmo.store.WriteSetting(key.section('/', 0, 0), key.section('/', 1), value);
+    velmo.store.writeSetting(key.section('/', 0, 0), key.section('/', 1), value);
     velmo.startIn(velmo.home.folder());
     Form1 &form = velmo.form();
 

@@ -176,8 +176,8 @@ void tst_FrmDesign::loadsStoredMode()
     QCOMPARE(d.field("TXTLabelTXTColorSub"), QStringLiteral("#FFFFFF"));
     QCOMPARE(d.field("TXTColorMode"), mode.isNull() ? QStringLiteral("Text1") : mode);
     // The preview shows the loaded colours.
-    QCOMPARE(backgroundOf(&d.dialog), toQColor(HtmlToColor(d.field("TXTBGColor"))));
-    QCOMPARE(textOf(d.control<QWidget>("lblTXTBGLinkColor")), toQColor(HtmlToColor(d.field("TXTBGLinkColor"))));
+    QCOMPARE(backgroundOf(&d.dialog), toQColor(htmlToColor(d.field("TXTBGColor"))));
+    QCOMPARE(textOf(d.control<QWidget>("lblTXTBGLinkColor")), toQColor(htmlToColor(d.field("TXTBGLinkColor"))));
     QTEST(backgroundOf(d.control<QWidget>("lblTXTLabelColor")), "band");
     // The dialog shows the model's design: what the album build and velmo-album take.
     QCOMPARE(d.dialog.CopyDesignValues(), d.model.values());

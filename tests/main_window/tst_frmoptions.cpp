@@ -158,7 +158,7 @@ void tst_FrmOptions::choicesStoreTheirValue()
 
     options.findChild<QRadioButton *>(option)->click();
 
-    QCOMPARE(velmo.store.ReadSetting(QStringLiteral("SAVE"), key, QString()), value);
+    QCOMPARE(velmo.store.readSetting(QStringLiteral("SAVE"), key, QString()), value);
 }
 
 void tst_FrmOptions::scrollBarSetsThePhotoCount()
@@ -237,7 +237,7 @@ void tst_FrmOptions::deleteLeavesOnlyTheResavedKeys()
     velmo.store.write(Keys::SelStart, QStringLiteral("5"));
     velmo.store.write(Keys::ColorMode, QStringLiteral("1"));
     velmo.store.write(Keys::AlbumLine, QStringLiteral("3"));
-    velmo.store.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Trip"));
+    velmo.store.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("Trip"));
     velmo.startIn(velmo.home.folder());
     velmo.forms.design();
 

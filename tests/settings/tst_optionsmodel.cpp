@@ -70,7 +70,7 @@ void tst_OptionsModel::storedTextsBecomeOptions()
     TestHome home;
     SettingsStore store(home.configFile());
     if (!key.isEmpty())
-        store.WriteSetting(key.section('/', 0, 0), key.section('/', 1), text);
+        store.writeSetting(key.section('/', 0, 0), key.section('/', 1), text);
     const QByteArray before = Fixture::readFile(home.configFile());
     OptionsModel options(store);
 

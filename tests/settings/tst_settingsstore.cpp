@@ -95,9 +95,9 @@ void tst_SettingsStore::valuesRoundTripAsText()
     QFETCH(QString, value);
     TestHome home;
     SettingsStore writer;
-    writer.WriteSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), value);
+    writer.writeSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), value);
     SettingsStore reader;
-    QCOMPARE(reader.ReadSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("x")), value);
+    QCOMPARE(reader.readSetting(QStringLiteral("COLORSET"), QStringLiteral("1AlbumTitle"), QStringLiteral("x")), value);
 }
 
 void tst_SettingsStore::writeThroughOneStoreIsSeenByAnother()
@@ -111,7 +111,7 @@ void tst_SettingsStore::writeThroughOneStoreIsSeenByAnother()
     velmo.write(Keys::Top, QStringLiteral("2880"));
     QCOMPARE(quillet.read(Keys::Top), QStringLiteral("2880"));
     // Keys keep their exact case.
-    QCOMPARE(quillet.ReadSetting(QStringLiteral("SAVE"), QStringLiteral("top"), QStringLiteral("none")),
+    QCOMPARE(quillet.readSetting(QStringLiteral("SAVE"), QStringLiteral("top"), QStringLiteral("none")),
              QStringLiteral("none"));
 }
 
@@ -121,7 +121,7 @@ void tst_SettingsStore::deleteSectionRemovesOnlyThatSection()
     SettingsStore store;
     store.write(Keys::PhotoPiece, QStringLiteral("10"));
     store.write(Keys::EnglishJapanese, QStringLiteral("1"));
-    store.DeleteSection(QStringLiteral("SAVE"));
+    store.deleteSection(QStringLiteral("SAVE"));
     QCOMPARE(store.read(Keys::PhotoPiece), QStringLiteral("6"));
     QCOMPARE(store.read(Keys::EnglishJapanese), QStringLiteral("1"));
 }
@@ -131,7 +131,7 @@ void tst_SettingsStore::deleteMissingSectionFailsWith5()
     TestHome home;
     SettingsStore store;
     try {
-        store.DeleteSection(QStringLiteral("COLORSET"));
+        store.deleteSection(QStringLiteral("COLORSET"));
         QFAIL("deleting a missing section must fail");
     } catch (const Failure &failure) {
         QCOMPARE(failure.code(), FailureCode::InvalidCall);
