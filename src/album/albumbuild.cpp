@@ -27,7 +27,7 @@ QStringList pageNames(int pageCount)
 {
     QStringList names;
     for (int page = 1; page <= pageCount; ++page)
-        names.append(AlbumPage::fileName(page));
+        names.append(PageFormat::pageFileName(page));
     return names;
 }
 
@@ -95,7 +95,7 @@ private:
         }
         const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
                                  m_options.linksOpenNewWindow, m_clock.now().date()};
-        const QString name = AlbumPage::fileName(page);
+        const QString name = PageFormat::pageFileName(page);
         if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
         m_view.setProgressCount(BuildPhase::Pages, page, totalPages());

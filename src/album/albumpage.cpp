@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumpage.h"
+#include "album/pageformat.h"
 
 #include "album/htmltext.h"
 #include "album/pagelines.h"
@@ -13,7 +14,7 @@ QString quoted(const QString &value)
 
 QString pageLink(int page, const char *label)
 {
-    return QStringLiteral("| <A HREF=%1>%2</A>").arg(quoted(AlbumPage::fileName(page)), QLatin1String(label));
+    return QStringLiteral("| <A HREF=%1>%2</A>").arg(quoted(PageFormat::pageFileName(page)), QLatin1String(label));
 }
 
 void navigation(PageLines &out, const AlbumPageInfo &info)
@@ -68,11 +69,6 @@ void imageCell(PageLines &out, const DesignValues &design, const AlbumSlot &slot
 } // namespace
 
 namespace AlbumPage {
-
-QString fileName(int page)
-{
-    return QStringLiteral("Album") + HtmlText::threeDigits(page) + QStringLiteral(".html");
-}
 
 QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
 {

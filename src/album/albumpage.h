@@ -35,7 +35,6 @@ struct AlbumPageInfo
 
 // Album pages are UTF-8 text with CR LF after every line.
 namespace AlbumPage {
-QString fileName(int page); // "Album001.html"
 QByteArray head(const DesignValues &design, const AlbumPageInfo &info);
 QByteArray rowTable(const DesignValues &design, const AlbumRow &row, bool targetBlank);
 QByteArray foot(const DesignValues &design, const AlbumPageInfo &info);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/htmltext.h"
 
+#include "album/pageformat.h"
+
 #include "album/replacedall.h"
 
 #include <cmath>
@@ -78,12 +80,12 @@ QString nameOfMarkerKey(const QString &key)
 
 QString startMarker(const QString &name)
 {
-    return QLatin1String("<!S") + markerKey(name) + QLatin1Char('>');
+    return QLatin1String(PageFormat::StartOpen) + markerKey(name) + QLatin1Char(PageFormat::MarkerClose);
 }
 
 QString endMarker(const QString &name)
 {
-    return QLatin1String("<!E") + markerKey(name) + QLatin1Char('>');
+    return QLatin1String(PageFormat::EndOpen) + markerKey(name) + QLatin1Char(PageFormat::MarkerClose);
 }
 
 QString updateDate(const QDate &date)

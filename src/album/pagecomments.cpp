@@ -16,12 +16,11 @@
 namespace {
 
 constexpr char ShiftJisName[] = "Shift_JIS";
-const QByteArray StartOpen("<!S");
-const QByteArray EndOpen("<!E");
-// What a comment holds in place of marker text.
-const QByteArray EscapedStart("&lt;!S");
-const QByteArray EscapedEnd("&lt;!E");
-constexpr char MarkerClose = '>';
+const QByteArray StartOpen(PageFormat::StartOpen);
+const QByteArray EndOpen(PageFormat::EndOpen);
+const QByteArray EscapedStart(PageFormat::EscapedStart);
+const QByteArray EscapedEnd(PageFormat::EscapedEnd);
+using PageFormat::MarkerClose;
 
 qsizetype endMarkerSize(const QByteArray &key)
 {

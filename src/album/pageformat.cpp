@@ -2,6 +2,7 @@
 #include "album/pageformat.h"
 
 #include "platform/folderfiles.h"
+#include "rdctjpeg/rdctjpeg.h"
 
 #include <QRegularExpression>
 
@@ -10,6 +11,11 @@ namespace PageFormat {
 const QString TemporaryPrefix = QStringLiteral(".velmo-page-");
 const QString JournalName = QStringLiteral(".velmo-pages");
 const QString RefusedJournalName = QStringLiteral(".velmo-pages.refused");
+
+QString pageFileName(int page)
+{
+    return QStringLiteral("Album%1.html").arg(page, 3, 10, QLatin1Char('0'));
+}
 
 QString pagePattern()
 {
@@ -22,11 +28,32 @@ bool isBuildPageName(const QString &name)
     return FolderFiles::isEntryName(name) && pattern.match(name).hasMatch();
 }
 
+bool isCommentToolPageName(const QString &name)
+{
+    return name.startsWith(QLatin1String("Album")) && name.right(4).toUpper() == QLatin1String("HTML");
+}
+
 bool isPageTemporary(const QString &name)
 {
     static const QRegularExpression pattern(QRegularExpression::anchoredPattern(
         QRegularExpression::escape(TemporaryPrefix) + QStringLiteral("[A-Za-z0-9]{6}")));
     return pattern.match(name).hasMatch();
+}
+
+// The files that writers of pages make and a stopped one leaves behind: page
+// temporaries (the journal's own and the comment tool's included), those of
+// earlier versions (".Album001.html.XXXXXX", and the comment tool's
+// "Album001.html.XXXXXX" when its random part holds a capital or a digit,
+// so that a user's "Album001.html.backup" stays), and the reduction's
+// thumbnail temporaries
+// (RDCTJPEG_TEMPORARY_PREFIX, earlier ".s_NAME.jpg.XXXXXXXX").
+bool isBuildTemporary(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\.Album[0-9]{3,}\\.html\\.[A-Za-z0-9]{6}$"
+                                                           "|^Album[0-9]{3,}\\.html\\.(?=.*[A-Z0-9])[A-Za-z0-9]{6}$"
+                                                           "|^\\.s_.*(?i:jpg|peg)\\.[0-9a-z]{8}$"));
+    return isPageTemporary(name) || name.startsWith(QLatin1String(RDCTJPEG_TEMPORARY_PREFIX)) ||
+           pattern.match(name).hasMatch();
 }
 
 } // namespace PageFormat

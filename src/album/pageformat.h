@@ -3,20 +3,39 @@
 
 #include <QString>
 
-// The names that make up an album in its folder: which files are album
-// pages, and the hidden files that writers of pages leave while they work.
-// Every reader and writer of pages takes these rules from here.
+// The album page format: which files are album pages, how a photo's comment
+// block is marked in a page, and the hidden files that writers of pages leave
+// while they work. Every reader and writer of pages takes these rules from
+// here.
 namespace PageFormat {
+
+// A photo's comment block: StartOpen + key + MarkerClose, the comment, then
+// EndOpen + key + MarkerClose. A comment holds marker text only escaped.
+inline constexpr char StartOpen[] = "<!S";
+inline constexpr char EndOpen[] = "<!E";
+inline constexpr char MarkerClose = '>';
+inline constexpr char EscapedStart[] = "&lt;!S";
+inline constexpr char EscapedEnd[] = "&lt;!E";
+
+// The name of the page-th page the build writes: "Album001.html".
+QString pageFileName(int page);
 
 // What the build writes and what it replaces: "Album" then anything, ending
 // ".html", in any case ("Album001.html", "ALBUM7.HTML").
 QString pagePattern();
 bool isBuildPageName(const QString &name);
+// What the comment tool takes for an album page: a name that begins with
+// exactly "Album" and whose last four characters, upper-cased, are "HTML"
+// (Album001.html, Album001.HTML, Album001.shtml).
+bool isCommentToolPageName(const QString &name);
 
 // Hidden temporaries of pages, Slide.html and the comment tool's write-back:
 // TemporaryPrefix and six letters or digits.
 extern const QString TemporaryPrefix;
 bool isPageTemporary(const QString &name);
+// Any temporary that a writer of pages or thumbnails, of this version or an
+// earlier one, leaves when it is stopped.
+bool isBuildTemporary(const QString &name);
 
 // The journal of a page set being put in place, and where a journal that
 // is not followed is set aside.

@@ -18,22 +18,6 @@ std::function<bool()> &stopHook()
     return hook;
 }
 
-// The files that writers of pages make and a stopped one leaves behind: page
-// temporaries (the journal's own and the comment tool's included), those of
-// earlier versions (".Album001.html.XXXXXX", and the comment tool's
-// "Album001.html.XXXXXX" when its random part holds a capital or a digit,
-// so that a user's "Album001.html.backup" stays), and the reduction's
-// thumbnail temporaries
-// (".velmo-thumb-XXXXXX", earlier ".s_NAME.jpg.XXXXXXXX").
-bool isBuildTemporary(const QString &name)
-{
-    static const QRegularExpression pattern(QStringLiteral("^\\.velmo-thumb-"
-                                                           "|^\\.Album[0-9]{3,}\\.html\\.[A-Za-z0-9]{6}$"
-                                                           "|^Album[0-9]{3,}\\.html\\.(?=.*[A-Z0-9])[A-Za-z0-9]{6}$"
-                                                           "|^\\.s_.*(?i:jpg|peg)\\.[0-9a-z]{8}$"));
-    return PageFormat::isPageTemporary(name) || pattern.match(name).hasMatch();
-}
-
 // The journal of the folder when it is one to follow: a regular file of
 // this folder, no larger than a journal can be, whole and naming only pages.
 std::optional<PageSetJournal> readJournal(const FolderFiles &files)
@@ -53,7 +37,7 @@ bool setJournalAside(FolderFiles &files)
 void removeBuildTemporaries(FolderFiles &files)
 {
     for (const QString &name : files.names()) {
-        if (isBuildTemporary(name) && !files.isFolder(name))
+        if (PageFormat::isBuildTemporary(name) && !files.isFolder(name))
             files.remove(name);
     }
 }

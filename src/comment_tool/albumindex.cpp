@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/albumindex.h"
+#include "album/pageformat.h"
 
 #include "album/htmltext.h"
 #include "album/pagecomments.h"
@@ -25,7 +26,7 @@ QList<AlbumIndex::Stamp> AlbumIndex::stampsOf(const QString &folder)
 {
     QList<Stamp> stamps;
     for (const QString &name : Listing::files(folder, {QStringLiteral("Album*")})) {
-        if (!AlbumPageFile::isAlbumPageName(name))
+        if (!PageFormat::isCommentToolPageName(name))
             continue;
         const QFileInfo page(Paths::join(folder, name));
         stamps.append({name, page.size(), page.lastModified()});

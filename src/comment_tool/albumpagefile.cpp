@@ -9,11 +9,6 @@
 
 namespace AlbumPageFile {
 
-bool isAlbumPageName(const QString &name)
-{
-    return name.startsWith(QLatin1String("Album")) && name.right(4).toUpper() == QLatin1String("HTML");
-}
-
 bool isRegularFile(const QString &path)
 {
     const QFileInfo page(path);

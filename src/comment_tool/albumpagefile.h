@@ -11,10 +11,6 @@
 // Only a regular file of the folder itself is a page to edit: a link is
 // never read for editing nor written through, wherever it points.
 namespace AlbumPageFile {
-// A name that begins with exactly "Album" and whose last four characters,
-// upper-cased, are "HTML": Album001.html, Album001.HTML, Album001.shtml.
-bool isAlbumPageName(const QString &name);
-
 // The page is a regular file itself, not a link or any other entry.
 bool isRegularFile(const QString &path);
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/commentdrop.h"
+#include "album/pageformat.h"
 
 #include "album/pagesetwriter.h"
 #include "comment_tool/albumindex.h"
@@ -16,7 +17,7 @@ namespace {
 // The photo a dropped location stands for.
 DropLocation photoOf(const DropLocation &dropped, const AlbumIndex &index)
 {
-    if (AlbumPageFile::isAlbumPageName(dropped.name)) {
+    if (PageFormat::isCommentToolPageName(dropped.name)) {
         const QString first = index.firstImageOf(dropped.name);
         if (!first.isEmpty())
             return {dropped.folder, first};

@@ -320,8 +320,6 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
   return RDCTJPEG_OK;
 }
 
-/* Stale temporaries of a killed call are recognised, and removed, by this prefix. */
-#define TEMPORARY_PREFIX ".velmo-thumb-"
 #define RANDOM_CHARACTERS 6
 /* Not a result: the unnamed way cannot be taken here, take the named one. */
 #define TRY_NAMED (-1)
@@ -334,7 +332,7 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
 struct place {
   int folder;
   const char *name;
-  char temporary[sizeof TEMPORARY_PREFIX + RANDOM_CHARACTERS];
+  char temporary[sizeof RDCTJPEG_TEMPORARY_PREFIX + RANDOM_CHARACTERS];
 };
 
 static int open_place(const char *destination, struct place *p) {
@@ -357,7 +355,7 @@ static int open_place(const char *destination, struct place *p) {
     p->folder = open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     free(folder);
   }
-  memcpy(p->temporary, TEMPORARY_PREFIX, sizeof TEMPORARY_PREFIX - 1);
+  memcpy(p->temporary, RDCTJPEG_TEMPORARY_PREFIX, sizeof RDCTJPEG_TEMPORARY_PREFIX - 1);
   p->temporary[sizeof p->temporary - 1] = '\0';
   return p->folder >= 0 ? 0 : -1;
 }
@@ -368,7 +366,7 @@ static int randomize(struct place *p) {
   unsigned char random[RANDOM_CHARACTERS];
   if (getrandom(random, sizeof random, 0) != (ssize_t)sizeof random)
     return -1;
-  char *suffix = p->temporary + sizeof TEMPORARY_PREFIX - 1;
+  char *suffix = p->temporary + sizeof RDCTJPEG_TEMPORARY_PREFIX - 1;
   for (int i = 0; i < RANDOM_CHARACTERS; ++i)
     suffix[i] = digits[random[i] % 36];
   return 0;

@@ -30,6 +30,10 @@ extern "C" {
  */
 #define RDCTJPEG_LIBRARY_TEXT "RDCTJ:Q080"
 
+/** @brief A thumbnail is first written under this hidden prefix and six
+ * letters or digits, beside its destination; a stopped call may leave one. */
+#define RDCTJPEG_TEMPORARY_PREFIX ".velmo-thumb-"
+
 /** @brief Length of a valid text, without the terminating NUL. */
 #define RDCTJPEG_TEXT_LENGTH 10
 

@@ -7,6 +7,7 @@
 #include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/htmltext.h"
+#include "album/pageformat.h"
 #include "album/pagesetwriter.h"
 #include "picturebytes.h"
 #include "platform/fakes.h"
@@ -44,7 +45,7 @@ struct Album
 
     AlbumBuildResult build() { return buildAlbum(options, design, view, clock); }
     QString path(const QString &name) const { return folder + '/' + name; }
-    QByteArray page(int number) const { return Fixture::readFile(path(AlbumPage::fileName(number))); }
+    QByteArray page(int number) const { return Fixture::readFile(path(PageFormat::pageFileName(number))); }
     QStringList pages() const { return QDir(folder).entryList({"Album*.html"}, QDir::Files, QDir::Name); }
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/pageformat.h"
 #include "albumfixture.h"
 
 // The album build: page layout, the golden pages, old pages and comments,
@@ -78,7 +79,7 @@ void tst_AlbumBuild::goldenPages()
 
     album.build();
     for (int page : {1, 2}) {
-        const QString golden = QStringLiteral(VELMO_ALBUM_GOLDEN_DIR "/seven_") + AlbumPage::fileName(page);
+        const QString golden = QStringLiteral(VELMO_ALBUM_GOLDEN_DIR "/seven_") + PageFormat::pageFileName(page);
         if (qEnvironmentVariableIsSet("VELMO_WRITE_GOLDEN"))
             Fixture::writeFile(golden, album.page(page));
         QCOMPARE(album.page(page), Fixture::readFile(golden));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "album/pageformat.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentblock.h"
 
@@ -157,7 +158,7 @@ void tst_CommentBlock::albumPageNames_data()
 void tst_CommentBlock::albumPageNames()
 {
     QFETCH(bool, isPage);
-    QCOMPARE(AlbumPageFile::isAlbumPageName(QString::fromLatin1(QTest::currentDataTag())), isPage);
+    QCOMPARE(PageFormat::isCommentToolPageName(QString::fromLatin1(QTest::currentDataTag())), isPage);
 }
 
 QTEST_GUILESS_MAIN(tst_CommentBlock)
