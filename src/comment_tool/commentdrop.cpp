@@ -32,9 +32,9 @@ int refusalOf(const CommentBlock &block)
 {
     switch (block.editing()) {
     case CommentBlock::Editing::TooLarge:
-        return CommentFailure::CommentTooLarge;
+        return FailureCode::CommentTooLarge;
     case CommentBlock::Editing::NotPageText:
-        return CommentFailure::CommentNotPageText;
+        return FailureCode::CommentNotPageText;
     case CommentBlock::Editing::Editable:
         break;
     }
@@ -63,7 +63,7 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
     const QString target = source.pages.last();
     if (!AlbumPageFile::isRegularFile(target)) {
         source.target = target;
-        source.refused = CommentFailure::PageNotRegularFile;
+        source.refused = FailureCode::PageNotRegularFile;
         return source;
     }
     const CommentBlock block(AlbumPageFile::read(target), source.photo.name);
@@ -95,22 +95,22 @@ Written write(CommentSource &source, const QString &comment, const std::function
     // A build killed after deciding its new page set leaves it for the next
     // writer to finish; finishing it later would overwrite this comment.
     if (!PageSetWriter::recover(target.absolutePath()))
-        throw Failure(CommentFailure::PageNotWritable, source.target);
+        throw Failure(FailureCode::PageNotWritable, source.target);
     if (!AlbumPageFile::isRegularFile(source.target))
-        throw Failure(CommentFailure::PageNotRegularFile, source.target);
+        throw Failure(FailureCode::PageNotRegularFile, source.target);
     const CommentBlock block(AlbumPageFile::read(source.target), source.photo.name);
     if (block.state() != CommentBlock::State::Present)
         throw Failure(FailureCode::MarkersMissing, source.target);
     if (block.bytes() != source.block)
-        throw Failure(CommentFailure::ChangedElsewhere, source.target);
+        throw Failure(FailureCode::ChangedElsewhere, source.target);
     const std::optional<QByteArray> page = block.withComment(comment);
     if (!page)
-        throw Failure(CommentFailure::CommentTooLarge, source.target);
+        throw Failure(FailureCode::CommentTooLarge, source.target);
     if (*page != block.page()) {
         try {
             AlbumPageFile::write(source.target, *page);
         } catch (const Failure &) {
-            throw Failure(CommentFailure::PageNotWritable, source.target);
+            throw Failure(FailureCode::PageNotWritable, source.target);
         }
     }
     const CommentBlock written(*page, source.photo.name);

@@ -11,20 +11,6 @@
 
 class AlbumIndex;
 
-// Quillet's own failure numbers of the write-back.
-namespace CommentFailure {
-// The block no longer holds what the drop loaded: someone else changed it.
-inline constexpr int ChangedElsewhere = 10002;
-// The page could be read but not written (read-only, disk full).
-inline constexpr int PageNotWritable = 10003;
-// The page is a link or another entry that is not a regular file.
-inline constexpr int PageNotRegularFile = 10004;
-// The comment is over CommentBlock::EditLimit bytes, as it stands or as written.
-inline constexpr int CommentTooLarge = 10005;
-// The comment's bytes are no text of the encoding the page declares.
-inline constexpr int CommentNotPageText = 10006;
-} // namespace CommentFailure
-
 // What a drop found: the photo, the pages that hold its comment block, the
 // comment and the page it will be written to.
 struct CommentSource

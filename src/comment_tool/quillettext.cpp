@@ -158,19 +158,19 @@ QString writeFailure(int code)
         return withCode(QStringLiteral("対象ファイルが見つかりません。E="), code);
     case FailureCode::MarkersMissing:
         return withCode(QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E="), code);
-    case CommentFailure::ChangedElsewhere:
+    case FailureCode::ChangedElsewhere:
         return withCode(QStringLiteral("コメントが他で変更されています。ドロップし直して下さい。E="), code);
-    case CommentFailure::PageNotWritable:
+    case FailureCode::PageNotWritable:
         return withCode(QStringLiteral("アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="), code);
-    case CommentFailure::PageNotRegularFile:
+    case FailureCode::PageNotRegularFile:
         return withCode(QStringLiteral("アルバムファイルがリンクか通常のファイルでないため、書き込みません。"
                                        "アルバムを作成し直して下さい。E="),
                         code);
-    case CommentFailure::CommentTooLarge:
+    case FailureCode::CommentTooLarge:
         return withCode(QStringLiteral("コメントが大きすぎるため編集できません（%1 MBまで）。ページはそのままです。E=")
                             .arg(CommentBlock::EditLimit / (1024 * 1024)),
                         code);
-    case CommentFailure::CommentNotPageText:
+    case FailureCode::CommentNotPageText:
         return withCode(QStringLiteral("コメントの文字コードがページの宣言と合わないため編集できません。"
                                        "ページはそのままです。アルバムを作成し直して下さい。E="),
                         code);

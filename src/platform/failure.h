@@ -22,6 +22,17 @@ constexpr int InvalidPicture = 481;
 constexpr int BadPictureData = 50003;
 // Velmo's own: the comment block of a page no longer stands where it was found.
 constexpr int MarkersMissing = 10001;
+// The comment tool's write-back. The block no longer holds what the drop
+// loaded: someone else changed it.
+constexpr int ChangedElsewhere = 10002;
+// The page could be read but not written (read-only, disk full).
+constexpr int PageNotWritable = 10003;
+// The page is a link or another entry that is not a regular file.
+constexpr int PageNotRegularFile = 10004;
+// The comment is over the comment tool's edit limit, as it stands or as written.
+constexpr int CommentTooLarge = 10005;
+// The comment's bytes are no text of the encoding the page declares.
+constexpr int CommentNotPageText = 10006;
 } // namespace FailureCode
 
 // One failure type for the whole program. A handler that catches failures

@@ -120,9 +120,9 @@ void tst_CommentDrop::writeRefusesAndKeepsThePage_data()
     QTest::newRow("no block found") << "none" << int(FailureCode::PathFileAccess);
     QTest::newRow("target in another folder") << "folder" << int(FailureCode::MarkersMissing);
     QTest::newRow("page rebuilt without the photo") << "gone" << int(FailureCode::MarkersMissing);
-    QTest::newRow("comment changed elsewhere") << "edited" << int(CommentFailure::ChangedElsewhere);
-    QTest::newRow("page cannot be written") << "full" << int(CommentFailure::PageNotWritable);
-    QTest::newRow("page replaced by a link") << "link" << int(CommentFailure::PageNotRegularFile);
+    QTest::newRow("comment changed elsewhere") << "edited" << int(FailureCode::ChangedElsewhere);
+    QTest::newRow("page cannot be written") << "full" << int(FailureCode::PageNotWritable);
+    QTest::newRow("page replaced by a link") << "link" << int(FailureCode::PageNotRegularFile);
 }
 
 // The write-back leaves the page byte for byte as it stands and keeps what it

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmainfixture.h"
+#include "platform/failure.h"
 
 #include "comment_tool/commentblock.h"
 
@@ -94,13 +95,13 @@ void tst_CommentWriteBack::refusedCommentsLeaveThePage_data()
         QByteArray("photo ").repeated(CommentBlock::EditLimit / 6 + 1).left(CommentBlock::EditLimit);
     QTest::newRow("at the size limit") << limit << QByteArray("charset=UTF-8") << 0;
     QTest::newRow("over the size limit") << limit + 'x' << QByteArray("charset=UTF-8")
-                                         << int(CommentFailure::CommentTooLarge);
+                                         << int(FailureCode::CommentTooLarge);
     // Neither decodes and encodes back to the same bytes in Shift_JIS.
     QTest::newRow("UTF-8 in a Shift_JIS page")
         << QStringLiteral("写真のコメント").toUtf8() << QByteArray("charset=Shift_JIS")
-        << int(CommentFailure::CommentNotPageText);
+        << int(FailureCode::CommentNotPageText);
     QTest::newRow("UTF-8 in a page without charset")
-        << QStringLiteral("日本語のコメント①").toUtf8() << QByteArray() << int(CommentFailure::CommentNotPageText);
+        << QStringLiteral("日本語のコメント①").toUtf8() << QByteArray() << int(FailureCode::CommentNotPageText);
 }
 
 // A comment too large to edit, or whose bytes are no text of the page's
@@ -122,7 +123,7 @@ void tst_CommentWriteBack::refusedCommentsLeaveThePage()
     // At the limit, three more bytes are too many to write.
     writeBack(comment() + QStringLiteral("+QP"));
 
-    const QString said = QuilletText::writeFailure(refused ? refused : CommentFailure::CommentTooLarge);
+    const QString said = QuilletText::writeFailure(refused ? refused : FailureCode::CommentTooLarge);
     QCOMPARE(m_fakes->messages.texts(), QStringList(refused ? 2 : 1, said));
     QCOMPARE(Fixture::readFile(album), bytes);
     QVERIFY(m_fakes->shell.opened.isEmpty());
@@ -149,7 +150,7 @@ void tst_CommentWriteBack::linkedPageIsNeverWritten()
     dropFile(image);
     writeBack(QStringLiteral("new"));
 
-    const QString said = QuilletText::writeFailure(CommentFailure::PageNotRegularFile);
+    const QString said = QuilletText::writeFailure(FailureCode::PageNotRegularFile);
     QCOMPARE(m_fakes->messages.texts(), QStringList(2, said));
     QCOMPARE(Fixture::readFile(outside), before);
     QCOMPARE(QFileInfo(album).symLinkTarget(), outside);
