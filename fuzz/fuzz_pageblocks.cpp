@@ -4,18 +4,9 @@
 // text is escaped as a comment's must hold no block at all.
 #include "album/pagecomments.h"
 
+#include "fuzzrequire.h"
+
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -7,18 +7,9 @@
 #include "album/pagesetjournal.h"
 #include "platform/folderfiles.h"
 
+#include "fuzzrequire.h"
+
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
