@@ -15,7 +15,6 @@
 
 namespace {
 
-constexpr char ShiftJisName[] = "Shift_JIS";
 const QByteArray StartOpen(PageFormat::StartOpen);
 const QByteArray EndOpen(PageFormat::EndOpen);
 const QByteArray EscapedStart(PageFormat::EscapedStart);
@@ -193,59 +192,9 @@ void widenRawKey(const QByteArray &page, PageBlocks::Block &block)
     }
 }
 
-QStringDecoder decoderFor(PageEncoding encoding)
-{
-    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
-}
-
 } // namespace
 
 namespace PageBlocks {
-
-QString decode(const QByteArray &bytes, PageEncoding encoding)
-{
-    return decoderFor(encoding).decode(bytes);
-}
-
-std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding)
-{
-    QStringDecoder decoder = decoderFor(encoding);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
-}
-
-QStringEncoder encoderFor(PageEncoding encoding)
-{
-    return encoding == PageEncoding::Utf8 ? QStringEncoder(QStringEncoder::Utf8) : QStringEncoder(ShiftJisName);
-}
-
-std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding)
-{
-    if (encoding == PageEncoding::Utf8)
-        return text.toUtf8();
-    QStringEncoder encoder = encoderFor(encoding);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
-}
-
-PageEncoding declaredEncoding(const QByteArray &page)
-{
-    // The declaration stands in the head, before the first comment block.
-    const qsizetype headEnd = indexOfOpen(page, StartOpen);
-    const QByteArray head = (headEnd < 0 ? page : page.left(headEnd)).toLower();
-    const QByteArray charset("charset=");
-    const qsizetype at = head.indexOf(charset);
-    if (at < 0)
-        return PageEncoding::ShiftJis;
-    QByteArray value = head.mid(at + charset.size(), 8);
-    while (value.startsWith('"') || value.startsWith('\'') || value.startsWith(' '))
-        value.remove(0, 1);
-    return value.startsWith("utf-8") || value.startsWith("utf8") ? PageEncoding::Utf8 : PageEncoding::ShiftJis;
-}
 
 QList<Block> read(const QByteArray &page)
 {
@@ -276,7 +225,7 @@ QList<QByteArray> keysOf(const QString &imageName, PageEncoding encoding)
 {
     QList<QByteArray> keys;
     for (const QString &key : {HtmlText::markerKey(imageName), imageName}) {
-        const std::optional<QByteArray> bytes = encodeExactly(key, encoding);
+        const std::optional<QByteArray> bytes = PageFormat::encodeExactly(key, encoding);
         if (bytes && !keys.contains(*bytes))
             keys.append(*bytes);
     }
@@ -286,7 +235,7 @@ QList<QByteArray> keysOf(const QString &imageName, PageEncoding encoding)
 std::optional<Block> find(const QByteArray &page, const QString &imageName)
 {
     const QList<Block> blocks = read(page);
-    for (const QByteArray &key : keysOf(imageName, declaredEncoding(page))) {
+    for (const QByteArray &key : keysOf(imageName, PageFormat::declaredEncoding(page))) {
         for (const Block &block : blocks) {
             if (block.key == key)
                 return block;
@@ -324,14 +273,14 @@ PageComments PageComments::read(const QString &folder)
 
 void PageComments::addPage(const QByteArray &bytes)
 {
-    const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
+    const PageEncoding encoding = PageFormat::declaredEncoding(bytes);
     QHash<QString, QByteArray> page;
     for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {
-        const std::optional<QString> key = PageBlocks::decodeExactly(block.key, encoding);
+        const std::optional<QString> key = PageFormat::decodeExactly(block.key, encoding);
         if (block.broken || !key || page.contains(*key))
             continue;
         const QByteArray raw = block.comment(bytes);
-        const std::optional<QString> text = PageBlocks::decodeExactly(raw, encoding);
+        const std::optional<QString> text = PageFormat::decodeExactly(raw, encoding);
         page.insert(*key, PageBlocks::withoutMarkers(text ? text->toUtf8() : raw));
     }
     m_byKey.insert(page);

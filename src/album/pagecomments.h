@@ -1,36 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/pageformat.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <QStringEncoder>
 
 #include <optional>
-
-// The encodings an album page comes in: UTF-8 (Velmo's own pages, which say
-// so in their Content-Type line) or Shift_JIS (pages of older Windows builds).
-enum class PageEncoding { Utf8, ShiftJis };
 
 // The comment blocks of album pages, read the one way that both the comment
 // tool and the rebuild's comment carry use. Everything here works on the
 // page's bytes alone: no files, no state.
 namespace PageBlocks {
-
-// UTF-8 when the page's first "charset=" declaration names UTF-8, else
-// Shift_JIS. Bytes elsewhere in the page play no part.
-PageEncoding declaredEncoding(const QByteArray &page);
-
-// Text and bytes in a page's encoding. decode() puts replacement characters
-// where bytes are no text; the exact forms give nothing then, or when a
-// character has no place in the encoding.
-QString decode(const QByteArray &bytes, PageEncoding encoding);
-std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding);
-std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding);
-// An encoder for texts in pieces; its hasError() tells a character that the
-// encoding cannot hold.
-QStringEncoder encoderFor(PageEncoding encoding);
 
 // One comment block: the key between "<!S" and ">", and where its comment
 // lies. A broken block has a start marker and no matching end marker after

@@ -5,8 +5,20 @@
 #include "rdctjpeg/rdctjpeg.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 namespace PageFormat {
+
+namespace {
+
+constexpr char ShiftJisName[] = "Shift_JIS";
+
+QStringDecoder decoderFor(PageEncoding encoding)
+{
+    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
+}
+
+} // namespace
 
 const QString TemporaryPrefix = QStringLiteral(".velmo-page-");
 const QString JournalName = QStringLiteral(".velmo-pages");
@@ -54,6 +66,51 @@ bool isBuildTemporary(const QString &name)
                                                            "|^\\.s_.*(?i:jpg|peg)\\.[0-9a-z]{8}$"));
     return isPageTemporary(name) || name.startsWith(QLatin1String(RDCTJPEG_TEMPORARY_PREFIX)) ||
            pattern.match(name).hasMatch();
+}
+
+QString decode(const QByteArray &bytes, PageEncoding encoding)
+{
+    return decoderFor(encoding).decode(bytes);
+}
+
+std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding)
+{
+    QStringDecoder decoder = decoderFor(encoding);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+QStringEncoder encoderFor(PageEncoding encoding)
+{
+    return encoding == PageEncoding::Utf8 ? QStringEncoder(QStringEncoder::Utf8) : QStringEncoder(ShiftJisName);
+}
+
+std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding)
+{
+    if (encoding == PageEncoding::Utf8)
+        return text.toUtf8();
+    QStringEncoder encoder = encoderFor(encoding);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
+}
+
+PageEncoding declaredEncoding(const QByteArray &page)
+{
+    // The declaration stands in the head, before the first comment block.
+    const qsizetype headEnd = QByteArrayView(page).indexOf(QByteArrayView(StartOpen));
+    const QByteArray head = (headEnd < 0 ? page : page.left(headEnd)).toLower();
+    const QByteArray charset("charset=");
+    const qsizetype at = head.indexOf(charset);
+    if (at < 0)
+        return PageEncoding::ShiftJis;
+    QByteArray value = head.mid(at + charset.size(), 8);
+    while (value.startsWith('"') || value.startsWith('\'') || value.startsWith(' '))
+        value.remove(0, 1);
+    return value.startsWith("utf-8") || value.startsWith("utf8") ? PageEncoding::Utf8 : PageEncoding::ShiftJis;
 }
 
 } // namespace PageFormat

@@ -1,13 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringEncoder>
 
-// The album page format: which files are album pages, how a photo's comment
-// block is marked in a page, and the hidden files that writers of pages leave
-// while they work. Every reader and writer of pages takes these rules from
-// here.
+#include <optional>
+
+// The encodings an album page comes in: UTF-8 (Velmo's own pages, which say
+// so in their Content-Type line) or Shift_JIS (pages of older Windows builds).
+enum class PageEncoding { Utf8, ShiftJis };
+
+// The album page format: which files are album pages, their encoding, how a
+// photo's comment block is marked in a page, and the hidden files that
+// writers of pages leave while they work. Every reader and writer of pages
+// takes these rules from here.
 namespace PageFormat {
+
+// UTF-8 when the page's first "charset=" declaration names UTF-8, else
+// Shift_JIS. Bytes elsewhere in the page play no part.
+PageEncoding declaredEncoding(const QByteArray &page);
+
+// Text and bytes in a page's encoding. decode() puts replacement characters
+// where bytes are no text; the exact forms give nothing then, or when a
+// character has no place in the encoding.
+QString decode(const QByteArray &bytes, PageEncoding encoding);
+std::optional<QString> decodeExactly(const QByteArray &bytes, PageEncoding encoding);
+std::optional<QByteArray> encodeExactly(const QString &text, PageEncoding encoding);
+// An encoder for texts in pieces; its hasError() tells a character that the
+// encoding cannot hold.
+QStringEncoder encoderFor(PageEncoding encoding);
 
 // A photo's comment block: StartOpen + key + MarkerClose, the comment, then
 // EndOpen + key + MarkerClose. A comment holds marker text only escaped.

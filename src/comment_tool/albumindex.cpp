@@ -16,7 +16,7 @@ namespace {
 // specials as character references, or, on older pages, the name itself.
 QString imageNameOf(const QByteArray &key, PageEncoding encoding)
 {
-    const std::optional<QString> name = PageBlocks::decodeExactly(key, encoding);
+    const std::optional<QString> name = PageFormat::decodeExactly(key, encoding);
     return name ? HtmlText::nameOfMarkerKey(*name) : QString();
 }
 
@@ -48,7 +48,7 @@ QList<AlbumIndex::PageBlock> AlbumIndex::readPage(const QString &path)
     // A page that is a link is indexed where it points, so that a drop on
     // its images finds it and is told that it is not written.
     const QByteArray bytes = AlbumPageFile::readShown(path).value_or(QByteArray());
-    const PageEncoding encoding = PageBlocks::declaredEncoding(bytes);
+    const PageEncoding encoding = PageFormat::declaredEncoding(bytes);
     QList<PageBlock> blocks;
     for (const PageBlocks::Block &block : PageBlocks::read(bytes)) {
         const QString name = imageNameOf(block.key, encoding);

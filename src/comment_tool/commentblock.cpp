@@ -36,7 +36,7 @@ bool appendEncoded(QByteArray &bytes, QStringView text, PageEncoding encoding, q
         return false;
     // An encoder that has failed once reports it for good: each piece takes
     // a new one.
-    QStringEncoder encoder = PageBlocks::encoderFor(encoding);
+    QStringEncoder encoder = PageFormat::encoderFor(encoding);
     const QByteArray encoded = encoder.encode(text);
     if (encoder.hasError() && !isOneCharacter(text)) {
         const qsizetype middle = middleOf(text);
@@ -51,7 +51,7 @@ bool appendEncoded(QByteArray &bytes, QStringView text, PageEncoding encoding, q
 
 CommentBlock::CommentBlock(QByteArray page, const QString &imageName)
     : m_page(std::move(page))
-    , m_encoding(PageBlocks::declaredEncoding(m_page))
+    , m_encoding(PageFormat::declaredEncoding(m_page))
 {
     const std::optional<PageBlocks::Block> block = PageBlocks::find(m_page, imageName);
     if (!block)
@@ -65,7 +65,7 @@ QString CommentBlock::comment() const
 {
     if (m_state != State::Present)
         return {};
-    return replacedAll(PageBlocks::decode(bytes(), m_encoding), PageLineBreak, FieldLineBreak);
+    return replacedAll(PageFormat::decode(bytes(), m_encoding), PageLineBreak, FieldLineBreak);
 }
 
 CommentBlock::Editing CommentBlock::editing() const
@@ -74,8 +74,8 @@ CommentBlock::Editing CommentBlock::editing() const
     if (m_end - m_begin > EditLimit)
         return Editing::TooLarge;
     const QByteArray comment = bytes();
-    const std::optional<QString> text = PageBlocks::decodeExactly(comment, m_encoding);
-    return text && PageBlocks::encodeExactly(*text, m_encoding) == comment ? Editing::Editable : Editing::NotPageText;
+    const std::optional<QString> text = PageFormat::decodeExactly(comment, m_encoding);
+    return text && PageFormat::encodeExactly(*text, m_encoding) == comment ? Editing::Editable : Editing::NotPageText;
 }
 
 std::optional<QByteArray> CommentBlock::withComment(const QString &comment) const

@@ -51,7 +51,7 @@ void tst_CommentBlock::encodingByDeclaration()
 {
     QFETCH(QByteArray, page);
     QFETCH(PageEncoding, encoding);
-    QCOMPARE(PageBlocks::declaredEncoding(page), encoding);
+    QCOMPARE(PageFormat::declaredEncoding(page), encoding);
 }
 
 void tst_CommentBlock::locatesBlockInPageOrder_data()
@@ -133,7 +133,7 @@ void tst_CommentBlock::carryKeepsUndecodableBytes()
 void tst_CommentBlock::shiftJisKeepsUnencodableCharactersAsReferences()
 {
     const QByteArray page = shiftJis(QStringLiteral("見出し<!Sa.jpg><!Ea.jpg>"));
-    QCOMPARE(PageBlocks::declaredEncoding(page), PageEncoding::ShiftJis);
+    QCOMPARE(PageFormat::declaredEncoding(page), PageEncoding::ShiftJis);
     const CommentBlock block(page, QStringLiteral("a.jpg"));
     QCOMPARE(block.withComment(QStringLiteral("桜\U0001F338")).value(),
              shiftJis(QStringLiteral("見出し<!Sa.jpg>桜&#127800;<!Ea.jpg>")));
