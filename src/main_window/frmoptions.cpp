@@ -273,15 +273,17 @@ void frmOptions::connectSwitch(QCheckBox *box, void (frmOptions::*handler)())
 // A row or scale button sets its value when it becomes the selected one.
 void frmOptions::connectChoice(QRadioButton *option, void (OptionsModel::*choose)(int), int value)
 {
-    connect(option, &QRadioButton::toggled, this, [this, choose, value](bool selected) {
+    OptionsModel *model = &m_model;
+    connect(option, &QRadioButton::toggled, this, [model, choose, value](bool selected) {
         if (selected)
-            (m_model.*choose)(value);
+            (model->*choose)(value);
     });
 }
 
 void frmOptions::connectProgram(QLineEdit *field, void (OptionsModel::*set)(const QString &))
 {
-    connect(field, &QLineEdit::textChanged, this, [this, set](const QString &path) { (m_model.*set)(path); });
+    OptionsModel *model = &m_model;
+    connect(field, &QLineEdit::textChanged, this, [model, set](const QString &path) { (model->*set)(path); });
 }
 
 void frmOptions::showPrograms()
