@@ -17,8 +17,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-# The first Debian revision of this version (data/changelog.Debian).
-set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+# The Debian revision of this version, as data/changelog.Debian lists it.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 2)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Velmo authors <velmo-bugs@velmo.example.org>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmo.example.org/)
