@@ -7,6 +7,7 @@
 #include "album/pagecomments.h"
 #include "album/pageformat.h"
 #include "album/pagesetwriter.h"
+#include "album/preparation.h"
 #include "album/thumbnailsize.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
@@ -79,6 +80,7 @@ public:
             }
         }
         const QStringList obsolete = deleteOld ? obsoletePages(m_images.folder, result.pageCount) : QStringList();
+        m_view.stopIfRequested(); // the last moment the earlier set can stay
         if (!m_pages.commit(obsolete) && result.unwrittenPages.isEmpty())
             result.unwrittenPages = pageNames(result.pageCount);
     }
@@ -95,6 +97,7 @@ private:
         }
         const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
                                  m_options.linksOpenNewWindow, m_clock.now().date()};
+        m_view.stopIfRequested();
         const QString name = PageFormat::pageFileName(page);
         if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
@@ -202,12 +205,9 @@ QString finalStatus(const AlbumBuildResult &result)
     return status;
 }
 
-} // namespace
-
-AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &design, BuildView &view,
-                            const Clock &clock, const ReductionEntry &reduction)
+void build(AlbumBuildResult &result, const AlbumOptions &options, const DesignValues &design, BuildView &view,
+           const Clock &clock, const ReductionEntry &reduction)
 {
-    view.clearViewer();
     PageWriter::Layout layout;
     layout.rowWidth = options.rowWidth;
     layout.photosPerPage = options.photosPerPage > 0 ? options.photosPerPage : UnlimitedPhotosPerPage;
@@ -215,11 +215,10 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
     // One build per folder at a time: a second one, from this window,
     // another Velmo or velmo-album, waits here for the first to end.
     FolderLock lock(options.folder);
-    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
+    lockFolder(lock, view);
     const bool recovered = PageSetWriter::recover(
         options.folder, [&view](const QString &setAside) { view.warn(AlbumText::journalRefused(setAside)); });
 
-    AlbumBuildResult result;
     layout.thumbnailMode = Paths::isRegularFile(Paths::reductionLibrary()) && options.reductionScale != 1;
     result.thumbnailMode = layout.thumbnailMode;
     ImageList images;
@@ -233,6 +232,7 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
     } else {
         images = prepareFolder(options.folder, options.deleteOldThumbnails, view);
     }
+    view.stopIfRequested();
     result.imageCount = images.count();
 
     if (images.count() > 0) {
@@ -252,6 +252,22 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
         }
         view.refreshFileList();
         view.setStatus(finalStatus(result));
+    }
+}
+
+} // namespace
+
+AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &design, BuildView &view,
+                            const Clock &clock, const ReductionEntry &reduction)
+{
+    view.clearViewer();
+    AlbumBuildResult result;
+    try {
+        build(result, options, design, view, clock, reduction);
+    } catch (const CommandStopped &) {
+        result.interrupted = true;
+        view.refreshFileList();
+        view.setStatus(AlbumText::Interrupted);
     }
     view.showProgress(false);
     view.setBusy(false);

@@ -35,9 +35,12 @@ struct AlbumBuildResult
     int carriedComments = 0;    // comments taken over from the old pages
     bool thumbnailMode = false;
     ThumbnailCounts thumbnails; // in thumbnail mode
+    bool interrupted = false;   // stopped on request; the earlier pages stand
 };
 
 // The album build of the main window's Album button, shared with velmo-album.
 // reduction gives the reduction library's entry point in thumbnail mode.
+// A stop asked for on the view ends the build at the next image or page,
+// with no temporary left; once the new set is decided it is finished first.
 AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &design, BuildView &view,
                             const Clock &clock, const ReductionEntry &reduction = installedReductionLibrary());

@@ -18,6 +18,8 @@ inline const QString ReductionEnd = QStringLiteral("画像縮少処理終了");
 
 inline const QString LibraryNotLoadable = QStringLiteral("RdoctJPEG.dllファイルが見つかりません");
 inline const QString TargetNotFound = QStringLiteral("対象ファイルが見つかりません");
+// A command stopped on the user's request (an interrupt, the window closed).
+inline const QString Interrupted = QStringLiteral("中断しました。");
 
 // "25 枚の画像で 5 種類のｻﾑﾈｲﾙHTMLを作成しました。"
 QString pagesWritten(int imageCount, int pageCount);

@@ -5,6 +5,12 @@
 
 #include <QString>
 
+// Thrown at a safe point of a long folder command whose view asked it to
+// stop; whatever the command holds is put back on the way out.
+struct CommandStopped
+{
+};
+
 // The phases of a long folder command, as its progress reports them.
 enum class BuildPhase { Preparing, Thumbnails, Pages };
 
@@ -45,4 +51,12 @@ public:
     virtual bool askDeleteOldPages(const QString &question) = 0;
     // A message box of a failing command.
     virtual void showMessage(const QString &text, MessageBoxes::Icon icon) = 0;
+    // Whether the user asked the command to stop (an interrupt, the window
+    // closed); the command stops at its next safe point.
+    virtual bool stopRequested() const { return false; }
+    void stopIfRequested() const
+    {
+        if (stopRequested())
+            throw CommandStopped{};
+    }
 };

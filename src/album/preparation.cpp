@@ -4,6 +4,7 @@
 #include "album/albumtexts.h"
 #include "album/buildview.h"
 #include "album/reductionrecord.h"
+#include "platform/folderlock.h"
 #include "platform/listing.h"
 #include "platform/paths.h"
 
@@ -78,6 +79,12 @@ void warnUnreadable(const QStringList &names, BuildView &view)
 }
 
 } // namespace
+
+void lockFolder(FolderLock &lock, BuildView &view)
+{
+    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); }, [&view] { return view.stopRequested(); });
+    view.stopIfRequested();
+}
 
 QStringList folderImages(const QString &folder, BuildView &view)
 {

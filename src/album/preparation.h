@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class BuildView;
+class FolderLock;
 
 // The JPEG images of one folder in album order.
 struct ImageList
@@ -24,6 +25,11 @@ bool isJpegName(const QString &name);
 bool isThumbnailName(const QString &name);
 // The name of an image's reduced copy: "s_" + name.
 QString thumbnailName(const QString &imageName);
+
+// Takes the folder's lock for a command, saying on the view when it has to
+// wait for another writer; a stop asked for while waiting ends the wait and
+// throws CommandStopped.
+void lockFolder(FolderLock &lock, BuildView &view);
 
 // The folder's JPEG images in album order, as the preparation pass finds
 // them and with the same warnings, but with nothing changed.

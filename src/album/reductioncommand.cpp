@@ -84,6 +84,7 @@ void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, Bui
     }
     const auto imageDone = [&](int index, int result) {
         tally.add(index, result);
+        view.stopIfRequested();
         const ThumbnailCounts &counts = tally.counts();
         view.setProgressCount(
             BuildPhase::Thumbnails, tally.done(), images.count(),
@@ -159,6 +160,10 @@ ReductionResult reduceFolder(const AlbumOptions &options, BuildView &view, const
     } catch (const Failure &failure) {
         report(failure, view);
         result.thumbnails = tally.finish(true);
+    } catch (const CommandStopped &) {
+        view.setStatus(AlbumText::Interrupted);
+        result.thumbnails = tally.finish(true);
+        result.stopped = true;
     }
     return result;
 }

@@ -44,6 +44,7 @@ struct ReductionResult
 {
     ImageList images;
     ThumbnailCounts thumbnails;
+    bool stopped = false; // on request, before every image was done
 };
 
 // The reduction command: runs the preparation pass and writes "s_" + name,

@@ -6,6 +6,7 @@
 #include "album/albumtexts.h"
 #include "album/preparation.h"
 #include "platform/desktopservices.h"
+#include "platform/interrupts.h"
 #include "platform/paths.h"
 #include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
@@ -20,6 +21,7 @@
 
 namespace {
 
+// An interrupt exits with 128 + its signal, as the shell reports it.
 enum ExitCode { Done = 0, NotWritten = 1, BadCommandLine = 2, ThumbnailsNotMade = 3 };
 
 const QString ProgramName = QStringLiteral("velmo-album");
@@ -134,6 +136,7 @@ QString folderProblem(const QString &folder, BuildView &view)
 
 int runVelmoAlbum(const QStringList &arguments)
 {
+    Interrupts::catchRequests();
     Options options;
     if (const QString problem = parse(arguments, options); !problem.isEmpty())
         return fail(BadCommandLine, problem);
@@ -154,6 +157,8 @@ int runVelmoAlbum(const QStringList &arguments)
     int code = Done;
     if (options.album) {
         const AlbumBuildResult result = buildAlbum(album, design, view, clock);
+        if (result.interrupted)
+            return fail(Interrupts::exitStatus(), AlbumText::Interrupted);
         view.reportNotMade(result.thumbnails.notMade);
         if (!result.unwrittenPages.isEmpty())
             return fail(NotWritten, view.status());
@@ -169,6 +174,8 @@ int runVelmoAlbum(const QStringList &arguments)
     const bool deleteThumbnails = album.deleteOldThumbnails && !options.album;
     if (options.slide) {
         const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
+        if (slide.interrupted)
+            return fail(Interrupts::exitStatus(), AlbumText::Interrupted);
         if (slide.failureCode != 0)
             return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
         if (!options.quiet)

@@ -2,6 +2,7 @@
 #include "velmoalbum_terminalview.h"
 
 #include "album/albumtexts.h"
+#include "platform/interrupts.h"
 #include "platform/terminal.h"
 #include "rdctjpeg/rdctjpeg.h"
 
@@ -113,6 +114,11 @@ bool TerminalView::askDeleteOldPages(const QString &question)
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
+}
+
+bool TerminalView::stopRequested() const
+{
+    return Interrupts::caughtSignal() != 0;
 }
 
 void TerminalView::warn(const QString &text)

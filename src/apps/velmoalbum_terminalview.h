@@ -9,7 +9,7 @@
 
 // The window of a long command, on a terminal: when stderr is a terminal, a
 // progress line there naming the phase and its counts ("thumbnails 12/50");
-// messages on stderr, and the old-pages question answered by an option or,
+// messages on stderr, interrupts as stop requests, and the old-pages question answered by an option or,
 // on a terminal, by the user. Quiet: errors only.
 class TerminalView : public BuildView
 {
@@ -32,6 +32,8 @@ public:
     void setBusy(bool) override {}
     bool askDeleteOldPages(const QString &question) override;
     void showMessage(const QString &text, MessageBoxes::Icon icon) override;
+    // Ctrl+C, SIGTERM or SIGHUP since the command began.
+    bool stopRequested() const override;
 
     // One line on stderr for every image that got no thumbnail, with the reason.
     void reportNotMade(const QList<NotMadeThumbnail> &images);

@@ -10,6 +10,7 @@
 #include "main_window/forms.h"
 #include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
+#include "platform/interrupts.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
 #include "settings/optionsmodel.h"
@@ -336,8 +337,43 @@ void Form1::cmd_quit_Click()
     close();
 }
 
+void Form1::beginCommand()
+{
+    m_commandRunning = true;
+    m_closeAsked = false;
+    Interrupts::catchRequests();
+}
+
+void Form1::endCommand()
+{
+    m_commandRunning = false;
+    const int status = Interrupts::exitStatus();
+    Interrupts::restoreDefaults();
+    if (!m_closeAsked && status == 0)
+        return;
+    // After the command's handler has returned, as a close would come.
+    QMetaObject::invokeMethod(
+        this,
+        [this, status] {
+            close();
+            if (status != 0)
+                QCoreApplication::exit(status);
+        },
+        Qt::QueuedConnection);
+}
+
+bool Form1::commandStopAsked() const
+{
+    return m_closeAsked || Interrupts::caughtSignal() != 0;
+}
+
 void Form1::closeEvent(QCloseEvent *event)
 {
+    if (m_commandRunning) {
+        m_closeAsked = true;
+        event->ignore();
+        return;
+    }
     // A running slide show ends here, nothing restored and nothing saved.
     m_slideShow->abandon();
     m_closing = true;

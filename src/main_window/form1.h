@@ -82,6 +82,14 @@ public:
     int photosPerPage() const;
     bool commentToolPresent() const { return m_commentToolPresent; }
     bool isClosing() const { return m_closing; }
+    // A folder command (album, slide page, reduction) runs between these.
+    // Closing the window meanwhile asks it to stop at its next safe point, as
+    // an interrupt (SIGINT, SIGTERM, SIGHUP) does; the window closes once the
+    // command has stopped, and after an interrupt the program exits with
+    // 128 + the signal's number.
+    void beginCommand();
+    void endCommand();
+    bool commandStopAsked() const;
 
 private:
     // SetLanguageCaptions looks for the comment tool again each time it runs.
@@ -91,6 +99,8 @@ private:
     QString m_fileKind;                // last three characters of a name, "PEG" read as "JPG"
     bool m_commentToolPresent = false; // Quillet found at its install place
     bool m_closing = false;            // the window has closed, which ends the program
+    bool m_commandRunning = false;     // between beginCommand() and endCommand()
+    bool m_closeAsked = false;         // the window was closed while a command ran
     FitState m_fit;                    // sizing state shared by the viewer and the slide show
 
 public:

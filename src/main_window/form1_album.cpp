@@ -20,13 +20,15 @@
 namespace {
 
 // The window as the folder commands see it. Everything it changes is
-// repainted at once; no other event runs while a command works.
+// repainted at once; while a command works, the window takes its paints and
+// a close request a few times a second, but no click or key.
 class Form1BuildView : public BuildView
 {
 public:
     explicit Form1BuildView(Form1 &form)
         : m_form(form)
     {
+        m_form.beginCommand();
         setBusy(true);
     }
     ~Form1BuildView() override
@@ -34,6 +36,7 @@ public:
         if (m_refreshPending)
             refreshNow();
         setBusy(false);
+        m_form.endCommand();
     }
     Form1BuildView(const Form1BuildView &) = delete;
     Form1BuildView &operator=(const Form1BuildView &) = delete;
@@ -48,6 +51,7 @@ public:
     // phases it fills as their items are done.
     void setProgress(BuildPhase phase, int done, int total) override
     {
+        takeWindowEvents();
         if (phase == BuildPhase::Preparing)
             setBarWidth(done);
         else
@@ -119,9 +123,19 @@ public:
     {
         m_form.services().messages.show(text, MessageBoxes::Buttons::Ok, icon);
     }
+    bool stopRequested() const override { return m_form.commandStopAsked(); }
 
 private:
     static constexpr qint64 RefreshIntervalMs = 250;
+    static constexpr qint64 WindowEventsIntervalMs = 100;
+
+    void takeWindowEvents()
+    {
+        if (m_lastWindowEvents.isValid() && m_lastWindowEvents.elapsed() < WindowEventsIntervalMs)
+            return;
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        m_lastWindowEvents.start();
+    }
     static constexpr double FullBarTwips = 8000;
 
     void refreshNow()
@@ -144,6 +158,7 @@ private:
     bool m_busy = false;
     bool m_refreshPending = false;
     QElapsedTimer m_lastRefresh;
+    QElapsedTimer m_lastWindowEvents;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -42,7 +43,7 @@ bool FolderLock::tryLock()
     return m_locked;
 }
 
-bool FolderLock::lock(const std::function<void()> &onWait)
+bool FolderLock::lock(const std::function<void()> &onWait, const std::function<bool()> &stopWaiting)
 {
     if (m_locked || tryLock())
         return true;
@@ -50,8 +51,23 @@ bool FolderLock::lock(const std::function<void()> &onWait)
         return false;
     if (onWait)
         onWait();
-    m_locked = flockRetrying(m_fd, LOCK_EX);
-    return m_locked;
+    if (!stopWaiting) {
+        m_locked = flockRetrying(m_fd, LOCK_EX);
+        return m_locked;
+    }
+    // A blocking flock() would miss a stop asked for just before it began;
+    // trying again every few hundredths of a second cannot.
+    while (!stopWaiting()) {
+        if (flockRetrying(m_fd, LOCK_EX | LOCK_NB)) {
+            m_locked = true;
+            return true;
+        }
+        if (errno != EWOULDBLOCK)
+            return false;
+        const timespec pause{0, 50'000'000};
+        ::nanosleep(&pause, nullptr);
+    }
+    return false;
 }
 
 void FolderLock::unlock()

@@ -25,8 +25,9 @@ public:
     bool tryLock();
     // Takes the lock, waiting for another holder to finish. onWait runs once,
     // before waiting, when the lock is busy (to tell the user why nothing
-    // happens). False only when the folder cannot be opened.
-    bool lock(const std::function<void()> &onWait = {});
+    // happens). With stopWaiting, the wait ends as soon as it answers true.
+    // False when the folder cannot be opened or the wait was ended.
+    bool lock(const std::function<void()> &onWait = {}, const std::function<bool()> &stopWaiting = {});
     bool isLocked() const { return m_locked; }
     void unlock();
 

@@ -44,12 +44,13 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
 {
     // The preparation may delete thumbnails that an album build beside it uses.
     FolderLock lock(folder);
-    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
     SlideBuildResult result;
     try {
+        lockFolder(lock, view);
         view.refreshFileList();
         const ImageList images = prepareFolder(folder, deleteOldThumbs, view);
         result.imageCount = images.count();
+        view.stopIfRequested();
         writePage(images.folder, SlidePage::page(design, images.names, clock.now().date()));
         restoreView(view);
     } catch (const Failure &failure) {
@@ -57,6 +58,10 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
         result.failureCode = failure.code();
         if (failure.code() != FailureCode::PathNotFound)
             view.showMessage(FailureText::reportErrorNumber(failure.code()), MessageBoxes::Icon::None);
+    } catch (const CommandStopped &) {
+        restoreView(view);
+        view.setStatus(AlbumText::Interrupted);
+        result.interrupted = true;
     }
     return result;
 }

@@ -12,7 +12,8 @@ class Clock;
 struct SlideBuildResult
 {
     int imageCount = 0;
-    int failureCode = 0; // 0 when Slide.html was written
+    int failureCode = 0;      // 0 when Slide.html was written
+    bool interrupted = false; // stopped on request before writing
 };
 
 // The slide page command of the main window's "S" button: lists the folder's

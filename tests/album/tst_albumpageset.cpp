@@ -15,6 +15,7 @@ private slots:
     void initTestCase() { setUpBuildTests(); }
     void unwritablePageKeepsOldSet();
     void stoppedAtAnyStepLosesNothing();
+    void stopOnRequestAtEverySafePoint();
     void staleTemporariesAreRemoved();
     void unfinishedSetStopsTheBuild();
     void secondBuildWaitsForTheFirst();
@@ -98,6 +99,51 @@ void tst_AlbumPageSet::stoppedAtAnyStepLosesNothing()
             break;
     }
     QCOMPARE(outcomes.size(), 2);
+}
+
+// A thumbnail that is a copy of its photo.
+static int copyReduce(const char *source, const char *destination, int, const char *)
+{
+    return QFile::copy(QFile::decodeName(source), QFile::decodeName(destination)) ? 0 : 7;
+}
+
+void tst_AlbumPageSet::stopOnRequestAtEverySafePoint()
+{
+    // Asks the build to stop from its stopAt-th look on (from 0).
+    struct StoppingView : RecordingView
+    {
+        bool stopRequested() const override { return looks++ >= stopAt; }
+        int stopAt = 0;
+        mutable int looks = 0;
+    };
+    int stopped = 0;
+    for (int stopAt = 0;; ++stopAt) {
+        Album album;
+        QVERIFY(Fixture::addImages(album.folder, 5));
+        QVERIFY(Fixture::writeFile(album.home.folder("prefix/lib/velmo") + "/RdctJPEG.so", "present"));
+        album.options.reductionScale = 4;
+        album.options.photosPerPage = 3;
+        buildAlbum(album.options, album.design, album.view, album.clock, [] { return &copyReduce; });
+        QVERIFY(Fixture::writeFile(album.path("Album002.html"), withComment(album.page(2), "04.jpg", "夕立")));
+        const QMap<QString, QByteArray> oldSet = pageSet(album);
+        QVERIFY(QFile::remove(album.path("s_05.jpg")));
+
+        StoppingView view;
+        view.stopAt = stopAt;
+        album.options.photosPerPage = 2;
+        const AlbumBuildResult result =
+            buildAlbum(album.options, album.design, view, album.clock, [] { return &copyReduce; });
+        QCOMPARE(hiddenFiles(album), QStringList());
+        if (!result.interrupted) {
+            QCOMPARE(album.pages().size(), 3);
+            break;
+        }
+        ++stopped;
+        QCOMPARE(view.status(), AlbumText::Interrupted);
+        QCOMPARE(pageSet(album), oldSet);
+    }
+    // The lock, the thumbnails, the pages and the moment before the set is decided.
+    QVERIFY2(stopped >= 6, qPrintable(QString::number(stopped)));
 }
 
 void tst_AlbumPageSet::staleTemporariesAreRemoved()

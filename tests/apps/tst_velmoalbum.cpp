@@ -2,6 +2,7 @@
 #include "album/albumtexts.h"
 #include "album/htmltext.h"
 #include "design/designvalues.h"
+#include "platform/folderlock.h"
 #include "platform/settingsfile.h"
 #include "settings/settingsstore.h"
 #include "testsupport.h"
@@ -13,6 +14,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QTest>
+
+#include <signal.h>
 
 namespace {
 
@@ -57,6 +60,8 @@ private slots:
     void oldPages();
     void unwrittenPageFails();
     void killedAndConcurrentRunsLoseNoComment();
+    void interruptStopsAtASafePoint_data();
+    void interruptStopsAtASafePoint();
     void noAdjustAndComments();
     void slidePage_data();
     void slidePage();
@@ -218,6 +223,55 @@ void tst_VelmoAlbum::killedAndConcurrentRunsLoseNoComment()
     for (int image = 1; image <= Images; ++image)
         QCOMPARE(all.count(block(image)), 1);
     QCOMPARE(hidden(), QStringList());
+}
+
+void tst_VelmoAlbum::interruptStopsAtASafePoint_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("whileWaiting"); // else once the pages are being written
+    QTest::newRow("Ctrl+C while another writer holds the folder") << SIGINT << true;
+    QTest::newRow("SIGTERM while another writer holds the folder") << SIGTERM << true;
+    QTest::newRow("SIGHUP in the page phase") << SIGHUP << false;
+}
+
+void tst_VelmoAlbum::interruptStopsAtASafePoint()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, whileWaiting);
+    TestHome home;
+    const QString folder = home.folder();
+    QVERIFY(addImages(folder, 40));
+    SettingsStore(home.configFile()).write(Keys::PhotoPiece, QStringLiteral("1"));
+    QCOMPARE(velmoAlbum({"--yes", folder}).exitCode, 0);
+    QVERIFY(Fixture::writeFile(folder + "/Album001.html", "<!Sp01.jpg>朝<!Ep01.jpg>"));
+    SettingsStore(home.configFile()).write(Keys::PhotoPiece, QStringLiteral("2"));
+    const auto hidden = [&folder] { return QDir(folder).entryList({".*"}, QDir::Hidden | QDir::Files | QDir::System); };
+
+    FolderLock otherWriter(folder);
+    QVERIFY(!whileWaiting || otherWriter.tryLock());
+    QProcess process;
+    process.start(qEnvironmentVariable("VELMO_TEST_BIN") + "/velmo-album", {"--yes", folder});
+    QVERIFY(process.waitForStarted());
+    if (whileWaiting) {
+        process.setReadChannel(QProcess::StandardError);
+        QVERIFY(process.waitForReadyRead(10000));
+    } else {
+        const QDeadlineTimer deadline(10000);
+        while (!process.waitForFinished(0) && !deadline.hasExpired() && hidden().isEmpty()) {
+        }
+    }
+    ::kill(pid_t(process.processId()), signal);
+    QVERIFY(process.waitForFinished(20000));
+    otherWriter.unlock();
+
+    // Stopped in time: the earlier set stands; else the new set was already decided.
+    const bool stopped = process.exitCode() == 128 + signal;
+    QVERIFY(stopped || (!whileWaiting && process.exitCode() == 0));
+    if (stopped)
+        QVERIFY(process.readAllStandardError().endsWith(("velmo-album: " + AlbumText::Interrupted + "\n").toUtf8()));
+    QCOMPARE(hidden(), QStringList());
+    QCOMPARE(Fixture::readFile(folder + "/Album001.html").contains("朝"), true);
+    QCOMPARE(QFile::exists(folder + "/Album040.html"), stopped);
 }
 
 void tst_VelmoAlbum::noAdjustAndComments()

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
@@ -64,6 +65,7 @@ private slots:
     void adjustCaptionShowsTheAlbumBox();
     void smallControlsDrawTheirTextWhole();
     void albumButtonWritesPages();
+    void closingTheWindowStopsTheAlbumBuild();
     void slideButtonWritesTheSlidePage_data();
     void slideButtonWritesTheSlidePage();
 };
@@ -406,6 +408,25 @@ void tst_Browsing::albumButtonWritesPages()
     QCOMPARE(listed(form.File1), QStringList{QStringLiteral("Album001.html")});
     QVERIFY(form.HScrollBar->isHidden());
     QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void tst_Browsing::closingTheWindowStopsTheAlbumBuild()
+{
+    VelmoWindows velmo;
+    const QString photos = velmo.home.folder();
+    QVERIFY(Fixture::makeJpeg(photos + QStringLiteral("/a.jpg"), 64, 48));
+    velmo.startIn(photos);
+    Form1 &form = velmo.form();
+
+    // The close request comes while the build runs.
+    QCoreApplication::postEvent(&form, new QCloseEvent);
+    form.cmdAlbum->click();
+
+    QCOMPARE(form.Label3->text(), AlbumText::Interrupted);
+    QCOMPARE(QDir(photos).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.jpg")});
+    QVERIFY(!form.isClosing());
+    QCoreApplication::processEvents();
+    QVERIFY(form.isClosing());
 }
 
 // The list shows the new page whether or not the album filter was already on.
