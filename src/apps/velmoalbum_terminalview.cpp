@@ -6,8 +6,6 @@
 #include "platform/terminal.h"
 #include "rdctjpeg/rdctjpeg.h"
 
-#include <QTextStream>
-
 #include <cstdio>
 
 namespace {
@@ -112,7 +110,7 @@ bool TerminalView::askDeleteOldPages(const QString &question)
     }
     std::fputs((question + QStringLiteral(" [y/N] ")).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
-    const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
+    const QString answer = Terminal::readInputLine().trimmed().toLower();
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
 }
 

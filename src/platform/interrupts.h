@@ -15,4 +15,7 @@ int caughtSignal();
 // What a process stopped by the caught signal exits with: 128 + its number
 // (130 for SIGINT, 143 for SIGTERM, 129 for SIGHUP).
 int exitStatus();
+// Waits until the descriptor has something to read (or its end); false when
+// a request came first, also one that came just before the wait.
+bool waitForInput(int fd);
 } // namespace Interrupts

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 // The terminal a command-line program runs on, if any.
 namespace Terminal {
 // Standard input, or standard error, is a terminal.
@@ -11,4 +13,7 @@ bool errorIsTerminal();
 bool errorRedraws();
 // Columns of the terminal on standard error; 80 when it does not say.
 int errorColumns();
+// A line typed on standard input, without its end; empty at the end of the
+// input or when an interrupt comes while waiting for it.
+QString readInputLine();
 } // namespace Terminal
