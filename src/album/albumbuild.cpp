@@ -215,7 +215,7 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
     // One build per folder at a time: a second one, from this window,
     // another Velmo or velmo-album, waits here for the first to end.
     FolderLock lock(options.folder);
-    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
+    lock.lock([&view] { view.showWaiting(AlbumText::waitingForFolder()); });
     const bool recovered = PageSetWriter::recover(
         options.folder, [&view](const QString &setAside) { view.warn(AlbumText::journalRefused(setAside)); });
 
@@ -238,12 +238,12 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
     if (images.count() > 0) {
         view.showProgress(true);
         view.setProgress(BuildPhase::Pages, 0, images.count());
-        view.setStatus(AlbumText::BuildingPages);
+        view.setStatus(AlbumText::buildingPages());
         if (recovered) {
             // Comments are taken before the old pages are deleted or overwritten.
             const PageComments comments = PageComments::read(images.folder);
             const bool deleteOld =
-                !options.askBeforeDeletingOldPages || view.askDeleteOldPages(AlbumText::DeleteOldPages);
+                !options.askBeforeDeletingOldPages || view.askDeleteOldPages(AlbumText::deleteOldPages());
             PageWriter(images, options, design, layout, view, clock, comments).run(result, deleteOld);
         } else {
             // A stopped build's set that cannot be finished keeps its journal

@@ -89,7 +89,7 @@ QStringList folderImages(const QString &folder, BuildView &view)
 ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
 {
     view.showProgress(true);
-    view.setStatus(AlbumText::PrepareStart);
+    view.setStatus(AlbumText::prepareStart());
 
     const Listing::FileListing listed = Listing::scanFiles(folder);
     view.setBusy(true);
@@ -102,6 +102,6 @@ ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView 
     const ImageList images{folder, sorted.images};
     view.setProgress(BuildPhase::Preparing, images.count(), 0);
 
-    view.setStatus(AlbumText::PrepareEnd);
+    view.setStatus(AlbumText::prepareEnd());
     return images;
 }

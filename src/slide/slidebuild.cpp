@@ -44,7 +44,7 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
 {
     // The preparation may delete thumbnails that an album build beside it uses.
     FolderLock lock(folder);
-    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); });
+    lock.lock([&view] { view.showWaiting(AlbumText::waitingForFolder()); });
     SlideBuildResult result;
     try {
         view.refreshFileList();

@@ -177,7 +177,7 @@ void tst_AlbumPageSet::secondBuildWaitsForTheFirst()
     WaitingView view(first);
 
     buildAlbum(album.options, album.design, view, album.clock);
-    QCOMPARE(view.waits, QStringList{AlbumText::WaitingForFolder});
+    QCOMPARE(view.waits, QStringList{AlbumText::waitingForFolder()});
     QCOMPARE(view.status(), AlbumText::pagesWritten(1, 1));
     QVERIFY(first.tryLock()); // the build let go of the folder at its end
 }
