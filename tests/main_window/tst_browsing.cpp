@@ -3,6 +3,7 @@
 
 #include "album/albumtexts.h"
 #include "main_window/frmdesign.h"
+#include "main_window/frmoptions.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -213,6 +214,10 @@ void tst_Browsing::fileGoneSinceListingShowsStatus()
     QVERIFY(velmo.fakes.messages.shown.isEmpty());
     QCOMPARE(velmo.form().Label3->text(), QStringLiteral("File Not Find"));
     QVERIFY(!velmo.form().image1->isVisibleTo(&velmo.form()));
+
+    // The status line follows a change of language.
+    velmo.forms.options().CheckEnglish->click();
+    QCOMPARE(velmo.form().Label3->text(), QStringLiteral("File not found"));
 }
 
 void tst_Browsing::viewerSizeFollowsOriginalScale_data()

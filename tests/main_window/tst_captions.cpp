@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
+#include "lang/captions.h"
 #include "main_window/frmoptions.h"
 
 #include <QCheckBox>
@@ -17,6 +18,7 @@ private slots:
     void captionsFollowLanguageAndCommentTool();
     void switchingLanguageRewritesBothWindows();
     void commentToolIsLookedForAgain();
+    void everyRowNamesAControl();
 };
 
 void tst_Captions::captionsFollowLanguageAndCommentTool_data()
@@ -83,6 +85,12 @@ void tst_Captions::switchingLanguageRewritesBothWindows()
     options.CheckEnglish->click();
 
     QCOMPARE(velmo.store.read(Keys::EnglishJapanese), QStringLiteral("1"));
+    // Tool tips, screen reader names and titles follow, as the captions do.
+    QCOMPARE(form.cmdAlbum->toolTip(), QStringLiteral("Makes HTML album pages with thumbnails of the JPEG pictures."));
+    QCOMPARE(form.cmdAlbum->accessibleDescription(), form.cmdAlbum->toolTip());
+    QCOMPARE(form.Slider1->accessibleName(), QStringLiteral("Slide show interval"));
+    QCOMPARE(options.TXTDIRediter->toolTip(), QStringLiteral("Enter the full path of the editor to use."));
+    QVERIFY(options.windowTitle().endsWith(QStringLiteral("Velmo settings")));
     QCOMPARE(form.cmdAlbum->text(), QStringLiteral("Album*"));
     QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("JpgDelete"));
     QCOMPARE(form.Check4->text(), QStringLiteral("OriginalScale"));
@@ -94,6 +102,9 @@ void tst_Captions::switchingLanguageRewritesBothWindows()
     QCOMPARE(form.cmd_quit->text(), QStringLiteral("終　了"));
     QCOMPARE(options.CheckEnglish->text(), QStringLiteral("English Mode"));
     QCOMPARE(options.CheckClipBoard->text(), QStringLiteral("ｲﾒｰｼﾞをｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
+    QCOMPARE(form.cmdAlbum->toolTip(),
+             QStringLiteral("JPG画像を編集してサムネイル形式のＨＴＭＬファイルを作成します。"));
+    QCOMPARE(form.Slider1->accessibleName(), QStringLiteral("スライドショーの間隔"));
 }
 
 void tst_Captions::commentToolIsLookedForAgain()
@@ -108,6 +119,18 @@ void tst_Captions::commentToolIsLookedForAgain()
 
     QCOMPARE(velmo.form().cmdFTP->text(), QStringLiteral("ｺﾒﾝﾄ"));
     QCOMPARE(velmo.forms.options().Label9->text(), QStringLiteral("ｺﾒﾝﾄ"));
+}
+
+// A renamed control cannot lose its caption unnoticed.
+void tst_Captions::everyRowNamesAControl()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    for (const Captions::Row &row : Captions::allRows()) {
+        const QString name = QString::fromLatin1(row.control);
+        QVERIFY2(velmo.form().findChild<QAbstractButton *>(name) || velmo.forms.options().findChild<QWidget *>(name),
+                 row.control);
+    }
 }
 
 QTEST_MAIN(tst_Captions)
