@@ -43,7 +43,7 @@ QList<Entry> readCatalogue()
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            entries.append({context});
+            entries.append(Entry{context, {}, {}});
         else if (xml.name() == QLatin1String("source"))
             entries.last().source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation")) {

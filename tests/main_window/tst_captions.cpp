@@ -6,7 +6,9 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTest>
 
 class tst_Captions : public QObject
