@@ -791,10 +791,6 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
         <translation>Choose the editor program</translation>
     </message>
     <message>
-        <source>Velmo の設定</source>
-        <translation>Velmo settings</translation>
-    </message>
-    <message>
         <source>ブラウザ</source>
         <translation>Browser</translation>
     </message>
@@ -873,6 +869,10 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
     <message>
         <source>プログラムファイル (*)</source>
         <translation>Programs (*)</translation>
+    </message>
+    <message>
+        <source>Options&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;Velmo の設定</source>
+        <translation>Options - Velmo settings</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,7 @@ frmOptions::frmOptions(OptionsModel &model, Services services, QWidget *parent)
 void frmOptions::retranslateUi()
 {
     // "Options", fifteen ideographic spaces, and the dialog's notice.
-    setWindowTitle(QStringLiteral("Options") + QString(15, QChar(0x3000)) + tr("Velmo の設定"));
+    setWindowTitle(tr("Options　　　　　　　　　　　　　　　Velmo の設定"));
     describe(TXTDIRbrowser, tr("ブラウザ"), tr("使用するブラウザの場所をフルパスで記入下さい。"));
     describe(TXTDIRftp, tr("コメントツール"), tr("使用するFTPの場所をフルパスで記入下さい。"));
     describe(TXTDIRediter, tr("エディタ"), tr("使用するエディタの場所をフルパスで記入下さい。"));
@@ -88,6 +88,7 @@ void frmOptions::retranslateUi()
     describe(lblDisclaimer, {}, mailTip);
     describe(lblLegalCopyright, {}, mailTip);
     describe(picIcon, tr("ヴェルモのアイコン"), tr("ヴェルモのダウンロードエリアを起動"));
+    lblTitle->setText(ProgramInfo::title());
     lblDisclaimer->setText(ProgramInfo::comments());
 }
 
@@ -312,7 +313,6 @@ void frmOptions::Form_Load()
 {
     cmdRegstGet_Click();
     CheckEnglish_Click();
-    lblTitle->setText(ProgramInfo::title());
     lblVersion->setText(ProgramInfo::versionLine());
     lblLegalCopyright->setText(ProgramInfo::legalCopyright());
     if (Paths::isRegularFile(Paths::reductionLibrary()))

@@ -3,6 +3,8 @@
 
 #include "lang/translation.h"
 
+#include <QRegularExpression>
+
 // Starting, dropping, the preview and the links of Quillet's window.
 class tst_FrmMain : public QObject, FrmMainFixture
 {
@@ -351,6 +353,11 @@ void tst_FrmMain::languageChangeRetranslatesTheWindow()
     QCOMPARE(control<QPushButton>("cmdQuit")->toolTip(), QStringLiteral("Closes Quillet."));
     QCOMPARE(control<QPlainTextEdit>("txtComment")->accessibleName(), QStringLiteral("Comment"));
     QCOMPARE(message(), QStringLiteral("No album pages here. Drop a picture."));
+    const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF9F}]"));
+    for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+        for (const QString &text : {widget->property("text").toString(), widget->toolTip(), widget->accessibleName()})
+            QVERIFY2(!text.contains(japanese), qPrintable(widget->objectName() + QLatin1String(": ") + text));
+    }
 
     Translation::use(false);
     QCoreApplication::sendPostedEvents();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -21,6 +22,7 @@ private slots:
     void switchingLanguageRewritesBothWindows();
     void commentToolIsLookedForAgain();
     void everyRowNamesAControl();
+    void englishWindowsShowNoJapanese();
 };
 
 void tst_Captions::captionsFollowLanguageAndCommentTool_data()
@@ -132,6 +134,26 @@ void tst_Captions::everyRowNamesAControl()
         const QString name = QString::fromLatin1(row.control);
         QVERIFY2(velmo.form().findChild<QAbstractButton *>(name) || velmo.forms.options().findChild<QWidget *>(name),
                  row.control);
+    }
+}
+
+// Every text a person or a screen reader meets, in English; only the language
+// box offers Japanese, and the design dialog's fields hold the album's own texts.
+void tst_Captions::englishWindowsShowNoJapanese()
+{
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    velmo.forms.design();
+    velmo.forms.options().CheckEnglish->click();
+    const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF9F}]"));
+    QList<QWidget *> shown{&velmo.form()};
+    shown += velmo.form().findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(shown)) {
+        if (widget == velmo.forms.options().CheckEnglish || qobject_cast<QLineEdit *>(widget))
+            continue;
+        const QString caption = widget->property("text").toString();
+        for (const QString &text : {caption, widget->toolTip(), widget->accessibleName(), widget->windowTitle()})
+            QVERIFY2(!text.contains(japanese), qPrintable(widget->objectName() + QLatin1String(": ") + text));
     }
 }
 
