@@ -8,7 +8,6 @@
 #include "main_window/forms.h"
 #include "main_window/frmdesign.h"
 #include "main_window/frmoptions.h"
-#include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/listing.h"

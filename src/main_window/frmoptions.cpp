@@ -3,7 +3,6 @@
 
 #include "forms/labelclicks.h"
 #include "forms/windowbuild.h"
-#include "lang/captions.h"
 #include "lang/programinfo.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
