@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>%1 枚の画像で %2 種類のｻﾑﾈｲﾙHTMLを作成しました。</source>
-        <translation>Wrote %2 album pages with %1 pictures.</translation>
+        <translation>Album pages written: %2, with %1 pictures.</translation>
     </message>
     <message>
         <source>%1 個のﾍﾟｰｼﾞを書き込めませんでした: %2</source>
-        <translation>%1 pages could not be written: %2</translation>
+        <translation>Pages not written (%1): %2</translation>
     </message>
     <message>
         <source>ページ書き換えの記録が正しくないため従わず、%1 に移しました。ほかのファイルは変えていません。</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>%1 個の画像を除きました (名前が UTF-8 ではありません): %2</source>
-        <translation>Left out %1 pictures (their names are not UTF-8): %2</translation>
+        <translation>Pictures left out (%1), as their names are not UTF-8: %2</translation>
     </message>
     <message>
         <source>縮小画像</source>
@@ -609,7 +609,7 @@ PageDown/PageUp, Alt+→/←: next/previous picture</translation>
     <name>VelmoAlbum</name>
     <message>
         <source>%1 件のコメントを引き継ぎました。</source>
-        <translation>Carried over %1 comments.</translation>
+        <translation>Comments carried over: %1.</translation>
     </message>
     <message>
         <source>保存されたオプションとデザインで、FOLDER のアルバムページ Album001.html, ... を作成します。
