@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev            # Qt 6 Core, Gui, Widgets, Test
+  qt6-tools-dev qt6-l10n-tools      # Qt Linguist: lupdate, lrelease and their CMake package
   libqt6svg6                        # draws the SVG window icons
   libjpeg62-turbo-dev               # the reduction library
   fonts-ipafont-gothic fonts-comic-neue

@@ -238,12 +238,12 @@ void build(AlbumBuildResult &result, const AlbumOptions &options, const DesignVa
     if (images.count() > 0) {
         view.showProgress(true);
         view.setProgress(BuildPhase::Pages, 0, images.count());
-        view.setStatus(AlbumText::BuildingPages);
+        view.setStatus(AlbumText::buildingPages());
         if (recovered) {
             // Comments are taken before the old pages are deleted or overwritten.
             const PageComments comments = PageComments::read(images.folder);
             const bool deleteOld =
-                !options.askBeforeDeletingOldPages || view.askDeleteOldPages(AlbumText::DeleteOldPages);
+                !options.askBeforeDeletingOldPages || view.askDeleteOldPages(AlbumText::deleteOldPages());
             PageWriter(images, options, design, layout, view, clock, comments).run(result, deleteOld);
         } else {
             // A stopped build's set that cannot be finished keeps its journal
@@ -267,7 +267,7 @@ AlbumBuildResult buildAlbum(const AlbumOptions &options, const DesignValues &des
     } catch (const CommandStopped &) {
         result.interrupted = true;
         view.refreshFileList();
-        view.setStatus(AlbumText::Interrupted);
+        view.setStatus(AlbumText::interrupted());
     }
     view.showProgress(false);
     view.setBusy(false);

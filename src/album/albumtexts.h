@@ -4,22 +4,21 @@
 #include <QString>
 
 // The status lines and messages of the album build, the preparation pass and
-// the reduction command, exactly as the window shows them.
+// the reduction command, in the installed language (Japanese as the window
+// shows them, or the catalogue's English).
 namespace AlbumText {
-inline const QString PrepareStart = QStringLiteral("前処理開始．．．．");
-inline const QString PrepareEnd = QStringLiteral("前処理終了");
-inline const QString BuildingPages = QStringLiteral("アルバムＨＴＭＬ作成中．．．．");
+QString prepareStart();  // "前処理開始．．．．"
+QString prepareEnd();    // "前処理終了"
+QString buildingPages(); // "アルバムＨＴＭＬ作成中．．．．"
 // Another build, slide page or comment write-back has the folder.
-inline const QString WaitingForFolder =
-    QStringLiteral("このフォルダは他の処理が使用中です。終わるまで待ちます．．．．");
-inline const QString DeleteOldPages = QStringLiteral("ディレクトリ内の Albumファイルを削除後処理します。");
-inline const QString ReductionStart = QStringLiteral("画像縮少処理開始．．．");
-inline const QString ReductionEnd = QStringLiteral("画像縮少処理終了");
-
-inline const QString LibraryNotLoadable = QStringLiteral("RdoctJPEG.dllファイルが見つかりません");
-inline const QString TargetNotFound = QStringLiteral("対象ファイルが見つかりません");
+QString waitingForFolder();
+QString deleteOldPages(); // the question before old pages are deleted
+QString reductionStart();
+QString reductionEnd();
+QString libraryNotLoadable();
+QString targetNotFound();
 // A command stopped on the user's request (an interrupt, the window closed).
-inline const QString Interrupted = QStringLiteral("中断しました。");
+QString interrupted();
 
 // "25 枚の画像で 5 種類のｻﾑﾈｲﾙHTMLを作成しました。"
 QString pagesWritten(int imageCount, int pageCount);
@@ -31,8 +30,8 @@ QString journalRefused(const QString &setAside);
 QString picturesLeftOut(const QStringList &names);
 
 // The phases a progress count names.
-inline const QString ThumbnailsPhase = QStringLiteral("thumbnails");
-inline const QString PagesPhase = QStringLiteral("pages");
+QString thumbnailsPhase();
+QString pagesPhase();
 // "12 made, 988 up to date", and ", 3 not made" when some could not be made.
 QString thumbnailCounts(int made, int upToDate, int notMade);
 // The end of the final status in thumbnail mode:

@@ -82,7 +82,7 @@ void warnUnreadable(const QStringList &names, BuildView &view)
 
 void lockFolder(FolderLock &lock, BuildView &view)
 {
-    lock.lock([&view] { view.showWaiting(AlbumText::WaitingForFolder); }, [&view] { return view.stopRequested(); });
+    lock.lock([&view] { view.showWaiting(AlbumText::waitingForFolder()); }, [&view] { return view.stopRequested(); });
     view.stopIfRequested();
 }
 
@@ -96,7 +96,7 @@ QStringList folderImages(const QString &folder, BuildView &view)
 ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView &view)
 {
     view.showProgress(true);
-    view.setStatus(AlbumText::PrepareStart);
+    view.setStatus(AlbumText::prepareStart());
 
     const Listing::FileListing listed = Listing::scanFiles(folder);
     view.setBusy(true);
@@ -109,6 +109,6 @@ ImageList prepareFolder(const QString &folder, bool deleteThumbnails, BuildView 
     const ImageList images{folder, sorted.images};
     view.setProgress(BuildPhase::Preparing, images.count(), 0);
 
-    view.setStatus(AlbumText::PrepareEnd);
+    view.setStatus(AlbumText::prepareEnd());
     return images;
 }

@@ -68,7 +68,7 @@ void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, Bui
 {
     view.showProgress(true);
     view.setProgress(BuildPhase::Thumbnails, 0, images.count());
-    view.setStatus(AlbumText::ReductionStart);
+    view.setStatus(AlbumText::reductionStart());
     if (images.count() == 0)
         return;
 
@@ -101,7 +101,7 @@ void reduceImages(const ImageList &images, int scale, Thumbnails thumbnails, Bui
 
 void finish(BuildView &view)
 {
-    view.setStatus(AlbumText::ReductionEnd);
+    view.setStatus(AlbumText::reductionEnd());
     view.setStatus(QString());
     view.showProgress(false);
     view.setBusy(false);
@@ -115,10 +115,10 @@ void report(const Failure &failure, BuildView &view)
     case FailureCode::TypeMismatch:
         return;
     case FailureCode::DllLoad:
-        view.showMessage(AlbumText::LibraryNotLoadable, MessageBoxes::Icon::Exclamation);
+        view.showMessage(AlbumText::libraryNotLoadable(), MessageBoxes::Icon::Exclamation);
         return;
     case FailureCode::BadFileName:
-        view.showMessage(AlbumText::TargetNotFound, MessageBoxes::Icon::Exclamation);
+        view.showMessage(AlbumText::targetNotFound(), MessageBoxes::Icon::Exclamation);
         return;
     default:
         view.showMessage(FailureText::reportErrorNumber(failure.code()), MessageBoxes::Icon::None);
@@ -161,7 +161,7 @@ ReductionResult reduceFolder(const AlbumOptions &options, BuildView &view, const
         report(failure, view);
         result.thumbnails = tally.finish(true);
     } catch (const CommandStopped &) {
-        view.setStatus(AlbumText::Interrupted);
+        view.setStatus(AlbumText::interrupted());
         result.thumbnails = tally.finish(true);
         result.stopped = true;
     }

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/programinfo.h"
+#include "lang/translation.h"
 #include "main_window/form1.h"
 #include "main_window/forms.h"
 #include "platform/widgetservices.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "windowcommandline.h"
 
@@ -19,10 +21,10 @@ QString startProblem(const QString &path)
         return {};
     const QFileInfo given(path);
     if (!given.exists())
-        return QStringLiteral("no such file or folder: ") + path;
+        return QCoreApplication::translate("CommandLine", "ファイルもフォルダもありません: %1").arg(path);
     const QFileInfo folder(given.isDir() ? given.absoluteFilePath() : given.absolutePath());
     if (!folder.isReadable() || !folder.isExecutable())
-        return QStringLiteral("cannot open folder: ") + folder.absoluteFilePath();
+        return QCoreApplication::translate("CommandLine", "フォルダを開けません: %1").arg(folder.absoluteFilePath());
     return {};
 }
 
@@ -35,13 +37,18 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Velmo"));
     QApplication::setApplicationVersion(QStringLiteral(VELMO_VERSION));
     WindowCommandLine commandLine(QStringLiteral("velmo"),
-                                  QStringLiteral("Browses JPEG photo folders and makes HTML album pages of them."));
+                                  QT_TRANSLATE_NOOP("CommandLine",
+                                                    "JPEG写真のフォルダを閲覧し、HTMLのアルバムを作成します。\n"
+                                                    "例: velmo ~/写真/旅行"));
     commandLine.allowPath(QStringLiteral("path"),
-                          QStringLiteral("A folder to open instead of the last one, or a photo to show in its folder."),
+                          QT_TRANSLATE_NOOP("CommandLine", "前回のフォルダの代わりに開くフォルダ、"
+                                                           "またはそのフォルダで表示する写真。"),
                           QStringLiteral("[FOLDER | PHOTO]"));
     commandLine.answerBeforeWindow(argc, argv);
 
     QApplication app(argc, argv);
+    SettingsStore store;
+    Translation::use(englishChosen(store));
     const std::optional<QString> startPath = commandLine.read(QApplication::arguments());
     if (!startPath)
         return WindowCommandLine::BadCommandLine;
@@ -52,8 +59,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("velmo"));
 
-    RealServices services(ProgramInfo::title());
-    SettingsStore store;
+    RealServices services(ProgramInfo::title);
     Forms forms(store, services.services());
     forms.form1().Form_Load(*startPath);
     return QApplication::exec();

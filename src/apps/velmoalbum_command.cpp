@@ -5,6 +5,8 @@
 #include "album/albumsettings.h"
 #include "album/albumtexts.h"
 #include "album/preparation.h"
+#include "lang/programinfo.h"
+#include "lang/translation.h"
 #include "platform/desktopservices.h"
 #include "platform/interrupts.h"
 #include "platform/paths.h"
@@ -14,6 +16,7 @@
 #include "velmoalbum_terminalview.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -23,6 +26,11 @@ namespace {
 
 // An interrupt exits with 128 + its signal, as the shell reports it.
 enum ExitCode { Done = 0, NotWritten = 1, BadCommandLine = 2, ThumbnailsNotMade = 3 };
+
+QString translated(const char *japanese)
+{
+    return QCoreApplication::translate("VelmoAlbum", japanese);
+}
 
 const QString ProgramName = QStringLiteral("velmo-album");
 
@@ -40,7 +48,7 @@ int fail(int code, const QString &reason)
 
 QString carriedComments(int count)
 {
-    return QStringLiteral("%1 件のコメントを引き継ぎました。").arg(count);
+    return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "%1 件のコメントを引き継ぎました。")).arg(count);
 }
 
 struct Options
@@ -71,37 +79,55 @@ AlbumOptions startupOptions(const Options &options, const OptionsModel &stored, 
 QString parse(const QStringList &arguments, Options &options)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the album pages Album001.html, ... of FOLDER with the stored options and design."));
+    parser.setApplicationDescription(translated(
+        QT_TRANSLATE_NOOP("VelmoAlbum", "保存されたオプションとデザインで、FOLDER のアルバムページ "
+                                        "Album001.html, ... を作成します。\n\n"
+                                        "終了コード: 0 すべて作成、1 作成できないものがあった"
+                                        "（ページ、Slide.html、フォルダの問題、JPEG画像がない）、"
+                                        "2 コマンドラインの誤り、3 ページは作成したが縮小画像を作れないものがあった、"
+                                        "130 中断された。\n"
+                                        "例: velmo-album --yes ~/写真/旅行")));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption yes(QStringLiteral("yes"), QStringLiteral("Delete the old album pages without asking."));
-    const QCommandLineOption keep(QStringLiteral("keep"),
-                                  QStringLiteral("Keep the old album pages (pages of the same number are replaced)."));
+    const QCommandLineOption yes(
+        QStringLiteral("yes"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "古いアルバムページを確認せずに削除します。")));
+    const QCommandLineOption keep(
+        QStringLiteral("keep"), translated(QT_TRANSLATE_NOOP(
+                                    "VelmoAlbum", "古いアルバムページを残します（同じ番号のページは置き換えます）。")));
     const DesignValues designTime;
-    const QCommandLineOption noAdjust(QStringLiteral("no-adjust"),
-                                      QStringLiteral("Show every thumbnail at %1 x %2 instead of fitting it.")
-                                          .arg(designTime.boxWidth, designTime.boxHeight));
-    const QCommandLineOption album(QStringLiteral("album"),
-                                   QStringLiteral("Write the album pages (done unless only --slide is given)."));
-    const QCommandLineOption slide(QStringLiteral("slide"),
-                                   QStringLiteral("Write the slide page Slide.html (after the album with --album)."));
-    const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print errors only."));
-    const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Make every thumbnail again, also those that are up to date."));
+    const QCommandLineOption noAdjust(
+        QStringLiteral("no-adjust"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "縮小画像を枠に合わせず、すべて %1 x %2 で表示します。"))
+            .arg(designTime.boxWidth, designTime.boxHeight));
+    const QCommandLineOption album(
+        QStringLiteral("album"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "アルバムページを作成します（--slide だけのとき以外は常に）。")));
+    const QCommandLineOption slide(
+        QStringLiteral("slide"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum",
+                                     "スライドページ Slide.html を作成します（--album があればアルバムの後に）。")));
+    const QCommandLineOption quiet(QStringLiteral("quiet"),
+                                   translated(QT_TRANSLATE_NOOP("VelmoAlbum", "エラーだけを表示します。")));
+    const QCommandLineOption force(
+        QStringLiteral("force"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "最新の縮小画像も含めて、すべて作り直します。")));
     parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force});
-    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
+    parser.addPositionalArgument(QStringLiteral("FOLDER"),
+                                 translated(QT_TRANSLATE_NOOP("VelmoAlbum", "JPEG画像のフォルダ。")));
 
     if (!parser.parse(arguments))
-        return parser.errorText();
+        return parser.errorText() + QLatin1Char(' ') + ProgramInfo::tryHelp();
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(Done);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (parser.positionalArguments().size() != 1)
-        return QStringLiteral("one FOLDER expected (see --help)");
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "FOLDER を一つ指定して下さい。")) + QLatin1Char(' ') +
+               ProgramInfo::tryHelp();
     if (parser.isSet(yes) && parser.isSet(keep))
-        return QStringLiteral("--yes and --keep exclude each other");
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--yes と --keep は同時に使えません。")) + QLatin1Char(' ') +
+               ProgramInfo::tryHelp();
 
     options.folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
     if (parser.isSet(yes))
@@ -122,13 +148,13 @@ QString folderProblem(const QString &folder, BuildView &view)
 {
     const QFileInfo info(folder);
     if (!info.exists())
-        return QStringLiteral("no such folder: ") + folder;
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "フォルダがありません: %1")).arg(folder);
     if (!info.isDir())
-        return QStringLiteral("not a folder: ") + folder;
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "フォルダではありません: %1")).arg(folder);
     if (!Paths::canWriteInto(folder))
-        return QStringLiteral("cannot write into folder: ") + folder;
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "フォルダに書き込めません: %1")).arg(folder);
     if (folderImages(folder, view).isEmpty())
-        return QStringLiteral("no JPEG pictures in ") + folder;
+        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "JPEG画像がありません: %1")).arg(folder);
     return {};
 }
 
@@ -137,6 +163,8 @@ QString folderProblem(const QString &folder, BuildView &view)
 int runVelmoAlbum(const QStringList &arguments)
 {
     Interrupts::catchRequests();
+    SettingsStore settings;
+    Translation::use(englishChosen(settings));
     Options options;
     if (const QString problem = parse(arguments, options); !problem.isEmpty())
         return fail(BadCommandLine, problem);
@@ -144,7 +172,6 @@ int runVelmoAlbum(const QStringList &arguments)
     if (const QString problem = folderProblem(options.folder, view); !problem.isEmpty())
         return fail(NotWritten, problem);
 
-    SettingsStore settings;
     settings.setProblemReporter(
         [](const QString &text) { printTo(stderr, ProgramName + QStringLiteral(": ") + text); });
     // Read only: the user's settings file stays byte for byte as it was.
@@ -158,7 +185,7 @@ int runVelmoAlbum(const QStringList &arguments)
     if (options.album) {
         const AlbumBuildResult result = buildAlbum(album, design, view, clock);
         if (result.interrupted)
-            return fail(Interrupts::exitStatus(), AlbumText::Interrupted);
+            return fail(Interrupts::exitStatus(), AlbumText::interrupted());
         view.reportNotMade(result.thumbnails.notMade);
         if (!result.unwrittenPages.isEmpty())
             return fail(NotWritten, view.status());
@@ -175,11 +202,12 @@ int runVelmoAlbum(const QStringList &arguments)
     if (options.slide) {
         const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
         if (slide.interrupted)
-            return fail(Interrupts::exitStatus(), AlbumText::Interrupted);
+            return fail(Interrupts::exitStatus(), AlbumText::interrupted());
         if (slide.failureCode != 0)
-            return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
+            return fail(NotWritten, translated(QT_TRANSLATE_NOOP("VelmoAlbum", "Slide.html を作成できませんでした。")));
         if (!options.quiet)
-            printTo(stdout, QStringLiteral("Slide.html written: %1 pictures").arg(slide.imageCount));
+            printTo(stdout, translated(QT_TRANSLATE_NOOP("VelmoAlbum", "Slide.html を作成しました: %1 枚の画像"))
+                                .arg(slide.imageCount));
     }
     return code;
 }

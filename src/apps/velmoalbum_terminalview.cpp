@@ -6,11 +6,18 @@
 #include "platform/terminal.h"
 #include "rdctjpeg/rdctjpeg.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace {
 
 constexpr int BarCells = 10;
+
+QString translated(const char *japanese)
+{
+    return QCoreApplication::translate("TerminalView", japanese);
+}
 
 void printLine(const QString &text)
 {
@@ -23,21 +30,21 @@ QString reason(int code)
 {
     switch (code) {
     case RDCTJPEG_E_NOT_REGULAR:
-        return QStringLiteral("not a regular file");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "通常のファイルではありません"));
     case RDCTJPEG_E_OPEN:
-        return QStringLiteral("cannot be read");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "読めません"));
     case RDCTJPEG_E_DECODE:
-        return QStringLiteral("not a JPEG picture, or damaged");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "JPEG画像ではないか、壊れています"));
     case RDCTJPEG_E_TOO_LARGE:
-        return QStringLiteral("too large");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "大きすぎます"));
     case RDCTJPEG_E_TOO_MANY_SCANS:
-        return QStringLiteral("too many scans");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "スキャンが多すぎます"));
     case RDCTJPEG_E_WRITE:
-        return QStringLiteral("the thumbnail cannot be written");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "縮小画像を書き込めません"));
     case 0:
-        return QStringLiteral("the reduction ended before it");
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "その前に縮小処理が終わりました"));
     default:
-        return QStringLiteral("reduction failed with code %1").arg(code);
+        return translated(QT_TRANSLATE_NOOP("TerminalView", "縮小処理がコード %1 で失敗しました")).arg(code);
     }
 }
 
@@ -71,7 +78,7 @@ void TerminalView::setProgressCount(BuildPhase phase, int done, int total, const
     QString line = QStringLiteral("\r[%1%2] %3% %4 %5/%6")
                        .arg(QString(filled, QLatin1Char('#')), QString(BarCells - filled, QLatin1Char(' ')))
                        .arg(percent, 3)
-                       .arg(phase == BuildPhase::Thumbnails ? AlbumText::ThumbnailsPhase : AlbumText::PagesPhase)
+                       .arg(phase == BuildPhase::Thumbnails ? AlbumText::thumbnailsPhase() : AlbumText::pagesPhase())
                        .arg(done)
                        .arg(total);
     if (!detail.isEmpty())
@@ -105,10 +112,16 @@ bool TerminalView::askDeleteOldPages(const QString &question)
     clearLine();
     if (!Terminal::inputIsTerminal()) {
         if (!m_quiet)
-            printLine(QStringLiteral("velmo-album: old album pages kept (no terminal to ask; use --yes or --keep)"));
+            printLine(QStringLiteral("velmo-album: ") +
+                      translated(QT_TRANSLATE_NOOP("TerminalView",
+                                                   "古いアルバムページを残しました"
+                                                   "（確認する端末がありません。--yes か --keep を使って下さい）")));
         return false;
     }
-    std::fputs((question + QStringLiteral(" [y/N] ")).toLocal8Bit().constData(), stderr);
+    std::fputs((question + QLatin1Char(' ') + translated(QT_TRANSLATE_NOOP("TerminalView", "[y/N]")) + QLatin1Char(' '))
+                   .toLocal8Bit()
+                   .constData(),
+               stderr);
     std::fflush(stderr);
     const QString answer = Terminal::readInputLine().trimmed().toLower();
     return answer == QLatin1String("y") || answer == QLatin1String("yes");
@@ -142,5 +155,7 @@ void TerminalView::reportNotMade(const QList<NotMadeThumbnail> &images)
 {
     clearLine();
     for (const NotMadeThumbnail &image : images)
-        printLine(QStringLiteral("velmo-album: no thumbnail for %1: %2").arg(image.name, reason(image.code)));
+        printLine(QStringLiteral("velmo-album: ") +
+                  translated(QT_TRANSLATE_NOOP("TerminalView", "%1 の縮小画像を作れません: %2"))
+                      .arg(image.name, reason(image.code)));
 }

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowcommandline.h"
 
+#include "lang/programinfo.h"
+#include "lang/translation.h"
+#include "settings/optionsmodel.h"
+#include "settings/settingsstore.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -55,63 +60,83 @@ bool isWindowSystemOption(const QString &name)
 
 } // namespace
 
-WindowCommandLine::WindowCommandLine(const QString &program, const QString &description)
+WindowCommandLine::WindowCommandLine(const QString &program, const char *description)
     : m_program(program)
+    , m_description(description)
+{}
+
+void WindowCommandLine::allowPath(const QString &name, const char *description, const QString &syntax)
 {
-    m_parser.setApplicationDescription(description);
-    // "-platform" is one option, as the window system reads it, not -p -l ...
-    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    m_parser.addHelpOption();
-    m_parser.addVersionOption();
+    m_pathName = name;
+    m_pathDescription = description;
+    m_pathSyntax = syntax;
 }
 
-void WindowCommandLine::allowPath(const QString &name, const QString &description, const QString &syntax)
+QCommandLineParser &WindowCommandLine::parser()
 {
-    m_parser.addPositionalArgument(name, description, syntax);
-    m_takesPath = true;
+    m_parser.emplace();
+    m_parser->setApplicationDescription(QCoreApplication::translate("CommandLine", m_description) +
+                                        QStringLiteral("\n\n") + ProgramInfo::windowExitCodes());
+    // "-platform" is one option, as the window system reads it, not -p -l ...
+    m_parser->setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    m_parser->addHelpOption();
+    m_parser->addVersionOption();
+    if (m_pathDescription)
+        m_parser->addPositionalArgument(m_pathName, QCoreApplication::translate("CommandLine", m_pathDescription),
+                                        m_pathSyntax);
+    return *m_parser;
 }
 
 void WindowCommandLine::answerBeforeWindow(int &argc, char **argv)
 {
     const QCoreApplication terminal(argc, argv);
+    Translation::use(englishChosen(SettingsStore()));
+    QCommandLineParser &options = parser();
     // Help and version end the program here, and so does an option that
     // neither the program nor the window system knows: none of them needs a
     // display. The window system's own options (-platform ...) fail this
     // parse; they are read once its application object has taken them.
-    if (m_parser.parse(QCoreApplication::arguments())) {
+    if (options.parse(QCoreApplication::arguments())) {
         if (asksForHelpOrVersion(argc, argv))
-            m_parser.process(QCoreApplication::arguments());
+            options.process(QCoreApplication::arguments());
         if (!hasFittingArguments())
             std::exit(BadCommandLine);
         return;
     }
-    const QStringList unknown = m_parser.unknownOptionNames();
+    const QStringList unknown = options.unknownOptionNames();
     if (unknown.isEmpty() || !std::all_of(unknown.cbegin(), unknown.cend(), isWindowSystemOption)) {
-        report(m_parser.errorText());
+        reportMistake(options.errorText());
         std::exit(BadCommandLine);
     }
 }
 
 std::optional<QString> WindowCommandLine::read(const QStringList &arguments)
 {
-    if (!m_parser.parse(arguments)) {
-        report(m_parser.errorText());
+    QCommandLineParser &options = parser();
+    if (!options.parse(arguments)) {
+        reportMistake(options.errorText());
         return std::nullopt;
     }
     // Sound options: --help, --help-all and --version are answered here and end the program.
-    m_parser.process(arguments);
+    options.process(arguments);
     if (!hasFittingArguments())
         return std::nullopt;
-    return m_parser.positionalArguments().value(0);
+    return options.positionalArguments().value(0);
 }
 
-bool WindowCommandLine::hasFittingArguments() const
+bool WindowCommandLine::hasFittingArguments()
 {
-    if (m_parser.positionalArguments().size() <= (m_takesPath ? 1 : 0))
+    const bool takesPath = m_pathDescription != nullptr;
+    if (m_parser->positionalArguments().size() <= (takesPath ? 1 : 0))
         return true;
-    report(m_takesPath ? QStringLiteral("one path at most (see --help)")
-                       : QStringLiteral("no argument expected (see --help)"));
+    reportMistake(takesPath ? QCoreApplication::translate("CommandLine", "パスは一つまでです。")
+                            : QCoreApplication::translate("CommandLine", "引数は取りません。"));
     return false;
+}
+
+void WindowCommandLine::reportMistake(const QString &problem) const
+{
+    report(problem + QLatin1Char(' ') + ProgramInfo::tryHelp());
 }
 
 void WindowCommandLine::report(const QString &problem) const

@@ -6,6 +6,7 @@
 #include "lang/failuretext.h"
 #include "platform/failure.h"
 
+#include <QCoreApplication>
 #include <QUrlQuery>
 
 namespace {
@@ -14,9 +15,15 @@ const QString DownloadAddress = QStringLiteral("https://velmo.example.org/downlo
 const QString AuthorMail = QStringLiteral("quillet@velmo.example.org");
 const QString MailSubject = QStringLiteral("「コメントヴェルモ」バグ報告.意見など");
 
-QString withCode(const QString &message, int code)
+QString translated(const char *japanese)
 {
-    return message + QString::number(code);
+    return QCoreApplication::translate("QuilletText", japanese);
+}
+
+// Quillet's messages end in "E=" and the failure number.
+QString withCode(const char *japanese, int code)
+{
+    return translated(japanese) + QString::number(code);
 }
 
 } // namespace
@@ -39,7 +46,7 @@ QString programTitle()
 
 QString windowBanner()
 {
-    return QStringLiteral("Quillet - コメントヴェルモ");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "Quillet - コメントヴェルモ"));
 }
 
 QString versionCaption()
@@ -49,19 +56,20 @@ QString versionCaption()
 
 QString aboutText()
 {
-    return QStringLiteral("Quillet Ver%1\nコメントヴェルモ\n"
-                          "アルバムページの画像をドロップして、コメントを書き込みます。\n%2")
+    return translated(QT_TRANSLATE_NOOP("QuilletText",
+                                        "Quillet Ver%1\nコメントヴェルモ\n"
+                                        "アルバムページの画像をドロップして、コメントを書き込みます。\n%2"))
         .arg(QuilletVersion::text(), downloadPage().toString());
 }
 
 QString foundPage(const QString &pageName)
 {
-    return pageName + QStringLiteral("を検出しました。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "%1を検出しました。")).arg(pageName);
 }
 
 QString noBlock(const QString &imageName)
 {
-    return imageName + QStringLiteral("はアルバムにありません。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "%1はアルバムにありません。")).arg(imageName);
 }
 
 QString position(qsizetype index, qsizetype count)
@@ -71,47 +79,46 @@ QString position(qsizetype index, qsizetype count)
 
 QString firstImage()
 {
-    return QStringLiteral("最初の画像です。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "最初の画像です。"));
 }
 
 QString lastImage()
 {
-    return QStringLiteral("最後の画像です。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "最後の画像です。"));
 }
 
 QString noAlbum()
 {
-    return QStringLiteral("アルバムファイルがありません。画像をドロップ下さい。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "アルバムファイルがありません。画像をドロップ下さい。"));
 }
 
 QString markersEscaped()
 {
-    return QStringLiteral("「<!」を「&lt;!」で書き込みました。");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "「<!」を「&lt;!」で書き込みました。"));
 }
 
 QString waitingForBuild()
 {
-    return QStringLiteral("アルバム作成の終了を待っています…");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "アルバム作成の終了を待っています…"));
 }
 
 QString unwrittenQuestion()
 {
-    return QStringLiteral("コメントが書き込まれていません。書き込みますか？\n"
-                          "はい: 書込み　いいえ: 破棄　キャンセル: 戻る\n"
-                          "The comment is not written. Yes: write, No: discard, Cancel: stay.");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "コメントが書き込まれていません。書き込みますか？\n"
+                                                       "はい: 書込み　いいえ: 破棄　キャンセル: 戻る"));
 }
 
 QString previewTip()
 {
-    return QStringLiteral("このエリアに画像をドロップ下さい。\n"
-                          "PageDown/PageUp, Alt+→/←: 次/前の画像 (next/previous photo)");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "このエリアに画像をドロップ下さい。\n"
+                                                       "PageDown/PageUp, Alt+→/←: 次/前の画像"));
 }
 
 QString commentTip()
 {
-    return QStringLiteral("コメントを入力下さい。\n"
-                          "Ctrl+Enter: 書込みして次の画像へ (write and go on)\n"
-                          "PageDown/PageUp, Alt+→/←: 次/前の画像 (next/previous photo)");
+    return translated(QT_TRANSLATE_NOOP("QuilletText", "コメントを入力下さい。\n"
+                                                       "Ctrl+Enter: 書込みして次の画像へ\n"
+                                                       "PageDown/PageUp, Alt+→/←: 次/前の画像"));
 }
 
 QUrl downloadPage()
@@ -132,17 +139,17 @@ QString dropFailure(int code)
 {
     switch (code) {
     case FailureCode::FileNotFound:
-        return withCode(QStringLiteral("ヴェルモの画像ファイルをドロップ下さい。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "ヴェルモの画像ファイルをドロップ下さい。E="), code);
     case FailureCode::PathNotFound:
-        return withCode(QStringLiteral("旧タイプのアルバムファイルです。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "旧タイプのアルバムファイルです。E="), code);
     case FailureCode::NoTextData:
-        return withCode(QStringLiteral("未対応の形式です。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "未対応の形式です。E="), code);
     case FailureCode::InvalidPicture:
-        return withCode(QStringLiteral("ドロップした情報が不正です。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "ドロップした情報が不正です。E="), code);
     case FailureCode::BadPictureData:
-        return withCode(QStringLiteral("データ形式が不正です。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "データ形式が不正です。E="), code);
     default:
-        return withCode(FailureText::ReportErrorNumber, code);
+        return FailureText::reportErrorNumber(code);
     }
 }
 
@@ -155,33 +162,41 @@ QString writeFailure(int code)
 {
     switch (code) {
     case FailureCode::PathFileAccess:
-        return withCode(QStringLiteral("対象ファイルが見つかりません。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "対象ファイルが見つかりません。E="), code);
     case FailureCode::MarkersMissing:
-        return withCode(QStringLiteral("コメントの位置が見つかりません。ページが変更されています。E="), code);
+        return withCode(
+            QT_TRANSLATE_NOOP("QuilletText", "コメントの位置が見つかりません。ページが変更されています。E="), code);
     case FailureCode::ChangedElsewhere:
-        return withCode(QStringLiteral("コメントが他で変更されています。ドロップし直して下さい。E="), code);
+        return withCode(QT_TRANSLATE_NOOP("QuilletText", "コメントが他で変更されています。ドロップし直して下さい。E="),
+                        code);
     case FailureCode::PageNotWritable:
-        return withCode(QStringLiteral("アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="), code);
+        return withCode(
+            QT_TRANSLATE_NOOP("QuilletText", "アルバムファイルに書き込めません（書込み禁止かディスクが一杯です）。E="),
+            code);
     case FailureCode::PageNotRegularFile:
-        return withCode(QStringLiteral("アルバムファイルがリンクか通常のファイルでないため、書き込みません。"
-                                       "アルバムを作成し直して下さい。E="),
+        return withCode(QT_TRANSLATE_NOOP("QuilletText",
+                                          "アルバムファイルがリンクか通常のファイルでないため、書き込みません。"
+                                          "アルバムを作成し直して下さい。E="),
                         code);
     case FailureCode::CommentTooLarge:
-        return withCode(QStringLiteral("コメントが大きすぎるため編集できません（%1 MBまで）。ページはそのままです。E=")
-                            .arg(CommentBlock::EditLimit / (1024 * 1024)),
-                        code);
+        return translated(
+                   QT_TRANSLATE_NOOP("QuilletText",
+                                     "コメントが大きすぎるため編集できません（%1 MBまで）。ページはそのままです。E=%2"))
+            .arg(CommentBlock::EditLimit / (1024 * 1024))
+            .arg(code);
     case FailureCode::CommentNotPageText:
-        return withCode(QStringLiteral("コメントの文字コードがページの宣言と合わないため編集できません。"
-                                       "ページはそのままです。アルバムを作成し直して下さい。E="),
+        return withCode(QT_TRANSLATE_NOOP("QuilletText",
+                                          "コメントの文字コードがページの宣言と合わないため編集できません。"
+                                          "ページはそのままです。アルバムを作成し直して下さい。E="),
                         code);
     default:
-        return withCode(FailureText::ReportErrorNumber, code);
+        return FailureText::reportErrorNumber(code);
     }
 }
 
 QString startFailure(int code)
 {
-    return withCode(QStringLiteral("ヴェルモを起動できません。E="), code);
+    return withCode(QT_TRANSLATE_NOOP("QuilletText", "ヴェルモを起動できません。E="), code);
 }
 
 } // namespace QuilletText

@@ -9,10 +9,12 @@
 #include "forms/labelclicks.h"
 #include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
+#include "lang/translation.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -137,7 +139,7 @@ frmMain::frmMain(Services services, SettingsStore &store, QWidget *parent)
     setWindowIcon(quilletIcon());
     setAcceptDrops(true);
     createControls();
-    setToolTips();
+    retranslateUi();
     connectEvents();
     Form_Load();
 }
@@ -157,7 +159,7 @@ void frmMain::createControls()
     Image1 = place<QLabel>(this, "Image1", PreviewBox);
     Image1->setScaledContents(true);
 
-    lblDMsg = label("lblDMsg", QStringLiteral("ここにドロップ下さい"), twipsRect(480, 1248, 1452, 204), this);
+    lblDMsg = label("lblDMsg", QString(), twipsRect(480, 1248, 1452, 204), this);
     lblDMsg->setFont(proportionalFont());
     lblDMsg->setAlignment(Qt::AlignCenter);
     lblDMsg->setAutoFillBackground(true);
@@ -207,28 +209,46 @@ void frmMain::createControls()
     cmdVelmo = place<QPushButton>(this, "cmdVelmo", twipsRect(4128, 864, 1068, 300));
     cmdVelmo->setText(QStringLiteral("Velmo"));
     cmdEnter = place<QPushButton>(this, "cmdEnter", twipsRect(4128, 1632, 1068, 876));
-    cmdEnter->setText(QStringLiteral("書込み"));
     cmdEnter->setFont(proportionalFont());
     cmdQuit = place<QPushButton>(this, "cmdQuit", twipsRect(4128, 2496, 1068, 300));
-    cmdQuit->setText(QStringLiteral("終了"));
     cmdQuit->setFont(proportionalFont());
 }
 
-void frmMain::setToolTips()
+void frmMain::retranslateUi()
 {
+    setWindowTitle(QuilletText::windowBanner());
+    lblDMsg->setText(tr("ここにドロップ下さい"));
+    cmdEnter->setText(tr("書込み"));
+    cmdQuit->setText(tr("終了"));
     const QString dropHere = QuilletText::previewTip();
-    const QString downloadLink = QStringLiteral("ヴェルモの最新ダウンロードエリアへのリンクです。");
-    Image1->setToolTip(dropHere);
-    lblDMsg->setToolTip(dropHere);
-    txtComment->setToolTip(QuilletText::commentTip());
-    cmdSizeUP->setToolTip(QStringLiteral("コメントの入力ボックスの幅を広げます。"));
-    Picture1->setToolTip(QStringLiteral("作者宛メールが起動します。"));
-    lblName->setToolTip(downloadLink);
-    lblTitle1->setToolTip(downloadLink);
-    lblTitle->setToolTip(QStringLiteral("バージョン情報です。"));
-    cmdVelmo->setToolTip(QStringLiteral("コメントヴェルモを閉じてヴェルモを起動します。"));
-    cmdEnter->setToolTip(QStringLiteral("コメントをアルバムファイルに書き込みます。"));
-    cmdQuit->setToolTip(QStringLiteral("コメントヴェルモを終了します。"));
+    const QString downloadLink = tr("ヴェルモの最新ダウンロードエリアへのリンクです。");
+    describe(Image1, tr("画像のプレビュー"), dropHere);
+    describe(lblDMsg, {}, dropHere);
+    describe(txtComment, tr("コメント"), QuilletText::commentTip());
+    describe(cmdSizeUP, tr("コメント欄を広げる"), tr("コメントの入力ボックスの幅を広げます。"));
+    describe(Picture1, tr("作者宛メール"), tr("作者宛メールが起動します。"));
+    describe(lblName, {}, downloadLink);
+    describe(lblTitle1, {}, downloadLink);
+    describe(lblTitle, {}, tr("バージョン情報です。"));
+    describe(cmdVelmo, {}, tr("コメントヴェルモを閉じてヴェルモを起動します。"));
+    describe(cmdEnter, {}, tr("コメントをアルバムファイルに書き込みます。"));
+    describe(cmdQuit, {}, tr("コメントヴェルモを終了します。"));
+    describe(lblMes, tr("メッセージ"), {});
+    if (m_message)
+        lblMes->setText(m_message());
+}
+
+void frmMain::say(std::function<QString()> message)
+{
+    m_message = std::move(message);
+    lblMes->setText(m_message ? m_message() : QString());
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void frmMain::connectEvents()
@@ -260,7 +280,9 @@ void frmMain::Form_Load()
     const double left = m_store.twips(Keys::Left) + StartLeftOffset;
     move(pixels(left), pixels(top));
     lblTitle->setText(QuilletText::versionCaption());
-    setWindowTitle(QuilletText::windowBanner());
+    // Quillet speaks the language Velmo's options chose.
+    Translation::use(englishChosen(m_store));
+    retranslateUi();
 }
 
 bool frmMain::acceptsDrop(const QPoint &position, const QMimeData *offered) const
@@ -307,7 +329,7 @@ void frmMain::Image1_OLEDragDrop(const QMimeData *Data)
         const std::optional<DropLocation> dropped = DropText::locate(DropText::fromMimeData(*Data));
         if (dropped && !leaveComment())
             return;
-        lblMes->clear();
+        say({});
         raise();
         activateWindow();
         lblDMsg->hide();
@@ -332,16 +354,18 @@ void frmMain::load(const DropLocation &location)
     const CommentSource source = CommentDrop::locate(location, m_index);
     showImage(source.photo);
     if (!source.broken.isEmpty()) {
-        lblMes->setText(QuilletText::foundPage(QFileInfo(source.broken).fileName()));
+        say([page = QFileInfo(source.broken).fileName()] { return QuilletText::foundPage(page); });
         throw Failure(FailureCode::InvalidCall, source.broken);
     }
     if (!source.found()) {
-        lblMes->setText(QuilletText::noBlock(source.photo.name));
+        say([name = source.photo.name] { return QuilletText::noBlock(name); });
         return;
     }
     m_source = source;
-    lblMes->setText(QuilletText::position(m_index.position(source.photo.name), m_index.images().size()) +
-                    QStringLiteral("  ") + QuilletText::foundPage(QFileInfo(source.target).fileName()));
+    say([position = QuilletText::position(m_index.position(source.photo.name), m_index.images().size()),
+         page = QFileInfo(source.target).fileName()] {
+        return position + QStringLiteral("  ") + QuilletText::foundPage(page);
+    });
     if (source.editable()) {
         showComment(source.comment);
         return;

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -29,6 +31,8 @@ public:
 
     // Event procedures.
     void Form_Load();
+    // Texts, tool tips and control names in the installed language.
+    void retranslateUi();
     void Image1_OLEDragDrop(const QMimeData *Data);
     void cmdEnter_Click();
     void cmdSizeUP_Click();
@@ -50,6 +54,7 @@ public:
     QString targetPage() const { return m_source.target; }
 
 protected:
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -59,7 +64,8 @@ protected:
 
 private:
     void createControls();
-    void setToolTips();
+    // Shows a message on lblMes, and again in the new language when it changes.
+    void say(std::function<QString()> message);
     void connectEvents();
     void collapseComment();
     bool acceptsDrop(const QPoint &position, const QMimeData *offered) const;
@@ -79,8 +85,9 @@ private:
 
     QString m_imagePath;
     QString m_imageName;
-    CommentSource m_source; // what the last drop or move found
-    AlbumIndex m_index;     // of the shown image's folder
+    CommentSource m_source;             // what the last drop or move found
+    std::function<QString()> m_message; // what lblMes says, in the installed language
+    AlbumIndex m_index;                 // of the shown image's folder
 
     QFrame *Shape3 = nullptr;
     QFrame *Shape1 = nullptr;

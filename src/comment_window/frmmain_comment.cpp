@@ -27,12 +27,12 @@ std::optional<CommentDrop::Written> frmMain::writeComment()
 {
     try {
         const CommentDrop::Written written = CommentDrop::write(m_source, txtComment->toPlainText(), [this] {
-            lblMes->setText(QuilletText::waitingForBuild());
+            say(QuilletText::waitingForBuild);
             lblMes->repaint();
         });
         if (txtComment->toPlainText() != m_source.comment)
             showComment(m_source.comment);
-        lblMes->setText(written.escaped ? QuilletText::markersEscaped() : QString());
+        say(written.escaped ? std::function<QString()>(QuilletText::markersEscaped) : nullptr);
         return written;
     } catch (const Failure &failure) {
         m_services.messages.show(QuilletText::writeFailure(failure.code()));
@@ -86,12 +86,12 @@ void frmMain::moveBy(int step)
     if (!folder.isEmpty())
         m_index.refresh(folder);
     if (folder.isEmpty() || m_index.images().isEmpty()) {
-        lblMes->setText(QuilletText::noAlbum());
+        say(QuilletText::noAlbum);
         return;
     }
     const qsizetype to = m_index.position(m_imageName) + step;
     if (to < 0 || to >= m_index.images().size()) {
-        lblMes->setText(to < 0 ? QuilletText::firstImage() : QuilletText::lastImage());
+        say(to < 0 ? QuilletText::firstImage : QuilletText::lastImage);
         return;
     }
     if (!leaveComment())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "design/designvalues.h"
 
+#include <QCoreApplication>
+
 #include "platform/failure.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalue.h"
@@ -132,12 +134,14 @@ int barValue(const QString &field, int initialBar)
 
 static QString sideName(Side side)
 {
-    return side == Side::Width ? QStringLiteral("幅") : QStringLiteral("高さ");
+    return side == Side::Width ? QCoreApplication::translate("DesignSize", "幅")
+                               : QCoreApplication::translate("DesignSize", "高さ");
 }
 
 QString refused(Side side, const QString &text)
 {
-    return QStringLiteral("サムネイルの%1は %2 から %3 までの整数で入力して下さい（「%4」は使えません）。")
+    return QCoreApplication::translate("DesignSize",
+                                       "サムネイルの%1は %2 から %3 までの整数で入力して下さい（「%4」は使えません）。")
         .arg(sideName(side))
         .arg(Minimum)
         .arg(Maximum)
@@ -146,7 +150,8 @@ QString refused(Side side, const QString &text)
 
 QString storedReplaced(Side side, const QString &stored, const QString &used)
 {
-    return QStringLiteral("保存されているサムネイルの%1「%2」は %3 から %4 までの整数でないため、%5 を使います。")
+    return QCoreApplication::translate(
+               "DesignSize", "保存されているサムネイルの%1「%2」は %3 から %4 までの整数でないため、%5 を使います。")
         .arg(sideName(side), stored)
         .arg(Minimum)
         .arg(Maximum)

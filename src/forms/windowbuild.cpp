@@ -29,20 +29,22 @@ QLabel *label(const char *name, const QString &text, const QRect &geometry, QWid
     return place(new QLabel(text), name, geometry, parent);
 }
 
-QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
+QPushButton *button(const char *name, const char *caption, const QRect &geometry, QWidget *parent)
 {
-    auto *b = place(new QPushButton(QString::fromUtf8(caption)), name, geometry, parent);
-    if (tip)
-        b->setToolTip(QString::fromUtf8(tip));
-    return b;
+    return place(new QPushButton(QString::fromUtf8(caption)), name, geometry, parent);
 }
 
-QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent)
+QCheckBox *checkBox(const char *name, const char *caption, const QRect &geometry, QWidget *parent)
 {
-    auto *box = place(new QCheckBox(QString::fromUtf8(caption)), name, geometry, parent);
-    if (tip)
-        box->setToolTip(QString::fromUtf8(tip));
-    return box;
+    return place(new QCheckBox(QString::fromUtf8(caption)), name, geometry, parent);
+}
+
+void describe(QWidget *control, const QString &name, const QString &tip)
+{
+    if (!name.isEmpty())
+        control->setAccessibleName(name);
+    control->setToolTip(tip);
+    control->setAccessibleDescription(tip);
 }
 
 QLineEdit *infoLine(const char *name, const QRect &geometry, QWidget *parent)

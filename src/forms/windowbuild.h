@@ -57,9 +57,12 @@ template <typename W> W *place(QWidget *parent, const char *name, const QRect &g
 
 QLabel *label(const char *name, const QString &text, QWidget *parent);
 QLabel *label(const char *name, const QString &text, const QRect &geometry, QWidget *parent);
-// tip: the tool tip, or none.
-QPushButton *button(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent);
-QCheckBox *checkBox(const char *name, const char *caption, const char *tip, const QRect &geometry, QWidget *parent);
+QPushButton *button(const char *name, const char *caption, const QRect &geometry, QWidget *parent);
+QCheckBox *checkBox(const char *name, const char *caption, const QRect &geometry, QWidget *parent);
+// A control's tool tip, which screen readers also read as its description,
+// and its accessible name when it shows no caption of its own (empty: the
+// caption names it).
+void describe(QWidget *control, const QString &name, const QString &tip);
 // A frameless, read-only line in the buttons' colour that takes no focus,
 // its font fitted to its height.
 QLineEdit *infoLine(const char *name, const QRect &geometry, QWidget *parent);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lang/programinfo.h"
 
+#include <QCoreApplication>
 #include <QUrlQuery>
 
 namespace ProgramInfo {
@@ -12,7 +13,7 @@ constexpr char MailSubject[] = "「ヴェルモ」バグ報告.意見等";
 
 QString title()
 {
-    return QStringLiteral("ヴェルモ/Velmo");
+    return QCoreApplication::translate("ProgramInfo", "ヴェルモ/Velmo");
 }
 
 QString shortName()
@@ -33,6 +34,17 @@ QString aboutText()
     return title() + QLatin1Char(' ') + versionLine();
 }
 
+QString tryHelp()
+{
+    return QCoreApplication::translate("CommandLine", "使い方は --help で表示します。");
+}
+
+QString windowExitCodes()
+{
+    return QCoreApplication::translate("CommandLine", "終了コード: 0 正常終了、1 指定のパスを開けない、"
+                                                      "2 コマンドラインの誤り。");
+}
+
 QString makerNotice()
 {
     return QStringLiteral("© Velmo authors  ");
@@ -45,7 +57,8 @@ QString contact()
 
 QString comments()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ProgramInfo",
         "このソフトウェアは無保証です。使用によって生じたいかなる損害についても作者は責任を負いません。");
 }
 

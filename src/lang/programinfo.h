@@ -16,6 +16,11 @@ QString versionLine();
 // Title and version line, the about message.
 QString aboutText();
 
+// The command lines' texts: the hint after a mistake, and the exit codes of
+// the window programs for their --help.
+QString tryHelp();
+QString windowExitCodes();
+
 QString makerNotice();
 QString contact();
 QString comments();       // the disclaimer

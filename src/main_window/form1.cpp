@@ -6,6 +6,7 @@
 #include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
 #include "lang/programinfo.h"
+#include "lang/translation.h"
 #include "main_window/form1texts.h"
 #include "main_window/forms.h"
 #include "main_window/setlanguagecaptions.h"
@@ -103,6 +104,53 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     m_file1Pattern = QString::fromLatin1(Patterns::Jpeg);
     setDir1Path(startFolder);
     connectControls();
+    retranslateUi();
+}
+
+void Form1::retranslateUi()
+{
+    describe(image1, tr("表示中の画像"), {});
+    describe(Check4, {}, tr("チェックマークを入れると縦横倍率がオリジナルの画像の倍率になります。"));
+    describe(Text6, tr("画像の幅と高さ"), {});
+    describe(Text5, tr("ファイルの場所"), {});
+    describe(Label3, tr("状態"), {});
+    describe(Drive1, tr("ドライブ"), {});
+    describe(Dir1, tr("フォルダ"), {});
+    describe(File1, tr("ファイル"), {});
+    describe(cmdJPGDEL, {}, tr("選択されたJPG形式のファイルを削除します。"));
+    describe(Check2, {}, tr("ＴＸＴ形式のファイルをリストに追加します。"));
+    describe(Check3, {}, tr("ＨＴＭＬ形式のファイルをリストに追加します。"));
+    describe(Check1, tr("アルバムファイルを表示"), {});
+    describe(cmdAlbum, {}, tr("JPG画像を編集してサムネイル形式のＨＴＭＬファイルを作成します。"));
+    describe(cmdDesign, tr("デザイン"), tr("アルバムのデザインを変更します。"));
+    describe(Check5, {}, tr("縦横比率設定を設定します。"));
+    describe(cmdMSIE, {}, tr("ブラウザが起動します。"));
+    describe(cmdOption, {}, tr("設定用オプション画面を開きます。"));
+    describe(cmdNOTE, {}, tr("エディタが起動します。"));
+    describe(cmdFTP, {}, tr("コメントヴェルモを起動します。"));
+    describe(cmdSlideShow, {}, tr("画像の自動送り機能を開始します。"));
+    describe(cmdSlideStop, {}, tr("スライドショーを停止します。"));
+    describe(cmdOMAKE, tr("スライドHTML作成"),
+             tr("スライド形式のHTMLを作成します（ローカルドライブで使用することを推奨）。"));
+    describe(Slider1, tr("スライドショーの間隔"), {});
+    describe(cmd_quit, {}, tr("プログラムを閉じます。"));
+    // A status line of the catalogue that nothing has replaced follows the language.
+    if (m_statusSource && Label3->text() == m_statusShown)
+        showStatus(m_statusSource);
+}
+
+void Form1::showStatus(const char *source)
+{
+    m_statusSource = source;
+    m_statusShown = tr(source);
+    Label3->setText(m_statusShown);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 // The store outlives the window; its problems no longer come here.
@@ -116,8 +164,7 @@ void Form1::createControls()
     image1 = label("image1", QString(), twipsRect(120, 480, 7884, 6360), this);
     image1->setScaledContents(true);
     image1->hide();
-    Check4 = checkBox("Check4", "OriginalScale", "チェックマークを入れると縦横倍率がオリジナルの画像の倍率になります。",
-                      twipsRect(120, 0, 1695, 252), this);
+    Check4 = checkBox("Check4", "OriginalScale", twipsRect(120, 0, 1695, 252), this);
     Check4->setChecked(true);
     Text6 = infoLine("Text6", twipsRect(120, 240, 1332, 195), this);
     Text5 = infoLine("Text5", twipsRect(1560, 300, 6372, 156), this);
@@ -147,13 +194,10 @@ void Form1::createControls()
     for (QWidget *list : {static_cast<QWidget *>(Drive1), static_cast<QWidget *>(Dir1), static_cast<QWidget *>(File1)})
         list->setFont(faceOf(PGothic, 9));
 
-    cmdJPGDEL = button("cmdJPGDEL", "JpgDelete", "選択されたJPG形式のファイルを削除します。",
-                       twipsRect(8160, 3936, 1812, 372), this);
-    Check2 =
-        checkBox("Check2", "TXT", "ＴＸＴ形式のファイルをリストに追加します。", twipsRect(8160, 4320, 612, 180), this);
-    Check3 = checkBox("Check3", "HTML", "ＨＴＭＬ形式のファイルをリストに追加します。", twipsRect(8736, 4320, 732, 180),
-                      this);
-    Check1 = checkBox("Check1", "ALB", nullptr, twipsRect(9480, 4320, 612, 180), this);
+    cmdJPGDEL = button("cmdJPGDEL", "JpgDelete", twipsRect(8160, 3936, 1812, 372), this);
+    Check2 = checkBox("Check2", "TXT", twipsRect(8160, 4320, 612, 180), this);
+    Check3 = checkBox("Check3", "HTML", twipsRect(8736, 4320, 732, 180), this);
+    Check1 = checkBox("Check1", "ALB", twipsRect(9480, 4320, 612, 180), this);
     for (QCheckBox *filter : {Check1, Check2, Check3}) {
         filter->setFont(fittedFace(PGothic, 6.5, filter->height()));
         // The style's box is taller than these designed 12 pixels: a smaller
@@ -161,25 +205,20 @@ void Form1::createControls()
         filter->setStyleSheet(QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }")
                                   .arg(filter->height() - FilterBoxMargin));
     }
-    cmdAlbum = button("cmdAlbum", "Album", "JPG画像を編集してサムネイル形式のＨＴＭＬファイルを作成します。",
-                      twipsRect(8160, 4512, 1455, 492), this);
-    cmdDesign = button("cmdDesign", "><", "アルバムのデザインを変更します。", twipsRect(9600, 4512, 396, 492), this);
-    Check5 = checkBox("Check5", "Adjust", "縦横比率設定を設定します。", twipsRect(8160, 4992, 1932, 252), this);
+    cmdAlbum = button("cmdAlbum", "Album", twipsRect(8160, 4512, 1455, 492), this);
+    cmdDesign = button("cmdDesign", "><", twipsRect(9600, 4512, 396, 492), this);
+    Check5 = checkBox("Check5", "Adjust", twipsRect(8160, 4992, 1932, 252), this);
     Check5->setChecked(true);
     // Proportional and a little smaller, so "Adjust W 135X H 100" fits the box.
     Check5->setFont(faceOf(PGothic, 7.5));
-    cmdMSIE = button("cmdMSIE", "Browser", "ブラウザが起動します。", twipsRect(8160, 5280, 852, 372), this);
-    cmdOption =
-        button("cmdOption", "Options", "設定用オプション画面を開きます。", twipsRect(9120, 5280, 852, 372), this);
-    cmdNOTE = button("cmdNOTE", "Editer", "エディタが起動します。", twipsRect(8160, 5664, 852, 372), this);
-    cmdFTP = button("cmdFTP", "Comment", "コメントヴェルモを起動します。", twipsRect(9120, 5664, 852, 372), this);
-    cmdSlideShow =
-        button("cmdSlideShow", "SlideShow", "画像の自動送り機能を開始します。", twipsRect(8160, 6120, 1455, 372), this);
-    cmdSlideStop =
-        button("cmdSlideStop", "Stop", "スライドショーを停止します。", twipsRect(8160, 6120, 1815, 372), this);
+    cmdMSIE = button("cmdMSIE", "Browser", twipsRect(8160, 5280, 852, 372), this);
+    cmdOption = button("cmdOption", "Options", twipsRect(9120, 5280, 852, 372), this);
+    cmdNOTE = button("cmdNOTE", "Editer", twipsRect(8160, 5664, 852, 372), this);
+    cmdFTP = button("cmdFTP", "Comment", twipsRect(9120, 5664, 852, 372), this);
+    cmdSlideShow = button("cmdSlideShow", "SlideShow", twipsRect(8160, 6120, 1455, 372), this);
+    cmdSlideStop = button("cmdSlideStop", "Stop", twipsRect(8160, 6120, 1815, 372), this);
     cmdSlideStop->hide();
-    cmdOMAKE = button("cmdOMAKE", "S", "スライド形式のHTMLを作成します（ローカルドライブで使用することを推奨）。",
-                      twipsRect(9600, 6120, 375, 375), this);
+    cmdOMAKE = button("cmdOMAKE", "S", twipsRect(9600, 6120, 375, 375), this);
     Label1 = label("Label1", QStringLiteral(" "), twipsRect(8880, 6480, 1092, 252), this);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Slider1 = place(new QSlider(Qt::Horizontal), "Slider1", twipsRect(8136, 6720, 1956, 372), this);
@@ -188,7 +227,7 @@ void Form1::createControls()
     Slider1->setSingleStep(1);
     Slider1->setPageStep(5);
     Slider1->installEventFilter(this);
-    cmd_quit = button("cmd_quit", "Exit", "プログラムを閉じます。", twipsRect(8160, 7200, 1812, 372), this);
+    cmd_quit = button("cmd_quit", "Exit", twipsRect(8160, 7200, 1812, 372), this);
     for (QPushButton *command : findChildren<QPushButton *>())
         command->setFont(faceOf(PGothic, 9));
     QFont bold = cmd_quit->font();
@@ -236,6 +275,9 @@ void Form1::Form_Load(const QString &startPath)
         m_services.messages.show(text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
     });
     m_forms.loadModels();
+    // The start-up's own messages already speak the chosen language.
+    Translation::use(m_forms.optionsModel().english());
+    retranslateUi();
     try {
         runLoadSteps(folderOf(start));
     } catch (const Failure &failure) {
@@ -269,7 +311,7 @@ template <typename Step> static void folderStep(MessageBoxes &messages, Step ste
     } catch (const Failure &failure) {
         if (failure.code() != FailureCode::PathNotFound)
             throw;
-        messages.show(Messages::FolderGone);
+        messages.show(Messages::folderGone());
     }
 }
 

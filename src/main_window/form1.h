@@ -41,6 +41,8 @@ public:
     // start path from the command line replaces the stored folder for this
     // start: a folder opens as it is, a photo opens its folder, selected and shown.
     void Form_Load(const QString &startPath = QString());
+    // Tool tips, control names and the status line in the installed language.
+    void retranslateUi();
 
     // --- Visible controls ---
     QLabel *image1;       // the viewer
@@ -177,6 +179,7 @@ public:
     void File1_DblClick();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -197,6 +200,8 @@ private:
     QString imageTag();
     AlbumOptions albumOptions() const;
     bool showSlide(const QString &folder, const QString &name);
+    // A status line of the catalogue, shown again when the language changes.
+    void showStatus(const char *source);
 
     Forms &m_forms;
     SettingsStore &m_store;
@@ -206,4 +211,7 @@ private:
     QString m_file1Path;
     QString m_file1Pattern;
     QSizeF m_image1Twips;
+    // The status line's catalogue source and the text it gave, while shown.
+    const char *m_statusSource = nullptr;
+    QString m_statusShown;
 };

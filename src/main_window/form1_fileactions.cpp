@@ -8,7 +8,6 @@
 #include "main_window/forms.h"
 #include "main_window/frmdesign.h"
 #include "main_window/frmoptions.h"
-#include "main_window/setlanguagecaptions.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/listing.h"
@@ -22,15 +21,15 @@
 
 namespace {
 
+// The file actions' messages, as catalogue sources.
 namespace FileActionMessages {
-const QString ConfirmDelete = QStringLiteral("指定ファイルを削除します。");
-const QString BrowserSetting = QStringLiteral("ブラウザの設定が異常です。設定を見直して下さい。");
-const QString EditorSetting = QStringLiteral("Editerの設定が異常です。設定を見直して下さい。");
-const QString CommentToolSetting = QStringLiteral("ファイルの設定が異常です。設定を見直して下さい。");
-const QString NotForPictures = QStringLiteral("このボタンは、選択できません。");
+const char *const ConfirmDelete = QT_TRANSLATE_NOOP("Form1", "指定ファイルを削除します。");
+const char *const BrowserSetting = QT_TRANSLATE_NOOP("Form1", "ブラウザの設定が異常です。設定を見直して下さい。");
+const char *const EditorSetting = QT_TRANSLATE_NOOP("Form1", "Editerの設定が異常です。設定を見直して下さい。");
+const char *const CommentToolSetting = QT_TRANSLATE_NOOP("Form1", "ファイルの設定が異常です。設定を見直して下さい。");
+const char *const NotForPictures = QT_TRANSLATE_NOOP("Form1", "このボタンは、選択できません。");
 // Asked when no trash can take the picture; OK deletes it for good.
-constexpr Captions::Row NoTrash{"cmdJPGDEL", "ゴミ箱に移せません。ファイルを完全に削除します。",
-                                "The file cannot go to the trash. It will be deleted for good."};
+const char *const NoTrash = QT_TRANSLATE_NOOP("Form1", "ゴミ箱に移せません。ファイルを完全に削除します。");
 } // namespace FileActionMessages
 
 enum class Removal { Done, Kept, Failed };
@@ -43,7 +42,7 @@ Removal removePicture(Form1 &form, const QString &path)
         return Removal::Done;
     if (!QFile::exists(path))
         return Removal::Failed;
-    const QString question = FileActionMessages::NoTrash.text(captionLanguage(form.forms().optionsModel()));
+    const QString question = Messages::translated(FileActionMessages::NoTrash);
     if (form.services().messages.show(question, MessageBoxes::Buttons::OkCancel, MessageBoxes::Icon::Exclamation) ==
         MessageBoxes::Answer::Cancel)
         return Removal::Kept;
@@ -53,7 +52,7 @@ Removal removePicture(Form1 &form, const QString &path)
 // Starts a program field with the given arguments; a program that cannot be
 // found or a command line that cannot be used shows the field's own message,
 // anything else the numbered report. False when nothing started.
-bool startProgram(Form1 &form, const QString &programField, const QStringList &arguments, const QString &settingMessage)
+bool startProgram(Form1 &form, const QString &programField, const QStringList &arguments, const char *settingMessage)
 {
     try {
         form.services().launcher.start(programField, arguments);
@@ -61,7 +60,8 @@ bool startProgram(Form1 &form, const QString &programField, const QStringList &a
     } catch (const Failure &failure) {
         const bool badSetting =
             failure.code() == FailureCode::FileNotFound || failure.code() == FailureCode::InvalidCall;
-        form.services().messages.show(badSetting ? settingMessage : Messages::reportNumber(failure.code()));
+        form.services().messages.show(badSetting ? Messages::translated(settingMessage)
+                                                 : Messages::reportNumber(failure.code()));
         return false;
     }
 }
@@ -80,7 +80,8 @@ void Form1::cmdJPGDEL_Click()
     takeFileKind();
     if (fileKindIsJpeg()) {
         if (m_forms.optionsModel().askBeforeDeletingImage() &&
-            m_services.messages.show(FileActionMessages::ConfirmDelete, MessageBoxes::Buttons::OkCancel,
+            m_services.messages.show(Messages::translated(FileActionMessages::ConfirmDelete),
+                                     MessageBoxes::Buttons::OkCancel,
                                      MessageBoxes::Icon::Exclamation) == MessageBoxes::Answer::Cancel)
             return;
         switch (removePicture(*this, m_currentFile)) {
@@ -108,7 +109,7 @@ void Form1::cmdNOTE_Click()
     ViewClear();
     takeFileKind();
     if (fileKindIsJpeg()) {
-        m_services.messages.show(FileActionMessages::NotForPictures);
+        m_services.messages.show(Messages::translated(FileActionMessages::NotForPictures));
         return;
     }
     startProgram(*this, m_forms.optionsModel().editor(), {m_currentFile}, FileActionMessages::EditorSetting);

@@ -70,7 +70,7 @@ void Form1::Drive1_Change()
     const QString root = Drive1->currentData().toString();
     const QStorageInfo volume(root);
     if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isReadable()) {
-        m_services.messages.show(Messages::DriveNotReady, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        m_services.messages.show(Messages::driveNotReady(), MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
         selectDrive1For(m_dir1Path);
         return;
     }
@@ -79,7 +79,7 @@ void Form1::Drive1_Change()
     try {
         setDir1Path(QStorageInfo(current).rootPath() == root ? current : root);
     } catch (const Failure &) {
-        m_services.messages.show(Messages::ApplicationError, MessageBoxes::Buttons::Ok,
+        m_services.messages.show(Messages::applicationError(), MessageBoxes::Buttons::Ok,
                                  MessageBoxes::Icon::Exclamation);
     }
 }
@@ -183,13 +183,13 @@ void Form1::File1_Click()
         switch (failure.code()) {
         case FailureCode::FileNotFound:
             image1->hide();
-            Label3->setText(Messages::FileNotFoundStatus);
+            showStatus(Messages::FileNotFoundStatus);
             break;
         case FailureCode::InvalidPicture:
-            m_services.messages.show(Messages::NotAPicture);
+            m_services.messages.show(Messages::notAPicture());
             break;
         case FailureCode::BadPictureData:
-            m_services.messages.show(Messages::BadPictureData);
+            m_services.messages.show(Messages::badPictureData());
             break;
         default:
             m_services.messages.show(Messages::reportToContact(failure.code()));

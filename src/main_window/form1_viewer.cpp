@@ -130,10 +130,10 @@ void Form1::Check4_Click()
         ViewClear();
         switch (failure.code()) {
         case FailureCode::FileNotFound:
-            m_services.messages.show(Messages::PictureMissing);
+            m_services.messages.show(Messages::pictureMissing());
             break;
         case FailureCode::InvalidPicture:
-            m_services.messages.show(Messages::BadPictureFormat);
+            m_services.messages.show(Messages::badPictureFormat());
             break;
         default:
             m_services.messages.show(Messages::reportNumber(failure.code()));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/forms.h"
 
+#include "lang/captions.h"
 #include "main_window/form1.h"
 #include "main_window/frmdesign.h"
 #include "main_window/frmoptions.h"
@@ -58,12 +59,10 @@ void Forms::loadModels()
 void Forms::connectModels()
 {
     Form1 *form1 = m_form1.get();
-    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingImageChanged, form1, [this, form1](bool on) {
-        form1->cmdJPGDEL->setText(Captions::deleteButton(on, captionLanguage(m_optionsModel)));
-    });
-    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingOldPagesChanged, form1, [this, form1](bool on) {
-        form1->cmdAlbum->setText(Captions::albumButton(on, captionLanguage(m_optionsModel)));
-    });
+    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingImageChanged, form1,
+                     [form1](bool on) { form1->cmdJPGDEL->setText(Captions::deleteButton(on)); });
+    QObject::connect(&m_optionsModel, &OptionsModel::askBeforeDeletingOldPagesChanged, form1,
+                     [form1](bool on) { form1->cmdAlbum->setText(Captions::albumButton(on)); });
     QObject::connect(&m_designModel, &DesignModel::thumbnailBoxChanged, form1, &Form1::showThumbnailBox);
 }
 

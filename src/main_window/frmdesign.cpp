@@ -27,8 +27,6 @@ namespace Text {
 const QString Pattern1 = QStringLiteral("Design 1");
 const QString Pattern2 = QStringLiteral("Design 2");
 const QString Pattern3 = QStringLiteral("Default Color");
-const QString TitleTip = QStringLiteral("タイトルを書き変えることが可能です。");
-const QString FooterTip = QStringLiteral("フッタを書き変えることが可能です。");
 const QString LabelSample = QStringLiteral("TitleColor");
 const QString LinkSample = QStringLiteral("LinkColor");
 const QString VLinkSample = QStringLiteral("VLinkColoror");
@@ -75,9 +73,25 @@ frmDesign::frmDesign(DesignModel &model, Services services, QWidget *parent)
     createControls();
     createLayout();
     connectControls();
+    retranslateUi();
 }
 
 frmDesign::~frmDesign() = default;
+
+void frmDesign::retranslateUi()
+{
+    describe(TXTAlbumTitle, tr("アルバムのタイトル"), tr("タイトルを書き変えることが可能です。"));
+    describe(TXTAlbumFooter, tr("アルバムのフッタ"), tr("フッタを書き変えることが可能です。"));
+    describe(HScroll1, tr("サムネイルの幅"), {});
+    describe(VScroll1, tr("サムネイルの高さ"), {});
+}
+
+void frmDesign::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
 
 void frmDesign::createControls()
 {
@@ -91,9 +105,7 @@ void frmDesign::createControls()
 
     const DesignValues initial;
     TXTAlbumTitle = named(new QLineEdit(initial.title), "TXTAlbumTitle");
-    TXTAlbumTitle->setToolTip(Text::TitleTip);
     TXTAlbumFooter = named(new QLineEdit(initial.footer), "TXTAlbumFooter");
-    TXTAlbumFooter->setToolTip(Text::FooterTip);
 
     lblTXTLabelColor = named(new QLabel(Text::LabelSample), "lblTXTLabelColor");
     FormColor = named(new QFrame(), "FormColor");

@@ -33,11 +33,14 @@ public:
     // Shows the model's mode, colour set and sizes. The owner calls it once,
     // right after construction and after connecting signals.
     void Form_Load();
+    // The tool tips and field names in the installed language.
+    void retranslateUi();
 
     // The texts of the twelve design fields as they stand now, OK or not.
     DesignValues CopyDesignValues() const;
 
 protected:
+    void changeEvent(QEvent *event) override;
     // Escape presses OK, as the dialog's cancel button is OK itself.
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -3,7 +3,6 @@
 
 #include "forms/labelclicks.h"
 #include "forms/windowbuild.h"
-#include "lang/captions.h"
 #include "lang/programinfo.h"
 #include "platform/dialogs.h"
 #include "platform/launcher.h"
@@ -30,14 +29,11 @@ using namespace WindowBuild;
 namespace {
 
 namespace Text {
-// "Options", fifteen ideographic spaces, and the dialog's notice.
-const QString WindowTitle = QStringLiteral("Options") + QString(15, QChar(0x3000)) + QStringLiteral("Velmo の設定");
 const QString ReductionMissing = QStringLiteral("NOT Find RdctJPEG.dll");
-const QString BrowseBrowser = QStringLiteral("ブラウザの実行ファイルの指定");
-const QString BrowseFtp = QStringLiteral("ＦＴＰの実行ファイルの指定");
-const QString BrowseEditor = QStringLiteral("エディタの実行ファイルの指定");
-// Linux programs have no ".exe": every file is offered.
-const QString ProgramFilter = QStringLiteral("プログラムファイル (*)");
+// The titles of the three browse dialogs.
+const char *const BrowseBrowser = QT_TRANSLATE_NOOP("frmOptions", "ブラウザの実行ファイルの指定");
+const char *const BrowseFtp = QT_TRANSLATE_NOOP("frmOptions", "ＦＴＰの実行ファイルの指定");
+const char *const BrowseEditor = QT_TRANSLATE_NOOP("frmOptions", "エディタの実行ファイルの指定");
 } // namespace Text
 
 // A field's text follows the model without disturbing the cursor of an
@@ -56,10 +52,50 @@ frmOptions::frmOptions(OptionsModel &model, Services services, QWidget *parent)
     , m_services(services)
 {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(Text::WindowTitle);
     createControls();
     createLayout();
     connectControls();
+    retranslateUi();
+}
+
+// The title, tool tips and control names of the installed language; the
+// captions are the caption tables' (SetLanguageCaptions).
+void frmOptions::retranslateUi()
+{
+    // "Options", fifteen ideographic spaces, and the dialog's notice.
+    setWindowTitle(tr("Options　　　　　　　　　　　　　　　Velmo の設定"));
+    describe(TXTDIRbrowser, tr("ブラウザ"), tr("使用するブラウザの場所をフルパスで記入下さい。"));
+    describe(TXTDIRftp, tr("コメントツール"), tr("使用するFTPの場所をフルパスで記入下さい。"));
+    describe(TXTDIRediter, tr("エディタ"), tr("使用するエディタの場所をフルパスで記入下さい。"));
+    describe(cmdReset, {}, tr("起動するアプリの設定をデフォルトに戻します。"));
+    describe(Label7, {}, tr("ボタンで起動できるアプリの場所を指示します。"));
+    describe(CheckWarning, {}, tr("「JpgDelete」ボタンを押した時確認ＢＯＸを表示します。"));
+    describe(CheckEnglish, {}, tr("ボタンやメニューの表示を切り替えます。"));
+    describe(Label12, {}, tr("ｻﾑﾈｲﾙ画像の表示枚数を設定します。"));
+    describe(TXTApage, tr("アルバム1ページの画像数"), tr("「0」に設定すると無制限になります。"));
+    describe(VScroll1, tr("アルバム1ページの画像数"), tr("「0」に設定すると無制限になります。"));
+    const QString rowTip = tr("サムネイルアルバムの列数を指定します。");
+    for (QWidget *rowControl : {static_cast<QWidget *>(Label11), static_cast<QWidget *>(Option1),
+                                static_cast<QWidget *>(Option2), static_cast<QWidget *>(Option3)})
+        describe(rowControl, {}, rowTip);
+    const QString reductionTip = tr("アルバムの画像を縮小します。");
+    for (QWidget *reduction :
+         {static_cast<QWidget *>(Label13), static_cast<QWidget *>(Label14), static_cast<QWidget *>(Frame1)})
+        describe(reduction, {}, reductionTip);
+    describe(Command5, {}, tr("設定を保存し、オプションウィンドを閉じます。"));
+    const QString mailTip = tr("作者宛メールは、ここをクリック。");
+    describe(lblDisclaimer, {}, mailTip);
+    describe(lblLegalCopyright, {}, mailTip);
+    describe(picIcon, tr("ヴェルモのアイコン"), tr("ヴェルモのダウンロードエリアを起動"));
+    lblTitle->setText(ProgramInfo::title());
+    lblDisclaimer->setText(ProgramInfo::comments());
+}
+
+void frmOptions::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 frmOptions::~frmOptions() = default;
@@ -67,38 +103,29 @@ frmOptions::~frmOptions() = default;
 void frmOptions::createControls()
 {
     TXTDIRbrowser = named(new QLineEdit, "TXTDIRbrowser", this);
-    TXTDIRbrowser->setToolTip(QStringLiteral("使用するブラウザの場所をフルパスで記入下さい。"));
     TXTDIRftp = named(new QLineEdit, "TXTDIRftp", this);
-    TXTDIRftp->setToolTip(QStringLiteral("使用するFTPの場所をフルパスで記入下さい。"));
     TXTDIRediter = named(new QLineEdit, "TXTDIRediter", this);
-    TXTDIRediter->setToolTip(QStringLiteral("使用するエディタの場所をフルパスで記入下さい。"));
     cmdBrowse1 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse1", this);
     cmdBrowse2 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse2", this);
     cmdBrowse3 = named(new QPushButton(QStringLiteral("Browse")), "cmdBrowse3", this);
     cmdReset = named(new QPushButton(QStringLiteral("Reset")), "cmdReset", this);
-    cmdReset->setToolTip(QStringLiteral("起動するアプリの設定をデフォルトに戻します。"));
     Label7 = label("Label7", QStringLiteral("ProgramLocations"), this);
-    Label7->setToolTip(QStringLiteral("ボタンで起動できるアプリの場所を指示します。"));
     Label8 = label("Label8", QStringLiteral("Browser"), this);
     Label9 = label("Label9", QStringLiteral("Reserve"), this);
     Label15 = label("Label15", QStringLiteral("Editer"), this);
 
     CheckWarning = named(new QCheckBox(QStringLiteral("JpgDelete Warning MesBox")), "CheckWarning", this);
-    CheckWarning->setToolTip(QStringLiteral("「JpgDelete」ボタンを押した時確認ＢＯＸを表示します。"));
     CheckWarningHtml = named(new QCheckBox(QStringLiteral("Album###.html Delete MesBox")), "CheckWarningHtml", this);
     CheckWarningJPG = named(new QCheckBox(QStringLiteral("s_@@@@@.jpg Delete MesBox")), "CheckWarningJPG", this);
     CheckClipBoard = named(new QCheckBox(QStringLiteral("ImageClipBoard")), "CheckClipBoard", this);
     CheckTARGET = named(new QCheckBox(QStringLiteral("LinkTarget NewWindow")), "CheckTARGET", this);
     CheckEnglish = named(new QCheckBox(QStringLiteral("English/Japanese Mode")), "CheckEnglish", this);
-    CheckEnglish->setToolTip(QStringLiteral("ボタンやメニューの表示を切り替えます。"));
     QPalette green = CheckEnglish->palette();
     green.setColor(QPalette::WindowText, Qt::darkGreen);
     CheckEnglish->setPalette(green);
 
     Label12 = label("Label12", QStringLiteral("Photo"), this);
-    Label12->setToolTip(QStringLiteral("ｻﾑﾈｲﾙ画像の表示枚数を設定します。"));
     TXTApage = named(new QLineEdit, "TXTApage", this);
-    TXTApage->setToolTip(QStringLiteral("「0」に設定すると無制限になります。"));
     TXTApage->setEnabled(false);
     TXTApage->setMaximumWidth(48);
     VScroll1 = named(new QScrollBar(Qt::Vertical), "VScroll1", this);
@@ -107,26 +134,18 @@ void frmOptions::createControls()
     VScroll1->setSingleStep(1);
     VScroll1->setFixedHeight(40);
 
-    const QString rowTip = QStringLiteral("サムネイルアルバムの列数を指定します。");
     Label11 = label("Label11", QStringLiteral("Album Line Seting"), this);
-    Label11->setToolTip(rowTip);
     Option1 = named(new QRadioButton(QStringLiteral("1")), "Option1", this);
     Option2 = named(new QRadioButton(QStringLiteral("2")), "Option2", this);
     Option3 = named(new QRadioButton(QStringLiteral("3")), "Option3", this);
     auto *rows = new QButtonGroup(this);
-    for (QRadioButton *option : {Option1, Option2, Option3}) {
-        option->setToolTip(rowTip);
+    for (QRadioButton *option : {Option1, Option2, Option3})
         rows->addButton(option);
-    }
 
-    const QString reductionTip = QStringLiteral("アルバムの画像を縮小します。");
     Label13 = label("Label13", QStringLiteral("JPEG Reduction"), this);
-    Label13->setToolTip(reductionTip);
     Label14 = label("Label14", QStringLiteral("Scale 1/"), this);
-    Label14->setToolTip(reductionTip);
     Frame1 = named(new QFrame, "Frame1", this);
     Frame1->setFrameShape(QFrame::StyledPanel);
-    Frame1->setToolTip(reductionTip);
     Option4 = named(new QRadioButton(QStringLiteral("1")), "Option4", Frame1);
     Option5 = named(new QRadioButton(QStringLiteral("2")), "Option5", Frame1);
     Option6 = named(new QRadioButton(QStringLiteral("4")), "Option6", Frame1);
@@ -146,20 +165,15 @@ void frmOptions::createControls()
     cmdHelp = named(new QPushButton(QStringLiteral("ReadMe")), "cmdHelp", this);
     cmdHelp->hide();
     Command5 = named(new QPushButton(QStringLiteral("OK")), "Command5", this);
-    Command5->setToolTip(QStringLiteral("設定を保存し、オプションウィンドを閉じます。"));
     Command5->setDefault(true);
 
-    const QString mailTip = QStringLiteral("作者宛メールは、ここをクリック。");
     lblTitle = label("lblTitle", QString(), this);
     lblVersion = label("lblVersion", QString(), this);
     lblDisclaimer = label("lblDisclaimer", QString(), this);
-    lblDisclaimer->setToolTip(mailTip);
     lblDisclaimer->setWordWrap(true);
     lblLegalCopyright = label("lblLegalCopyright", QString(), this);
-    lblLegalCopyright->setToolTip(mailTip);
     picIcon = label("picIcon", QString(), this);
     picIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
-    picIcon->setToolTip(QStringLiteral("ヴェルモのダウンロードエリアを起動"));
     for (QLabel *link : {lblTitle, lblDisclaimer, lblLegalCopyright, picIcon})
         link->setCursor(Qt::PointingHandCursor);
     auto *clicks = new LabelClicks(QEvent::MouseButtonRelease, this);
@@ -298,8 +312,6 @@ void frmOptions::Form_Load()
 {
     cmdRegstGet_Click();
     CheckEnglish_Click();
-    lblTitle->setText(ProgramInfo::title());
-    lblDisclaimer->setText(ProgramInfo::comments());
     lblVersion->setText(ProgramInfo::versionLine());
     lblLegalCopyright->setText(ProgramInfo::legalCopyright());
     if (Paths::isRegularFile(Paths::reductionLibrary()))
@@ -375,9 +387,10 @@ void frmOptions::Command5_Click()
     close();
 }
 
-std::optional<QString> frmOptions::browse(const QString &title)
+std::optional<QString> frmOptions::browse(const char *title)
 {
-    return m_services.dialogs.openExistingFile(title, Text::ProgramFilter);
+    // Linux programs have no ".exe": every file is offered.
+    return m_services.dialogs.openExistingFile(tr(title), tr("プログラムファイル (*)"));
 }
 
 void frmOptions::cmdBrowse1_Click()

@@ -34,6 +34,8 @@ public:
     // Fills the controls from the model and applies the captions. The owner
     // calls it once, right after construction.
     void Form_Load();
+    // Title, tool tips and control names in the installed language.
+    void retranslateUi();
     // Saves the values and announces the unload; runs once, however the
     // dialog closes.
     void Form_Unload();
@@ -106,6 +108,7 @@ signals:
     void languageChosen();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -117,7 +120,7 @@ private:
     void connectProgram(QLineEdit *field, void (OptionsModel::*set)(const QString &));
     void selectChoice(int value, std::initializer_list<std::pair<int, QRadioButton *>> choices);
     void showPrograms();
-    std::optional<QString> browse(const QString &title);
+    std::optional<QString> browse(const char *title);
 
     void CheckWarning_Click();
     void CheckWarningHtml_Click();

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window/setlanguagecaptions.h"
 
+#include "lang/captions.h"
+#include "lang/translation.h"
 #include "main_window/form1.h"
 #include "main_window/forms.h"
+#include "main_window/frmdesign.h"
 #include "main_window/frmoptions.h"
 
 #include <QAbstractButton>
@@ -22,33 +25,33 @@ void setCaption(QWidget &window, const char *control, const QString &caption)
         text->setText(caption);
 }
 
-void applyRows(QWidget &window, std::span<const Captions::Row> rows, Captions::Language language)
+void applyRows(QWidget &window, std::span<const Captions::Row> rows)
 {
     for (const Captions::Row &row : rows)
-        setCaption(window, row.control, row.text(language));
+        setCaption(window, row.control, row.text());
 }
 
 } // namespace
-
-Captions::Language captionLanguage(const OptionsModel &options)
-{
-    return options.english() ? Captions::Language::English : Captions::Language::Japanese;
-}
 
 void SetLanguageCaptions(Forms &forms)
 {
     Form1 &form1 = forms.form1();
     frmOptions &options = forms.options();
-    form1.m_commentToolPresent = Captions::commentToolPresent();
     const OptionsModel &model = forms.optionsModel();
-    const Captions::Language language = captionLanguage(model);
-    const QString commentCaption = Captions::commentTool(form1.m_commentToolPresent, language);
+    Translation::use(model.english());
+    // The windows take the new language now, not when its event comes round.
+    form1.retranslateUi();
+    options.retranslateUi();
+    if (forms.hasDesign())
+        forms.design().retranslateUi();
 
-    applyRows(options, Captions::optionsRows(), language);
+    form1.m_commentToolPresent = Captions::commentToolPresent();
+    const QString commentCaption = Captions::commentTool(form1.m_commentToolPresent);
+    applyRows(options, Captions::optionsRows());
     options.Label9->setText(commentCaption);
 
-    applyRows(form1, Captions::form1Rows(), language);
+    applyRows(form1, Captions::form1Rows());
     form1.cmdFTP->setText(commentCaption);
-    form1.cmdJPGDEL->setText(Captions::deleteButton(model.askBeforeDeletingImage(), language));
-    form1.cmdAlbum->setText(Captions::albumButton(model.askBeforeDeletingOldPages(), language));
+    form1.cmdJPGDEL->setText(Captions::deleteButton(model.askBeforeDeletingImage()));
+    form1.cmdAlbum->setText(Captions::albumButton(model.askBeforeDeletingOldPages()));
 }

@@ -30,13 +30,13 @@ static QWidget *ownerWindow()
     return shown == windows.end() ? nullptr : *shown;
 }
 
-WidgetMessageBoxes::WidgetMessageBoxes(QString title)
+WidgetMessageBoxes::WidgetMessageBoxes(Title title)
     : m_title(std::move(title))
 {}
 
 MessageBoxes::Answer WidgetMessageBoxes::show(const QString &text, Buttons buttons, Icon icon)
 {
-    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, m_title, text,
+    QMessageBox box(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, m_title(), text,
                     QMessageBox::NoButton, ownerWindow());
     switch (buttons) {
     case Buttons::Ok:

@@ -6,15 +6,19 @@
 #include "platform/messageboxes.h"
 #include "platform/services.h"
 
-// Message boxes titled with the program title, over the active window.
+#include <functional>
+
+// Message boxes titled with the program title, over the active window. The
+// title is asked for each box, so it follows the interface language.
 class WidgetMessageBoxes : public MessageBoxes
 {
 public:
-    explicit WidgetMessageBoxes(QString title);
+    using Title = std::function<QString()>;
+    explicit WidgetMessageBoxes(Title title);
     Answer show(const QString &text, Buttons buttons, Icon icon) override;
 
 private:
-    QString m_title;
+    Title m_title;
 };
 
 class WidgetCommonDialogs : public CommonDialogs
@@ -29,8 +33,8 @@ class RealServices
 {
 public:
     // Message boxes carry the program's title.
-    explicit RealServices(const QString &messageTitle)
-        : m_messages(messageTitle)
+    explicit RealServices(WidgetMessageBoxes::Title messageTitle)
+        : m_messages(std::move(messageTitle))
     {}
     Services services() { return {m_messages, m_launcher, m_shell, m_dialogs, m_clipboard, m_clock}; }
 

@@ -3,6 +3,7 @@
 
 #include "platform/failure.h"
 #include "platform/paths.h"
+#include "platform/systemlanguage.h"
 #include "settings/keycatalogue.h"
 #include "settings/settingsstore.h"
 #include "settings/settingvalue.h"
@@ -33,9 +34,15 @@ int storedChoice(const SettingsStore &store, const SettingKey &key, int current,
 
 } // namespace
 
+bool englishChosen(const SettingsStore &store)
+{
+    return store.isOn(Keys::EnglishJapanese, !SystemLanguage::isJapanese());
+}
+
 OptionsModel::OptionsModel(SettingsStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
+    , m_english(englishChosen(store))
     , m_photosPerPage(SettingValue::initialWhole(Keys::PhotoPiece))
     , m_rowWidth(SettingValue::initialWhole(Keys::AlbumLine))
     , m_reductionScale(SettingValue::initialWhole(Keys::JPEGReduction))
@@ -68,7 +75,8 @@ void OptionsModel::load()
                &OptionsModel::askBeforeDeletingImageChanged);
     takeSwitch(m_askBeforeDeletingOldPages, m_store.isOn(Keys::CheckWarningHtml, m_askBeforeDeletingOldPages),
                &OptionsModel::askBeforeDeletingOldPagesChanged);
-    takeSwitch(m_english, m_store.isOn(Keys::EnglishJapanese, m_english), &OptionsModel::englishChanged);
+    m_languageChosen = m_store.stored(Keys::EnglishJapanese).has_value();
+    takeSwitch(m_english, englishChosen(m_store), &OptionsModel::englishChanged);
     emit changed();
 }
 
@@ -90,7 +98,8 @@ void OptionsModel::save()
     m_store.write(Keys::CheckWarningHtml, SettingValue::switchText(m_askBeforeDeletingOldPages));
     m_store.write(Keys::CheckWarningJPG, SettingValue::switchText(m_deleteOldThumbnails));
     m_store.write(Keys::PhotoPiece, QString::number(m_photosPerPage));
-    m_store.write(Keys::EnglishJapanese, SettingValue::switchText(m_english));
+    if (m_languageChosen)
+        m_store.write(Keys::EnglishJapanese, SettingValue::switchText(m_english));
     m_store.write(Keys::IMGClipBoard, SettingValue::switchText(m_imageToClipboard));
     m_store.write(Keys::CheckTARGET, SettingValue::switchText(m_linksOpenNewWindow));
 }
@@ -175,13 +184,16 @@ void OptionsModel::setLinksOpenNewWindow(bool on)
     storeSwitch(m_linksOpenNewWindow, on, Keys::CheckTARGET);
 }
 
-// The language is stored whether or not it changed: the dialog's load
-// stores it, as its box's click does.
+// Once chosen, the language is stored whether or not it changed: the
+// dialog's load stores it, as its box's click does. The system's language is
+// never stored: the store keeps only what the user chose.
 void OptionsModel::setEnglish(bool on)
 {
     const bool changedNow = m_english != on;
     m_english = on;
-    m_store.write(Keys::EnglishJapanese, SettingValue::switchText(on));
+    m_languageChosen = m_languageChosen || changedNow;
+    if (m_languageChosen)
+        m_store.write(Keys::EnglishJapanese, SettingValue::switchText(on));
     if (changedNow) {
         emit englishChanged(on);
         emit changed();

@@ -7,6 +7,10 @@
 class SettingsStore;
 struct SettingKey;
 
+// The stored interface language, or the system's when none is stored: English
+// (true) unless the choice is Japanese. Both windows and velmo-album read it.
+bool englishChosen(const SettingsStore &store);
+
 // Velmo's options: the programs the main window starts, the confirmation and
 // link switches, the interface language, the album layout and the reduction
 // scale. Loaded once from the store; the options dialog edits it and the
@@ -43,6 +47,8 @@ public:
     bool deleteOldThumbnails() const { return m_deleteOldThumbnails; }
     bool imageToClipboard() const { return m_imageToClipboard; }
     bool linksOpenNewWindow() const { return m_linksOpenNewWindow; }
+    // English windows and messages; with no language stored, the system's
+    // message language decides (English unless it is Japanese).
     bool english() const { return m_english; }
     void setAskBeforeDeletingImage(bool on);
     void setAskBeforeDeletingOldPages(bool on);
@@ -85,7 +91,9 @@ private:
     bool m_deleteOldThumbnails = false;
     bool m_imageToClipboard = false;
     bool m_linksOpenNewWindow = false;
-    bool m_english = false;
+    bool m_english;
+    // The user chose the language (it is stored), or only the system did.
+    bool m_languageChosen = false;
     int m_photosPerPage;
     int m_rowWidth;
     int m_reductionScale;

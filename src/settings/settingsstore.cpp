@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingsstore.h"
 
+#include <QCoreApplication>
+
 #include "platform/failure.h"
 #include "platform/paths.h"
 #include "platform/settingsfile.h"
@@ -179,29 +181,33 @@ QString excerpt(const QString &line)
 
 QString notWritten(const QString &file)
 {
-    return QStringLiteral("設定を保存できません。%1 に書き込めないため、変更は次の起動に残りません。"
-                          "ファイルとフォルダの持ち主と書き込み権を確かめて下さい。")
+    return QCoreApplication::translate("SettingsText",
+                                       "設定を保存できません。%1 に書き込めないため、変更は次の起動に残りません。"
+                                       "ファイルとフォルダの持ち主と書き込み権を確かめて下さい。")
         .arg(file);
 }
 
 QString tooLargeToWrite(const QString &file)
 {
-    return QStringLiteral("設定を保存できません。書き込むと %1 が %2 MB を超え、どのプログラムも読めなくなるため、"
-                          "書き込みませんでした。ファイルから要らない行を消して下さい。")
+    return QCoreApplication::translate(
+               "SettingsText", "設定を保存できません。書き込むと %1 が %2 MB を超え、どのプログラムも読めなくなるため、"
+                               "書き込みませんでした。ファイルから要らない行を消して下さい。")
         .arg(file, QString::number(limitInMegabytes()));
 }
 
 QString setAside(const QString &file)
 {
-    return QStringLiteral("設定ファイル %1 は %2 MB を超えるか通常のファイルでないため、読みません。"
-                          "既定の設定で動き、設定はこのファイルに保存しません。")
+    return QCoreApplication::translate("SettingsText",
+                                       "設定ファイル %1 は %2 MB を超えるか通常のファイルでないため、読みません。"
+                                       "既定の設定で動き、設定はこのファイルに保存しません。")
         .arg(file)
         .arg(limitInMegabytes());
 }
 
 QString rewritten(const QString &file, const UnreadLine &line, const QString &backup)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "SettingsText",
                "設定ファイル %1 の %2 行目「%3」などを読めませんでした。元のファイルを %4 に残し、"
                "読めた設定だけで書き直しました。消えた設定があれば、残したファイルを見て設定し直して下さい。")
         .arg(file, QString::number(line.number), excerpt(line.text), backup);

@@ -60,7 +60,7 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
             view.showMessage(FailureText::reportErrorNumber(failure.code()), MessageBoxes::Icon::None);
     } catch (const CommandStopped &) {
         restoreView(view);
-        view.setStatus(AlbumText::Interrupted);
+        view.setStatus(AlbumText::interrupted());
         result.interrupted = true;
     }
     return result;

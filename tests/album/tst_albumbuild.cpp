@@ -98,7 +98,7 @@ void tst_AlbumBuild::folderWithoutImages()
     QCOMPARE(result.pageCount, 0);
     QCOMPARE(album.page(1), QByteArray("old"));
     QVERIFY(album.view.questions.isEmpty());
-    QCOMPARE(album.view.status(), AlbumText::PrepareEnd);
+    QCOMPARE(album.view.status(), AlbumText::prepareEnd());
     QCOMPARE(album.view.clears, 1);
 }
 
@@ -130,7 +130,7 @@ void tst_AlbumBuild::oldPages()
     album.options.askBeforeDeletingOldPages = ask;
     album.view.answers.enqueue(answer);
     album.build();
-    QCOMPARE(album.view.questions, ask ? QStringList{AlbumText::DeleteOldPages} : QStringList());
+    QCOMPARE(album.view.questions, ask ? QStringList{AlbumText::deleteOldPages()} : QStringList());
     QTEST(QDir(album.folder).entryList({"*.html", "*.HTML"}, QDir::Files, QDir::Name), "pagesAfter");
     QVERIFY(!album.page(2).contains("NEXT"));
 }

@@ -139,7 +139,7 @@ void tst_AlbumPageSet::stopOnRequestAtEverySafePoint()
             break;
         }
         ++stopped;
-        QCOMPARE(view.status(), AlbumText::Interrupted);
+        QCOMPARE(view.status(), AlbumText::interrupted());
         QCOMPARE(pageSet(album), oldSet);
     }
     // The lock, the thumbnails, the pages and the moment before the set is decided.
@@ -223,7 +223,7 @@ void tst_AlbumPageSet::secondBuildWaitsForTheFirst()
     WaitingView view(first);
 
     buildAlbum(album.options, album.design, view, album.clock);
-    QCOMPARE(view.waits, QStringList{AlbumText::WaitingForFolder});
+    QCOMPARE(view.waits, QStringList{AlbumText::waitingForFolder()});
     QCOMPARE(view.status(), AlbumText::pagesWritten(1, 1));
     QVERIFY(first.tryLock()); // the build let go of the folder at its end
 }

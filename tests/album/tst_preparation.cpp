@@ -113,7 +113,7 @@ void tst_Preparation::emptyFolder()
     RecordingView view;
     const ImageList images = prepareFolder(home.folder(), true, view);
     QCOMPARE(images.count(), 0);
-    QCOMPARE(view.statuses, QStringList({AlbumText::PrepareStart, AlbumText::PrepareEnd}));
+    QCOMPARE(view.statuses, QStringList({AlbumText::prepareStart(), AlbumText::prepareEnd()}));
 }
 
 // A FIFO behind a link is never opened (the pass would block for ever); a

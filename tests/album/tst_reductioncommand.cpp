@@ -120,7 +120,7 @@ void tst_ReductionCommand::reducesEveryImageOfTheFolder()
         QCOMPARE(call.denominator, 4);
         QCOMPARE(call.text, QByteArray(RDCTJPEG_LIBRARY_TEXT));
     }
-    QCOMPARE(view.statuses.mid(2), QStringList({AlbumText::ReductionStart, AlbumText::ReductionEnd, QString()}));
+    QCOMPARE(view.statuses.mid(2), QStringList({AlbumText::reductionStart(), AlbumText::reductionEnd(), QString()}));
     QCOMPARE(view.phase, BuildPhase::Thumbnails);
     QCOMPARE(view.done, 2); // the bar is full
     QCOMPARE(view.total, 2);
@@ -152,8 +152,8 @@ void tst_ReductionCommand::failureMessages_data()
     const int exclamation = int(MessageBoxes::Icon::Exclamation);
     QTest::newRow("5 silent") << 5 << QString() << none;
     QTest::newRow("13 silent") << 13 << QString() << none;
-    QTest::newRow("48 library") << 48 << AlbumText::LibraryNotLoadable << exclamation;
-    QTest::newRow("52 target") << 52 << AlbumText::TargetNotFound << exclamation;
+    QTest::newRow("48 library") << 48 << AlbumText::libraryNotLoadable() << exclamation;
+    QTest::newRow("52 target") << 52 << AlbumText::targetNotFound() << exclamation;
     QTest::newRow("53 numbered") << 53 << QStringLiteral("エラー番号を報告下さい。エラー番号　53") << none;
     QTest::newRow("453 numbered") << 453 << QStringLiteral("エラー番号を報告下さい。エラー番号　453") << none;
 }
@@ -177,7 +177,7 @@ void tst_ReductionCommand::failureMessages()
         QCOMPARE(int(view.messages[0].icon), icon);
     }
     // The command ended where it failed: the album build tidies up.
-    QCOMPARE(view.status(), AlbumText::ReductionStart);
+    QCOMPARE(view.status(), AlbumText::reductionStart());
     QVERIFY(view.busy);
 }
 
@@ -186,7 +186,7 @@ void tst_ReductionCommand::installedLibraryFailures_data()
     QTest::addColumn<QByteArray>("library"); // empty: no file
     QTest::addColumn<QString>("message");
     QTest::newRow("missing") << QByteArray() << QStringLiteral("エラー番号を報告下さい。エラー番号　53");
-    QTest::newRow("not a library") << QByteArray("not an ELF file") << AlbumText::LibraryNotLoadable;
+    QTest::newRow("not a library") << QByteArray("not an ELF file") << AlbumText::libraryNotLoadable();
 }
 
 void tst_ReductionCommand::installedLibraryFailures()

@@ -90,12 +90,17 @@ void tst_VelmoAlbum::refusals()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, reason);
+    QFETCH(int, exitCode);
     TestHome home;
     QVERIFY(addImages(home.folder(), 1));
+    // English, as stored: the session's Japanese does not count then.
+    SettingsStore(home.configFile()).write(Keys::EnglishJapanese, "1");
 
     const Run run = velmoAlbum(arguments, home.path());
-    QTEST(run.exitCode, "exitCode");
+    QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith("velmo-album: ") && run.err.contains(reason), qPrintable(run.err));
+    // A mistake of the command line points to the help.
+    QCOMPARE(run.err.contains("Try --help"), exitCode == 2);
     QCOMPARE(run.err.count('\n'), 1);
     QVERIFY(!QFile::exists(home.folder() + "/Album001.html"));
 }
@@ -132,7 +137,7 @@ void tst_VelmoAlbum::oldPages_data()
     QTest::newRow("--keep, no ask stored") << QStringList{"--keep"} << "0" << true << QString();
     QTest::newRow("--yes, ask stored") << QStringList{"--yes"} << "1" << false << QString();
     QTest::newRow("--yes, no ask stored") << QStringList{"--yes"} << "0" << false << QString();
-    QTest::newRow("ask stored, no terminal") << QStringList{} << "1" << true << "old album pages kept";
+    QTest::newRow("ask stored, no terminal") << QStringList{} << "1" << true << "古いアルバムページを残しました";
     QTest::newRow("no ask stored") << QStringList{} << "0" << false << QString();
 }
 
@@ -268,7 +273,7 @@ void tst_VelmoAlbum::interruptStopsAtASafePoint()
     const bool stopped = process.exitCode() == 128 + signal;
     QVERIFY(stopped || (!whileWaiting && process.exitCode() == 0));
     if (stopped)
-        QVERIFY(process.readAllStandardError().endsWith(("velmo-album: " + AlbumText::Interrupted + "\n").toUtf8()));
+        QVERIFY(process.readAllStandardError().endsWith(("velmo-album: " + AlbumText::interrupted() + "\n").toUtf8()));
     QCOMPARE(hidden(), QStringList());
     QCOMPARE(Fixture::readFile(folder + "/Album001.html").contains("朝"), true);
     QCOMPARE(QFile::exists(folder + "/Album040.html"), stopped);
@@ -326,7 +331,7 @@ void tst_VelmoAlbum::slidePage()
     // The old pages go only with an album build.
     QTEST(!QFile::exists(home.folder() + "/Album002.html"), "album");
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
-    QTEST(run.out.contains("Slide.html written: 2 pictures"), "slide");
+    QTEST(run.out.contains("Slide.html を作成しました: 2 枚の画像"), "slide");
     QTEST(QFile::exists(home.folder() + "/s_p01.jpg") && QFile::exists(home.folder() + "/s_p02.jpg"), "thumbnails");
 }
 
@@ -382,7 +387,7 @@ void tst_VelmoAlbum::thumbnailOutcome()
     const auto outcome = [](int made, int upToDate, int notMade) {
         return AlbumText::pagesWritten(3, 1) + ' ' + AlbumText::thumbnailOutcome(made, upToDate, notMade) + '\n';
     };
-    const QString notMade = "velmo-album: no thumbnail for bad.jpg: not a JPEG picture, or damaged\n";
+    const QString notMade = "velmo-album: bad.jpg の縮小画像を作れません: JPEG画像ではないか、壊れています\n";
 
     Run run = velmoAlbum({"--yes", folder});
     QCOMPARE(run.exitCode, 3);

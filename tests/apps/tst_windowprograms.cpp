@@ -23,14 +23,16 @@ void tst_WindowPrograms::commandLine_data()
     QTest::addColumn<QString>("output");
 
     QTest::newRow("version without a display") << "velmo" << QStringList{"--version"} << false << 0 << "Velmo 2.7.0";
-    QTest::newRow("help without a display") << "quillet" << QStringList{"-h"} << false << 0 << "--version";
+    QTest::newRow("one version for all") << "quillet" << QStringList{"--version"} << false << 0 << "quillet 2.7.0";
+    QTest::newRow("help without a display") << "quillet" << QStringList{"-h"} << false << 0 << "Exit codes: 0";
     QTest::newRow("help after the window system's options")
         << "velmo" << QStringList{"-platform", "offscreen", "--help"} << true << 0 << "[FOLDER | PHOTO]";
     QTest::newRow("missing path") << "velmo" << QStringList{"/no/such/photo.jpg"} << true << 1
                                   << "velmo: no such file or folder: /no/such/photo.jpg";
     // Mistakes are told without a display, before any window system starts.
     QTest::newRow("two paths") << "velmo" << QStringList{"/", "/"} << false << 2 << "velmo: one path at most";
-    QTest::newRow("unknown option") << "quillet" << QStringList{"--bogus"} << false << 2 << "bogus";
+    QTest::newRow("unknown option") << "quillet" << QStringList{"--bogus"} << false << 2
+                                    << "Unknown option 'bogus'. Try --help";
     QTest::newRow("quillet takes no path") << "quillet" << QStringList{"/"} << false << 2 << "no argument expected";
     QTest::newRow("unknown option beside the window system's")
         << "velmo" << QStringList{"-platform", "offscreen", "--bogus"} << true << 2 << "bogus";
@@ -48,6 +50,9 @@ void tst_WindowPrograms::commandLine()
         environment.remove(QString::fromLatin1(name));
     if (!display)
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // An English session, and no stored language to override it.
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QStringLiteral("/nonexistent"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.setProcessChannelMode(QProcess::MergedChannels);

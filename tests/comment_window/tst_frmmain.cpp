@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmmainfixture.h"
 
+#include "lang/translation.h"
+
+#include <QRegularExpression>
+
 // Starting, dropping, the preview and the links of Quillet's window.
 class tst_FrmMain : public QObject, FrmMainFixture
 {
@@ -26,6 +30,7 @@ private slots:
     void startsVelmo_data();
     void startsVelmo();
     void linksAndAboutBox();
+    void languageChangeRetranslatesTheWindow();
 };
 
 void tst_FrmMain::startsNextToVelmo_data()
@@ -330,6 +335,34 @@ void tst_FrmMain::linksAndAboutBox()
              QStringLiteral("「コメントヴェルモ」バグ報告.意見など"));
     QCOMPARE(m_fakes->messages.shown.size(), 1);
     QVERIFY(m_fakes->messages.shown.first().text.startsWith(QStringLiteral("Quillet Ver0.1")));
+}
+
+// Quillet follows the language Velmo's options choose; a change of language
+// reaches the title, the buttons, the tool tips and the message line.
+void tst_FrmMain::languageChangeRetranslatesTheWindow()
+{
+    m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
+    m_window->moveBy(1); // nothing dropped, no album to move in
+    QCOMPARE(message(), QStringLiteral("アルバムファイルがありません。画像をドロップ下さい。"));
+
+    Translation::use(true);
+    QCoreApplication::sendPostedEvents();
+
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Quillet - Velmo comments"));
+    QCOMPARE(control<QPushButton>("cmdQuit")->text(), QStringLiteral("Quit"));
+    QCOMPARE(control<QPushButton>("cmdQuit")->toolTip(), QStringLiteral("Closes Quillet."));
+    QCOMPARE(control<QPlainTextEdit>("txtComment")->accessibleName(), QStringLiteral("Comment"));
+    QCOMPARE(message(), QStringLiteral("No album pages here. Drop a picture."));
+    const QRegularExpression japanese(QStringLiteral("[\\x{3000}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF9F}]"));
+    for (const QWidget *widget : m_window->findChildren<QWidget *>()) {
+        for (const QString &text : {widget->property("text").toString(), widget->toolTip(), widget->accessibleName()})
+            QVERIFY2(!text.contains(japanese), qPrintable(widget->objectName() + QLatin1String(": ") + text));
+    }
+
+    Translation::use(false);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(control<QPushButton>("cmdQuit")->text(), QStringLiteral("終了"));
+    QCOMPARE(message(), QStringLiteral("アルバムファイルがありません。画像をドロップ下さい。"));
 }
 
 QTEST_MAIN(tst_FrmMain)

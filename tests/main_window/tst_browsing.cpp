@@ -3,6 +3,7 @@
 
 #include "album/albumtexts.h"
 #include "main_window/frmdesign.h"
+#include "main_window/frmoptions.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -215,6 +216,10 @@ void tst_Browsing::fileGoneSinceListingShowsStatus()
     QVERIFY(velmo.fakes.messages.shown.isEmpty());
     QCOMPARE(velmo.form().Label3->text(), QStringLiteral("File Not Find"));
     QVERIFY(!velmo.form().image1->isVisibleTo(&velmo.form()));
+
+    // The status line follows a change of language.
+    velmo.forms.options().CheckEnglish->click();
+    QCOMPARE(velmo.form().Label3->text(), QStringLiteral("File not found"));
 }
 
 void tst_Browsing::viewerSizeFollowsOriginalScale_data()
@@ -422,7 +427,7 @@ void tst_Browsing::closingTheWindowStopsTheAlbumBuild()
     QCoreApplication::postEvent(&form, new QCloseEvent);
     form.cmdAlbum->click();
 
-    QCOMPARE(form.Label3->text(), AlbumText::Interrupted);
+    QCOMPARE(form.Label3->text(), AlbumText::interrupted());
     QCOMPARE(QDir(photos).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("a.jpg")});
     QVERIFY(!form.isClosing());
     QCoreApplication::processEvents();

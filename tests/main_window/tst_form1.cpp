@@ -35,7 +35,9 @@ class tst_Form1 : public QObject
 
 private slots:
     void firstStartTakesTheDefaults();
+    void vanishedFolderIsReportedOncePerStep_data();
     void vanishedFolderIsReportedOncePerStep();
+    void languageComesFromTheSystemUntilChosen();
     void storedValuesAreReadTyped_data();
     void storedValuesAreReadTyped();
     void unusableStoreIsToldOnce_data();
@@ -75,15 +77,51 @@ void tst_Form1::firstStartTakesTheDefaults()
     QVERIFY(!velmo.forms.options().isVisible());
 }
 
+void tst_Form1::vanishedFolderIsReportedOncePerStep_data()
+{
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("quit");
+    QTest::newRow("Japanese") << "0" << FolderGone << "終　了";
+    // The boxes come before the window shows, already in the chosen language.
+    QTest::newRow("English") << "1"
+                             << "The folder of the last session no longer exists."
+                             << "Exit";
+}
+
 void tst_Form1::vanishedFolderIsReportedOncePerStep()
 {
+    QFETCH(QString, english);
+    QFETCH(QString, message);
+    QFETCH(QString, quit);
     VelmoWindows velmo;
+    velmo.store.write(Keys::EnglishJapanese, english);
     velmo.startIn(velmo.home.path() + QStringLiteral("/gone"));
 
-    QCOMPARE(velmo.fakes.messages.texts(), QStringList(3, FolderGone));
+    QCOMPARE(velmo.fakes.messages.texts(), QStringList(3, message));
     // The start-up went on to the end and the lists kept their folder.
-    QCOMPARE(velmo.form().cmd_quit->text(), QStringLiteral("終　了"));
+    QCOMPARE(velmo.form().cmd_quit->text(), quit);
     QCOMPARE(velmo.form().file1Path(), QDir::homePath());
+}
+
+// With no language stored the session's language decides, and the store
+// keeps only what the user chose with the language box.
+void tst_Form1::languageComesFromTheSystemUntilChosen()
+{
+    const QByteArray session = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "en_US:en");
+    VelmoWindows velmo;
+    velmo.startIn(velmo.home.folder());
+    QCOMPARE(velmo.form().cmd_quit->text(), QStringLiteral("Exit"));
+    QCOMPARE(velmo.form().cmd_quit->toolTip(), QStringLiteral("Closes the program."));
+    velmo.forms.closeDialogs(); // the options dialog saves
+    QVERIFY(!velmo.store.stored(Keys::EnglishJapanese));
+
+    velmo.forms.options().CheckEnglish->click();
+    qputenv("LANGUAGE", session);
+
+    QCOMPARE(velmo.store.read(Keys::EnglishJapanese), QStringLiteral("0"));
+    QCOMPARE(velmo.form().cmd_quit->text(), QStringLiteral("終　了"));
 }
 
 void tst_Form1::storedValuesAreReadTyped_data()
