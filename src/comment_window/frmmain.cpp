@@ -9,6 +9,7 @@
 #include "forms/labelclicks.h"
 #include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
+#include "forms/windowplace.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
@@ -259,8 +260,17 @@ void frmMain::Form_Load()
     const double top = m_store.twips(Keys::Top) + StartTopOffset;
     const double left = m_store.twips(Keys::Left) + StartLeftOffset;
     move(pixels(left), pixels(top));
+    WindowPlace::keepOnScreen(*this);
     lblTitle->setText(QuilletText::versionCaption());
     setWindowTitle(QuilletText::windowBanner());
+}
+
+// Again once shown, now that the frame is known: a position stored with a
+// larger screen, or at another scale, must not leave the tool out of reach.
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    WindowPlace::keepOnScreen(*this);
 }
 
 bool frmMain::acceptsDrop(const QPoint &position, const QMimeData *offered) const
