@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/windowplace.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -47,10 +48,50 @@ QList<Gap> gapsBetween(QList<QRect> rects)
     return gaps;
 }
 
+// Keeps a shown window on the screen once more when the window system has
+// put its frame around it: that comes after the window is shown, and a title
+// bar may push the window's lower edge off the screen.
+class FrameWatch : public QObject
+{
+public:
+    explicit FrameWatch(QWidget &window)
+        : QObject(&window)
+        , m_window(window)
+    {
+        setObjectName(Name);
+        window.installEventFilter(this);
+    }
+
+    static inline const QString Name = QStringLiteral("FrameWatch");
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool placed = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+        if (watched == &m_window && placed && m_window.frameGeometry() != m_window.geometry()) {
+            m_window.removeEventFilter(this);
+            deleteLater();
+            keepOnScreen(m_window);
+        }
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+};
+
+bool framePending(const QWidget &window)
+{
+    return window.isVisible() && window.frameGeometry() == window.geometry() &&
+           !window.findChild<QObject *>(FrameWatch::Name, Qt::FindDirectChildrenOnly);
+}
+
 } // namespace
 
 void keepOnScreen(QWidget &window)
 {
+    if (framePending(window))
+        new FrameWatch(window);
     const QScreen *screen = screenHolding(window.frameGeometry());
     if (!screen)
         return;

@@ -14,7 +14,8 @@ namespace WindowPlace {
 // told it, whole onto the free area of the screen it is mostly on: a size
 // larger than that area is cut to it (never below the window's minimum),
 // then the window is moved inside. A window still larger than the area
-// keeps its top left corner on it.
+// keeps its top left corner on it. A shown window whose frame is not known
+// yet is kept on the screen again once it is.
 void keepOnScreen(QWidget &window);
 
 // A column of controls laid out at a designed height. Fitted into less
