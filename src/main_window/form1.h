@@ -6,6 +6,7 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -30,8 +31,9 @@ class QSlider;
 // the right, the picture viewer on the left. The window can be resized and
 // maximised: the control column stays at the right edge and the viewer takes
 // the rest; F11 or a double-click on the viewer shows the picture on the
-// whole screen. The option and design values it uses are the models' (Forms). Controls are public, as the handlers of
-// the window's other files and the captions work on them; the window's state is its own.
+// whole screen. The option and design values it uses are the models'
+// (Forms). Controls are public, as the handlers of the window's other files
+// and the captions work on them; the window's state is its own.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -106,13 +108,14 @@ public:
     void JPGView();   // shows m_currentFile at image1's present size (throws Failure)
     // Empties the viewer, then shows the selected file when it is a JPEG picture.
     void showSelectedPicture();
-    void SizeViewer();                           // sizes image1 for Image2's natural size by Check4's mode
-    void PathCheck();                            // m_currentFile = File1's folder + selected name
-    void JPEGXJPG();                             // m_fileKind "PEG" becomes "JPG"
-    void takeFileKind();                         // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
-    bool fileKindIsJpeg() const;                 // m_fileKind, trimmed and upper-cased, is "JPG"
-    static bool isJpegName(const QString &name); // its file kind is "JPG"
-    void files_plus();                           // JPEG pattern back when no filter box is checked; removes the picture
+    void SizeViewer();           // sizes image1 for Image2's natural size by Check4's mode
+    void PathCheck();            // m_currentFile = File1's folder + selected name
+    void JPEGXJPG();             // m_fileKind "PEG" becomes "JPG"
+    void takeFileKind();         // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
+    bool fileKindIsJpeg() const; // m_fileKind, trimmed and upper-cased, is "JPG"
+    void files_plus();           // JPEG pattern back when no filter box is checked; removes the picture
+    // A name whose file kind is "JPG".
+    static bool isJpegName(const QString &name);
     // Loads a picture's natural size into Image2. Throws Failure 53 (no such
     // file), 481 (not a JPEG picture) or 50003 (picture data unreadable).
     void loadImage2(const QString &path);
@@ -171,8 +174,9 @@ public:
     void image1_DblClick();
     void enterFullScreen();
     void leaveFullScreen();
-    // Full screen keys: F11 and Escape leave, the moving keys go through
-    // File1's JPEG pictures, F5 starts the slide show and Escape stops it.
+    // F11 goes to full screen and back. On the whole screen the moving keys
+    // go through File1's JPEG pictures, F5 starts the slide show, and Escape
+    // stops a running show and goes back to the window.
     void fullScreenKey(int key);
 
     // File actions (form1_fileactions.cpp)
