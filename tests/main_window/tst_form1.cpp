@@ -279,6 +279,9 @@ void tst_Form1::resizingMovesTheColumnAndGrowsTheViewer()
     // 1600 × 1200 fitted into the viewer box of 9534 × 7110 twips.
     QCOMPARE(form.image1->geometry(), QRect(8, 32, 632, 474));
     QCOMPARE(form.Text6->text(), QStringLiteral("632×474"));
+    // The stretched area grows with the viewer, 4:3 kept.
+    form.Check4->setChecked(false);
+    QCOMPARE(form.Text6->text(), QStringLiteral("404×303"));
 
     form.resize(form.minimumSize());
     const QList<QWidget *> column{form.lbl_タイトル, form.Drive1,   form.Dir1,    form.File1,   form.cmdJPGDEL,
