@@ -9,6 +9,7 @@
 #include "forms/labelclicks.h"
 #include "forms/palettecolors.h"
 #include "forms/windowbuild.h"
+#include "forms/windowplace.h"
 #include "lang/translation.h"
 #include "platform/failure.h"
 #include "platform/launcher.h"
@@ -279,10 +280,19 @@ void frmMain::Form_Load()
     const double top = m_store.twips(Keys::Top) + StartTopOffset;
     const double left = m_store.twips(Keys::Left) + StartLeftOffset;
     move(pixels(left), pixels(top));
+    WindowPlace::keepOnScreen(*this);
     lblTitle->setText(QuilletText::versionCaption());
     // Quillet speaks the language Velmo's options chose.
     Translation::use(englishChosen(m_store));
     retranslateUi();
+}
+
+// Again once shown, now that the frame is known: a position stored with a
+// larger screen, or at another scale, must not leave the tool out of reach.
+void frmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    WindowPlace::keepOnScreen(*this);
 }
 
 bool frmMain::acceptsDrop(const QPoint &position, const QMimeData *offered) const

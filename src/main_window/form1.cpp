@@ -29,7 +29,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSlider>
 
 using namespace PaletteColors;
@@ -37,42 +36,8 @@ using namespace WindowBuild;
 
 namespace {
 
-// The client area as designed, in twips.
-constexpr int ClientWidth = 10050;
-constexpr int ClientHeight = 7590;
 // Pixels left above and below a filter box's check mark.
 constexpr int FilterBoxMargin = 2;
-
-// The screen that holds the largest part of a window placed at the rectangle;
-// the primary screen when none holds any of it.
-const QScreen *screenHolding(const QRect &place)
-{
-    const QScreen *best = QGuiApplication::primaryScreen();
-    qint64 bestArea = 0;
-    for (const QScreen *screen : QGuiApplication::screens()) {
-        const QRect common = screen->geometry().intersected(place);
-        const qint64 area = qint64(common.width()) * common.height();
-        if (area > bestArea) {
-            best = screen;
-            bestArea = area;
-        }
-    }
-    return best;
-}
-
-// Pulls the whole window, with its frame as far as the window system has told
-// it, onto the screen it is mostly on; a window larger than the screen keeps
-// its top left corner on it.
-void keepOnScreen(QWidget &window)
-{
-    QRect place = window.frameGeometry();
-    if (const QScreen *screen = screenHolding(place)) {
-        const QRect room = screen->availableGeometry();
-        place.moveLeft(qMax(room.left(), qMin(place.left(), room.right() + 1 - place.width())));
-        place.moveTop(qMax(room.top(), qMin(place.top(), room.bottom() + 1 - place.height())));
-    }
-    window.move(place.topLeft());
-}
 
 // The folder a start path opens: the folder itself or the photo's folder;
 // none without a path, so the stored one is used.
@@ -95,8 +60,8 @@ Form1::Form1(Forms &forms, SettingsStore &store, Services services)
     setWindowTitle(QStringLiteral("ImageViewer Velmo"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmo.svg")));
     setFont(faceOf(Gothic, 10.5));
-    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
     createControls();
+    recordDesign();
     // The lists open on the home folder until Form_Load moves them.
     fillDrive1();
     const QString startFolder = Paths::homeFolder();
@@ -144,13 +109,6 @@ void Form1::showStatus(const char *source)
     m_statusSource = source;
     m_statusShown = tr(source);
     Label3->setText(m_statusShown);
-}
-
-void Form1::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslateUi();
-    QWidget::changeEvent(event);
 }
 
 // The store outlives the window; its problems no longer come here.
@@ -233,6 +191,10 @@ void Form1::createControls()
     QFont bold = cmd_quit->font();
     bold.setBold(true);
     cmd_quit->setFont(bold);
+
+    FullScreenBack = named(new QWidget, "FullScreenBack", this);
+    setBackgroundColor(FullScreenBack, Qt::black);
+    FullScreenBack->hide();
 }
 
 void Form1::connectControls()
@@ -265,6 +227,7 @@ void Form1::connectControls()
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(cmd_quit, &QPushButton::clicked, this, &Form1::cmd_quit_Click);
     connectSlideShow();
+    connectFullScreenKeys();
 }
 
 void Form1::Form_Load(const QString &startPath)
@@ -319,8 +282,8 @@ void Form1::runLoadSteps(const QString &givenFolder)
 {
     // Stored values are read typed: a text that is no number counts as
     // absent, so a hand-edited store never stops the start-up.
-    const double top = m_store.twips(Keys::Top);
-    const double left = m_store.twips(Keys::Left);
+    const QRectF place(m_store.twips(Keys::Left), m_store.twips(Keys::Top), m_store.twips(Keys::Width),
+                       m_store.twips(Keys::Height));
     const QString startFolder = givenFolder.isEmpty() ? m_store.read(Keys::Path, Paths::homeFolder()) : givenFolder;
     folderStep(m_services.messages, [&] {
         if (!QDir::setCurrent(startFolder))
@@ -330,9 +293,9 @@ void Form1::runLoadSteps(const QString &givenFolder)
     selectDrive1For(startFolder);
     folderStep(m_services.messages, [&] { setFile1Path(startFolder); });
     folderStep(m_services.messages, [&] { setDir1Path(startFolder); });
-    placeWindow(top, left);
+    placeWindow(place);
     show();
-    keepOnScreen(*this); // again, now that the frame is known
+    WindowPlace::keepOnScreen(*this); // again, now that the frame is known
     setWindowState(Qt::WindowNoState);
 
     const int selStart = m_store.whole(Keys::SelStart, 0);
@@ -346,23 +309,20 @@ void Form1::runLoadSteps(const QString &givenFolder)
     m_forms.optionsModel().setCommentTool(m_commentToolPresent ? Paths::commentTool() : Paths::defaultFtpClient());
 }
 
-// The stored place of the window, in twips, kept whole on its screen: a place
-// saved with a larger or another screen would leave the window out of reach.
 int Form1::photosPerPage() const
 {
     return m_forms.optionsModel().photosPerPage();
 }
 
-void Form1::placeWindow(double topTwips, double leftTwips)
-{
-    move(pixels(leftTwips), pixels(topTwips));
-    keepOnScreen(*this);
-}
-
+// The place of the window when neither maximised nor full screen: the
+// frame's corner and the client size, as the next start restores them.
 void Form1::saveWindowPlace()
 {
-    m_store.write(Keys::Top, QString::number(pos().y() * TwipsPerPixel));
-    m_store.write(Keys::Left, QString::number(pos().x() * TwipsPerPixel));
+    const QRect place = normalPlace();
+    m_store.write(Keys::Top, QString::number(place.y() * TwipsPerPixel));
+    m_store.write(Keys::Left, QString::number(place.x() * TwipsPerPixel));
+    m_store.write(Keys::Width, QString::number(place.width() * TwipsPerPixel));
+    m_store.write(Keys::Height, QString::number(place.height() * TwipsPerPixel));
     m_store.write(Keys::Path, m_file1Path);
 }
 

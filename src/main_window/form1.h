@@ -2,9 +2,11 @@
 #pragma once
 
 #include "album/fittobox.h"
+#include "forms/windowplace.h"
 #include "platform/services.h"
 #include "platform/twips.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -22,13 +24,16 @@ class QLineEdit;
 class QListWidget;
 class QMouseEvent;
 class QPushButton;
+class QShortcut;
 class QSlider;
 
 // Velmo's main window: the drive, folder and file lists and command buttons on
-// the right, the picture viewer on the left. The option and design values it
-// uses are the models' (Forms). Controls are public, as the handlers of the
-// window's other files and the captions work on them; the window's state is
-// its own.
+// the right, the picture viewer on the left. The window can be resized and
+// maximised: the control column stays at the right edge and the viewer takes
+// the rest; F11 or a double-click on the viewer shows the picture on the
+// whole screen. The option and design values it uses are the models'
+// (Forms). Controls are public, as the handlers of the window's other files
+// and the captions work on them; the window's state is its own.
 class Form1 : public QWidget
 {
     Q_OBJECT
@@ -73,6 +78,7 @@ public:
     QLabel *Label1;   // slide interval text
     QSlider *Slider1; // slide interval, 1 to 20
     QPushButton *cmd_quit;
+    QWidget *FullScreenBack; // black behind the picture while full screen
 
     // Natural size, in twips, of the last picture loaded into the size probe;
     // ViewClear keeps it.
@@ -92,6 +98,7 @@ public:
     void beginCommand();
     void endCommand();
     bool commandStopAsked() const;
+    bool isFullScreenView() const { return m_fullScreen; }
 
 private:
     // SetLanguageCaptions looks for the comment tool again each time it runs.
@@ -104,6 +111,8 @@ private:
     bool m_commandRunning = false;     // between beginCommand() and endCommand()
     bool m_closeAsked = false;         // the window was closed while a command ran
     FitState m_fit;                    // sizing state shared by the viewer and the slide show
+    bool m_viewerFits = true;          // the shown picture is fitted to the viewer, not stretched
+    bool m_fullScreen = false;         // the picture is shown on the whole screen
 
 public:
     // --- Shared procedures ---
@@ -117,14 +126,17 @@ public:
     void takeFileKind();         // m_fileKind from File1's selected name, then JPEGXJPG and PathCheck
     bool fileKindIsJpeg() const; // m_fileKind, trimmed and upper-cased, is "JPG"
     void files_plus();           // JPEG pattern back when no filter box is checked; removes the picture
+    // A name whose file kind is "JPG".
+    static bool isJpegName(const QString &name);
     // Loads a picture's natural size into Image2. Throws Failure 53 (no such
     // file), 481 (not a JPEG picture) or 50003 (picture data unreadable).
     void loadImage2(const QString &path);
     // Sets image1's size in twips; JPGView draws the picture at that size.
     void setImage1Size(double widthTwips, double heightTwips);
-    // Fits image1 into the viewer box for Image2's natural size, proportions kept.
-    void fitImage1ToViewerBox();
     QSizeF image1Twips() const { return m_image1Twips; }
+    // The box a picture is fitted into, in twips: the viewer's room in the
+    // window, or the whole screen while full screen.
+    QSizeF viewerBoxTwips() const;
 
     // --- File list ---
     QString file1Path() const { return m_file1Path; }       // File1's folder
@@ -169,6 +181,16 @@ public:
     void Slider1_GotFocus();
     void Slider1_LostFocus();
 
+    // Size and full screen (form1_layout.cpp)
+    void Form_Resize(); // lays the controls out for the window's size; refits the picture
+    void image1_DblClick();
+    void enterFullScreen();
+    void leaveFullScreen();
+    // F11 goes to full screen and back. On the whole screen the moving keys
+    // go through File1's JPEG pictures, F5 starts the slide show, and Escape
+    // stops a running show and goes back to the window.
+    void fullScreenKey(int key);
+
     // File actions (form1_fileactions.cpp)
     void cmdJPGDEL_Click();
     void cmdMSIE_Click();
@@ -179,9 +201,12 @@ public:
     void File1_DblClick();
 
 protected:
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     void createControls();
@@ -190,7 +215,16 @@ private:
     void slideShowFinished();
     void runLoadSteps(const QString &givenFolder);
     void selectStartPhoto(const QString &name);
-    void placeWindow(double topTwips, double leftTwips);
+    void placeWindow(const QRectF &twips);
+    QRect normalPlace() const;
+    void recordDesign();
+    void connectFullScreenKeys();
+    void showJpegFrom(int row, int step);
+    void placeImage1();
+    void sizeImage1();           // fitted or stretched as the picture on show was
+    void fitImage1ToViewerBox(); // for Image2's natural size, proportions kept
+    void refitViewer();
+    void drawImage1();
     void fillDrive1();
     void selectDrive1For(const QString &folder);
     void setFile1Path(const QString &folder);
@@ -214,4 +248,16 @@ private:
     // The status line's catalogue source and the text it gave, while shown.
     const char *m_statusSource = nullptr;
     QString m_statusShown;
+
+    // The box a picture is fitted into at the designed window size, in twips.
+    static constexpr QSize DesignedViewerBox{7884, 6000};
+
+    // The designed layout: the column at the right edge, squeezed into a
+    // shorter window, and the controls left of it with their designed places.
+    WindowPlace::SqueezableColumn m_column;
+    QList<QWidget *> m_columnControls;
+    QList<QPair<QWidget *, QRect>> m_leftControls;
+    QPoint m_frameOffset; // the client area's corner within the frame
+    Qt::WindowStates m_stateBeforeFullScreen;
+    QList<QShortcut *> m_fullScreenKeys; // enabled only while full screen
 };

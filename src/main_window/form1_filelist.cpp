@@ -33,6 +33,17 @@ bool lies(const QString &folder, const QString &root)
     return folder == root || folder.startsWith(Paths::withSeparator(root));
 }
 
+// A file kind "PEG" counts as "JPG".
+QString jpegAsJpg(const QString &kind)
+{
+    return kind.trimmed().toUpper() == QLatin1String("PEG") ? QStringLiteral("JPG") : kind;
+}
+
+bool kindIsJpeg(const QString &kind)
+{
+    return kind.trimmed().toUpper() == QLatin1String("JPG");
+}
+
 } // namespace
 
 void Form1::fillDrive1()
@@ -159,13 +170,17 @@ void Form1::PathCheck()
 
 void Form1::JPEGXJPG()
 {
-    if (m_fileKind.trimmed().toUpper() == QLatin1String("PEG"))
-        m_fileKind = QStringLiteral("JPG");
+    m_fileKind = jpegAsJpg(m_fileKind);
 }
 
 bool Form1::fileKindIsJpeg() const
 {
-    return m_fileKind.trimmed().toUpper() == QLatin1String("JPG");
+    return kindIsJpeg(m_fileKind);
+}
+
+bool Form1::isJpegName(const QString &name)
+{
+    return kindIsJpeg(jpegAsJpg(name.right(3)));
 }
 
 void Form1::takeFileKind()

@@ -42,7 +42,8 @@ bool Form1::showSlide(const QString &folder, const QString &name)
     try {
         loadImage2(m_currentFile);
         // Every slide is fitted into the viewer box, whatever "OriginalScale" says.
-        fitImage1ToViewerBox();
+        m_viewerFits = true;
+        sizeImage1();
         JPGView();
     } catch (const Failure &) {
         return false;

@@ -21,12 +21,10 @@ using namespace PaletteColors;
 
 namespace {
 
-// The box a picture is fitted into, and the fixed area it is stretched to,
-// in twips.
-constexpr int ViewerBoxWidth = 7884;
-constexpr int ViewerBoxHeight = 6000;
-constexpr int FixedWidth = 5120;
-constexpr int FixedHeight = 3840;
+// The fixed area a picture is stretched to in the designed viewer, in twips;
+// it grows and shrinks with the viewer, proportions kept.
+constexpr double FixedWidth = 5120;
+constexpr double FixedHeight = 3840;
 
 } // namespace
 
@@ -43,31 +41,70 @@ void Form1::setImage1Size(double widthTwips, double heightTwips)
     m_image1Twips = QSizeF(widthTwips, heightTwips);
     image1->resize(
         QSize(qRound(widthTwips / TwipsPerPixel), qRound(heightTwips / TwipsPerPixel)).expandedTo(QSize(1, 1)));
+    placeImage1();
 }
 
 void Form1::SizeViewer()
 {
-    if (Check4->isChecked())
+    m_viewerFits = Check4->isChecked();
+    sizeImage1();
+}
+
+// Full screen always fits the picture to the screen.
+void Form1::sizeImage1()
+{
+    if (m_viewerFits || m_fullScreen) {
         fitImage1ToViewerBox();
-    else
-        setImage1Size(FixedWidth, FixedHeight);
+        return;
+    }
+    const QSizeF box = viewerBoxTwips();
+    const double scale = qMin(box.width() / DesignedViewerBox.width(), box.height() / DesignedViewerBox.height());
+    setImage1Size(FixedWidth * scale, FixedHeight * scale);
 }
 
 void Form1::fitImage1ToViewerBox()
 {
+    const QSizeF box = viewerBoxTwips();
     m_fit.naturalWidth = Image2.width();
     m_fit.naturalHeight = Image2.height();
-    m_fit.boxWidth = ViewerBoxWidth;
-    m_fit.boxHeight = ViewerBoxHeight;
+    m_fit.boxWidth = qRound(box.width());
+    m_fit.boxHeight = qRound(box.height());
     const FitResult fitted = fitToBox(m_fit);
     setImage1Size(fitted.width, fitted.height);
 }
 
-// Decodes only as many pixels as the viewer shows.
+// The picture on show drawn again at image1's present size; the path line
+// and the clipboard stay as they are.
+void Form1::refitViewer()
+{
+    if (!image1->isVisibleTo(this) || image1->pixmap().isNull()) {
+        placeImage1();
+        return;
+    }
+    try {
+        sizeImage1();
+        drawImage1();
+    } catch (const Failure &) {
+        ViewClear(); // the file changed or went away since it was shown
+    }
+}
+
+// Decodes only as many pixels as the viewer shows, at the screen's own
+// resolution where the window is scaled.
+void Form1::drawImage1()
+{
+    const qreal ratio = image1->devicePixelRatioF();
+    QImage picture = GuardedPicture(m_currentFile).decode(image1->size() * ratio);
+    picture.setDevicePixelRatio(ratio);
+    image1->setPixmap(QPixmap::fromImage(picture));
+    image1->show();
+    Text6->setText(HtmlText::wholeNumber(m_image1Twips.width() / TwipsPerPixel) + QStringLiteral("×") +
+                   HtmlText::wholeNumber(m_image1Twips.height() / TwipsPerPixel));
+}
+
 void Form1::JPGView()
 {
-    image1->setPixmap(QPixmap::fromImage(GuardedPicture(m_currentFile).decode(image1->size())));
-    image1->show();
+    drawImage1();
 
     if (m_forms.optionsModel().imageToClipboard()) {
         setTextColor(Text5, Qt::blue);
@@ -78,8 +115,6 @@ void Form1::JPGView()
         setTextColor(Text5, Qt::black);
         Text5->setText(m_currentFile);
     }
-    Text6->setText(HtmlText::wholeNumber(m_image1Twips.width() / TwipsPerPixel) + QStringLiteral("×") +
-                   HtmlText::wholeNumber(m_image1Twips.height() / TwipsPerPixel));
 }
 
 // The link-and-image tag of the shown picture, sized into the album's

@@ -44,6 +44,10 @@ inline constexpr SettingKey Top{Section::Save,      "TOP", "0", SettingType::Twi
                                 SettingRange::Twips};
 inline constexpr SettingKey Left{Section::Save,      "LEFT", "0", SettingType::Twips, -SettingRange::Twips,
                                  SettingRange::Twips};
+// The main window's client size in twips, stored with its position; 0 (or
+// nothing stored) is the designed size.
+inline constexpr SettingKey Width{Section::Save, "WIDTH", "0", SettingType::Twips, 0, SettingRange::Twips};
+inline constexpr SettingKey Height{Section::Save, "HEIGHT", "0", SettingType::Twips, 0, SettingRange::Twips};
 inline constexpr SettingKey Path{Section::Save, "Path", ""}; // the home folder; see Settings::startFolder
 inline constexpr SettingKey SelStart{Section::Save, "SelStart", "0", SettingType::Whole, INT_MIN, INT_MAX};
 

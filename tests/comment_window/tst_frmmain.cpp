@@ -4,6 +4,7 @@
 #include "lang/translation.h"
 
 #include <QRegularExpression>
+#include <QScreen>
 
 // Starting, dropping, the preview and the links of Quillet's window.
 class tst_FrmMain : public QObject, FrmMainFixture
@@ -40,6 +41,8 @@ void tst_FrmMain::startsNextToVelmo_data()
     QTest::addColumn<QPoint>("position");
     QTest::newRow("nothing stored") << QString() << QString() << QPoint(67, 200);
     QTest::newRow("stored position") << QStringLiteral("1500") << QStringLiteral("3000") << QPoint(267, 300);
+    // Kept whole on the screen, in its lower right corner.
+    QTest::newRow("beyond the screen") << QStringLiteral("90000") << QStringLiteral("90000") << QPoint();
 }
 
 void tst_FrmMain::startsNextToVelmo()
@@ -52,7 +55,8 @@ void tst_FrmMain::startsNextToVelmo()
         m_store->write(Keys::Left, left);
     }
     m_window = std::make_unique<frmMain>(m_fakes->services(), *m_store);
-    QCOMPARE(m_window->pos(), position);
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QCOMPARE(m_window->pos(), position.isNull() ? room.bottomRight() + QPoint(-349, -191) : position);
     QCOMPARE(m_window->size(), QSize(350, 192));
     QCOMPARE(m_window->windowTitle(), QuilletText::windowBanner());
     QCOMPARE(control<QLabel>("lblTitle")->text(), QStringLiteral("Velmo Ver0.1"));

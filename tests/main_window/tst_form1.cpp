@@ -8,7 +8,9 @@
 
 #include <QBuffer>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +48,10 @@ private slots:
     void storedPlaceIsUsed();
     void startPathOpensAFolderOrShowsAPhoto_data();
     void startPathOpensAFolderOrShowsAPhoto();
+    void storedSizeIsKeptOnTheScreen_data();
+    void storedSizeIsKeptOnTheScreen();
+    void resizingMovesTheColumnAndGrowsTheViewer();
+    void fullScreenShowsThePictureAndItsKeysMove();
     void closingStoresPlaceAndFolder_data();
     void closingStoresPlaceAndFolder();
     void aboutMessageByModifierKeys_data();
@@ -240,6 +246,141 @@ void tst_Form1::storedPlaceIsUsed()
         QCOMPARE(velmo.form().pos(), kept);
 }
 
+void tst_Form1::storedSizeIsKeptOnTheScreen_data()
+{
+    QTest::addColumn<int>("width"); // twips; 0: nothing stored
+    QTest::addColumn<int>("height");
+    QTest::addColumn<QSize>("kept"); // empty: cut to the screen
+
+    QTest::newRow("nothing stored: as designed") << 0 << 0 << QSize(670, 506);
+    QTest::newRow("larger than designed") << 10950 << 8190 << QSize(730, 546);
+    QTest::newRow("smaller than the least") << 1500 << 1500 << QSize();
+    QTest::newRow("larger than the screen") << 30000 << 15000 << QSize();
+}
+
+void tst_Form1::storedSizeIsKeptOnTheScreen()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(QSize, kept);
+    VelmoWindows velmo;
+    if (width > 0) {
+        velmo.store.write(Keys::Width, QString::number(width));
+        velmo.store.write(Keys::Height, QString::number(height));
+    }
+    velmo.store.write(Keys::Left, QStringLiteral("3000"));
+    velmo.form().Form_Load();
+    Form1 &form = velmo.form();
+
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(room.contains(form.frameGeometry()));
+    QVERIFY(form.width() >= form.minimumWidth() && form.height() >= form.minimumHeight());
+    if (kept.isValid())
+        QCOMPARE(form.size(), kept);
+    // Every control whole inside the window, whatever its size.
+    for (const QWidget *control : {static_cast<QWidget *>(form.cmd_quit), static_cast<QWidget *>(form.cmdOMAKE),
+                                   static_cast<QWidget *>(form.Label2), static_cast<QWidget *>(form.lbl_タイトル)})
+        QVERIFY2(form.rect().contains(control->geometry()), qPrintable(control->objectName()));
+}
+
+// At the designed size every control is where it was designed; a larger
+// window keeps the column at its right edge and gives the viewer the rest,
+// a smaller one squeezes the column's spacing and lists, keeping each
+// control whole and apart from the others.
+void tst_Form1::resizingMovesTheColumnAndGrowsTheViewer()
+{
+    VelmoWindows velmo;
+    QVERIFY(Fixture::makeJpeg(velmo.folder + QStringLiteral("/big.jpg"), 1600, 1200));
+    velmo.startIn(velmo.folder);
+    Form1 &form = velmo.form();
+    form.File1->setFocus();
+    form.File1->setCurrentRow(0);
+    const QList<QPair<QWidget *, QRect>> designed{
+        {form.image1, twipsRect(120, 480, 7884, 5913)},   {form.Text5, twipsRect(1560, 300, 6372, 156)},
+        {form.Label3, twipsRect(96, 6864, 7452, 300)},    {form.Label2, twipsRect(0, 7320, 3372, 252)},
+        {form.File1, twipsRect(8160, 2280, 1812, 1560)},  {form.cmdOMAKE, twipsRect(9600, 6120, 375, 375)},
+        {form.Slider1, twipsRect(8136, 6720, 1956, 372)}, {form.cmd_quit, twipsRect(8160, 7200, 1812, 372)}};
+    for (const auto &[control, place] : designed)
+        QCOMPARE(control->geometry(), place);
+    QCOMPARE(form.Text6->text(), QStringLiteral("526×394"));
+
+    form.resize(form.size() + QSize(110, 74));
+    for (const auto &[control, place] : designed) {
+        if (control == form.image1)
+            continue;
+        const bool inColumn = place.left() >= pixels(8136);
+        const bool underViewer = !inColumn && place.top() > pixels(6480);
+        const bool stretched = control == form.Text5 || control == form.Label3;
+        QCOMPARE(control->geometry(),
+                 place.translated(inColumn ? 110 : 0, underViewer ? 74 : 0).adjusted(0, 0, stretched ? 110 : 0, 0));
+    }
+    // 1600 × 1200 fitted into the viewer box of 9534 × 7110 twips.
+    QCOMPARE(form.image1->geometry(), QRect(8, 32, 632, 474));
+    QCOMPARE(form.Text6->text(), QStringLiteral("632×474"));
+    // The stretched area grows with the viewer, 4:3 kept.
+    form.Check4->setChecked(false);
+    QCOMPARE(form.Text6->text(), QStringLiteral("404×303"));
+
+    form.resize(form.minimumSize());
+    const QList<QWidget *> column{form.lbl_タイトル, form.Drive1,   form.Dir1,    form.File1,   form.cmdJPGDEL,
+                                  form.Check2,       form.cmdAlbum, form.Check5,  form.cmdMSIE, form.cmdNOTE,
+                                  form.cmdSlideShow, form.Label1,   form.Slider1, form.cmd_quit};
+    for (qsizetype i = 0; i < column.size(); ++i) {
+        // The Adjust box and the slider reach a little past the edge, as designed.
+        QVERIFY2(form.rect().adjusted(0, 0, 3, 0).contains(column[i]->geometry()), qPrintable(column[i]->objectName()));
+        if (i > 0)
+            QVERIFY2(column[i]->y() >= column[i - 1]->geometry().bottom(), qPrintable(column[i]->objectName()));
+    }
+    QCOMPARE(form.cmd_quit->height(), twipsRect(0, 0, 0, 372).height());
+    QVERIFY(form.image1->width() <= 160 && form.image1->isVisible());
+}
+
+// F11 or a double-click on the viewer: the picture on the whole screen, the
+// moving keys through the list's JPEG pictures only; Escape or F11 back.
+void tst_Form1::fullScreenShowsThePictureAndItsKeysMove()
+{
+    VelmoWindows velmo;
+    velmo.startWithFiles(
+        {QStringLiteral("a.jpg"), QStringLiteral("b.txt"), QStringLiteral("c.jpeg"), QStringLiteral("d.jpg")});
+    Form1 &form = velmo.form();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const auto shown = [&form] { return QFileInfo(form.Text5->text()).fileName(); };
+
+    QTest::keyClick(&form, Qt::Key_F11);
+    QVERIFY(form.isFullScreenView());
+    QTRY_COMPARE(form.size(), QGuiApplication::primaryScreen()->size());
+    QVERIFY(form.FullScreenBack->isVisible());
+    QCOMPARE(form.FullScreenBack->geometry(), form.rect());
+    // Nothing was selected: the first picture, fitted and centred.
+    QCOMPARE(shown(), QStringLiteral("a.jpg"));
+    QCOMPARE(form.image1->geometry().center(), form.rect().center());
+
+    const QList<QPair<Qt::Key, QString>> moves{
+        {Qt::Key_Right, "c.jpeg"}, {Qt::Key_PageDown, "d.jpg"}, {Qt::Key_Down, "d.jpg"},    {Qt::Key_Left, "c.jpeg"},
+        {Qt::Key_Up, "a.jpg"},     {Qt::Key_End, "d.jpg"},      {Qt::Key_PageUp, "c.jpeg"}, {Qt::Key_Home, "a.jpg"}};
+    for (const auto &[key, name] : moves) {
+        QTest::keyClick(&form, key);
+        QCOMPARE(shown(), name);
+    }
+
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isFullScreenView());
+    QTRY_COMPARE(form.size(), QSize(670, 506));
+    QVERIFY(form.FullScreenBack->isHidden());
+    QCOMPARE(form.image1->geometry(), twipsRect(120, 480, 960, 720));
+    QCOMPARE(shown(), QStringLiteral("a.jpg"));
+    // The moving keys are the list's own again.
+    QTest::keyClick(form.File1, Qt::Key_Down);
+    QCOMPARE(form.File1->currentRow(), 1);
+
+    const QPoint viewer = form.image1->geometry().center();
+    QTest::mouseDClick(&form, Qt::LeftButton, Qt::NoModifier, viewer);
+    QVERIFY(form.isFullScreenView());
+    QTest::keyClick(&form, Qt::Key_F11);
+    QVERIFY(!form.isFullScreenView());
+}
+
 void tst_Form1::startPathOpensAFolderOrShowsAPhoto_data()
 {
     QTest::addColumn<QString>("given");
@@ -298,6 +439,8 @@ void tst_Form1::closingStoresPlaceAndFolder()
 
     QCOMPARE(velmo.store.read(Keys::Top), QStringLiteral("300"));
     QCOMPARE(velmo.store.read(Keys::Left), QStringLiteral("600"));
+    QCOMPARE(velmo.store.read(Keys::Width), QStringLiteral("10050"));
+    QCOMPARE(velmo.store.read(Keys::Height), QStringLiteral("7590"));
     QCOMPARE(velmo.store.read(Keys::Path), photos);
     QVERIFY(form.isClosing());
     QVERIFY(!velmo.forms.hasOptions());

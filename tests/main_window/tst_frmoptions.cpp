@@ -249,7 +249,7 @@ void tst_FrmOptions::deleteLeavesOnlyTheResavedKeys()
     QStringList saved = ini.childKeys();
     saved.sort();
     QCOMPARE(saved, (QStringList{"CheckWarning", "CheckWarningHtml", "CheckWarningJPG", "DIRbrowser", "DIRediter",
-                                 "DIRftp", "LEFT", "Path", "PhotoPiece", "TOP"}));
+                                 "DIRftp", "HEIGHT", "LEFT", "Path", "PhotoPiece", "TOP", "WIDTH"}));
     ini.endGroup();
     ini.beginGroup(QStringLiteral("MODE"));
     // The language was never chosen, so it is not stored.

@@ -116,6 +116,7 @@ private slots:
     void sliderMovedDuringShowTakesEffectAtOnce();
     void folderChangedDuringShowIsNotSeen();
     void closingDuringShowEndsIt();
+    void runsFullScreenAndEscapeStopsIt();
 };
 
 void tst_SlideShow::intervalFollowsSlider_data()
@@ -285,6 +286,35 @@ void tst_SlideShow::closingDuringShowEndsIt()
     QVERIFY(!form.cmdAlbum->isEnabled());
     QCOMPARE(velmo.storedSelStart(), QStringLiteral("<absent>"));
     QCOMPARE(velmo.store.read(Keys::Path), velmo.folder);
+}
+
+// F5 starts the show on the whole screen, F11 takes it back into the window
+// and out again, and Escape stops it and leaves full screen.
+void tst_SlideShow::runsFullScreenAndEscapeStopsIt()
+{
+    ShowWindow window({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    Form1 &form = window.form();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+
+    QTest::keyClick(&form, Qt::Key_F11);
+    QTest::keyClick(&form, Qt::Key_F5);
+    QVERIFY(slideShow(form)->isRunning());
+    QTRY_COMPARE(form.size(), QGuiApplication::primaryScreen()->size());
+    QCOMPARE(QFileInfo(form.Text5->text()).fileName(), QStringLiteral("a.jpg"));
+    QCOMPARE(form.image1->geometry().center(), form.rect().center());
+
+    QTest::keyClick(&form, Qt::Key_F11);
+    QVERIFY(!form.isFullScreenView());
+    QVERIFY(slideShow(form)->isRunning());
+    QCOMPARE(form.image1->pos(), QPoint(8, 32));
+    QTest::keyClick(&form, Qt::Key_F11);
+    QVERIFY(form.isFullScreenView());
+
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isFullScreenView());
+    QVERIFY(backToIdle(form));
+    QCOMPARE(window.storedSelStart(), QStringLiteral("11"));
 }
 
 QTEST_MAIN(tst_SlideShow)

@@ -44,6 +44,8 @@ struct CatalogueDefault
 const CatalogueDefault Defaults[] = {
     {Keys::Top, "0"},
     {Keys::Left, "0"},
+    {Keys::Width, "0"},
+    {Keys::Height, "0"},
     {Keys::SelStart, "0"},
     {Keys::CheckWarning, "0"},
     {Keys::CheckWarningHtml, "0"},
