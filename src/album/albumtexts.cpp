@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumtexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace AlbumText {
@@ -8,6 +9,13 @@ namespace AlbumText {
 QString pagesWritten(int imageCount, int pageCount)
 {
     return QStringLiteral("%1 枚の画像で %2 種類のｻﾑﾈｲﾙHTMLを作成しました。").arg(imageCount).arg(pageCount);
+}
+
+QString photosWithLocation(int count)
+{
+    return QCoreApplication::translate("AlbumText",
+                                       "%1 枚の写真に撮影場所が入っています。アルバムからその写真へリンクしています。")
+        .arg(count);
 }
 
 QString pagesNotWritten(const QStringList &pages)

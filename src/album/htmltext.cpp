@@ -88,6 +88,11 @@ QString endMarker(const QString &name)
     return QLatin1String(PageFormat::EndOpen) + markerKey(name) + QLatin1Char(PageFormat::MarkerClose);
 }
 
+QByteArray comment(const QString &plain)
+{
+    return replacedAll(escapeMarkup(plain, false), QLatin1StringView("\n"), QLatin1StringView("\r\n")).toUtf8();
+}
+
 QString updateDate(const QDate &date)
 {
     return date.toString(QStringLiteral("yyyy/MM/dd"));

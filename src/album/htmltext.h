@@ -32,6 +32,11 @@ QString nameOfMarkerKey(const QString &key);
 QString startMarker(const QString &name);
 QString endMarker(const QString &name);
 
+// Plain text (a photo's caption) as a comment block holds it: the HTML
+// specials as character references, so that no text can become markup or a
+// marker, and line breaks as the page's CR LF.
+QByteArray comment(const QString &plain);
+
 // "yyyy/MM/dd", the update date of a page.
 QString updateDate(const QDate &date);
 // "yyyy/MM/dd H:mm:ss", or the date alone at exactly midnight.

@@ -7,6 +7,7 @@
 #include "album/preparation.h"
 #include "platform/desktopservices.h"
 #include "platform/paths.h"
+#include "settings/keycatalogue.h"
 #include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "slide/slidebuild.h"
@@ -17,6 +18,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -50,6 +52,8 @@ struct Options
     bool slide = false;
     bool quiet = false;
     bool force = false;
+    std::optional<bool> shotDates; // --date; the stored choice otherwise
+    bool captionsFromPhotos = false;
 };
 
 // The album options as a freshly started Velmo holds them, with the command
@@ -59,6 +63,8 @@ AlbumOptions startupOptions(const Options &options, const OptionsModel &stored, 
     AlbumOptions album = albumOptions(options.folder, stored, design);
     album.sizeThumbnailsByBox = options.adjust;
     album.remakeThumbnails = options.force;
+    album.shotDates = options.shotDates.value_or(album.shotDates);
+    album.captionsFromPhotos = album.captionsFromPhotos || options.captionsFromPhotos;
     // --yes and --keep answer the old-pages question, so it is always asked.
     album.askBeforeDeletingOldPages =
         album.askBeforeDeletingOldPages || options.oldPages != TerminalView::OldPages::Ask;
@@ -87,7 +93,14 @@ QString parse(const QStringList &arguments, Options &options)
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print errors only."));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Make every thumbnail again, also those that are up to date."));
-    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force});
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QStringLiteral("The date a page shows: \"file\" (the file's time) or \"shot\" (when the photo was taken, "
+                       "where it says so)."),
+        QStringLiteral("file|shot"));
+    const QCommandLineOption captions(QStringLiteral("captions-from-photos"),
+                                      QStringLiteral("Fill empty comments with the photos' own captions."));
+    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force, date, captions});
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
 
     if (!parser.parse(arguments))
@@ -111,6 +124,13 @@ QString parse(const QStringList &arguments, Options &options)
     options.album = parser.isSet(album) || !options.slide;
     options.quiet = parser.isSet(quiet);
     options.force = parser.isSet(force);
+    options.captionsFromPhotos = parser.isSet(captions);
+    if (parser.isSet(date)) {
+        const QString source = parser.value(date);
+        if (source != QLatin1String(DateSourceValue::File) && source != QLatin1String(DateSourceValue::Shot))
+            return QStringLiteral("--date takes file or shot");
+        options.shotDates = OptionsModel::isShotDateSource(source);
+    }
     return {};
 }
 

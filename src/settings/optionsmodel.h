@@ -51,6 +51,16 @@ public:
     void setLinksOpenNewWindow(bool on);
     void setEnglish(bool on);
 
+    // What the photos themselves say, stored as they are set.
+    bool shotDates() const { return m_shotDates; }
+    bool captionsFromPhotos() const { return m_captionsFromPhotos; }
+    bool commentsIntoPhotos() const { return m_commentsIntoPhotos; }
+    void setShotDates(bool on);
+    void setCaptionsFromPhotos(bool on);
+    void setCommentsIntoPhotos(bool on);
+    // The stored date source: true for "shot".
+    static bool isShotDateSource(const QString &stored);
+
     // Thumbnails per album page; 0 is no limit.
     int photosPerPage() const { return m_photosPerPage; }
     void setPhotosPerPage(int count);
@@ -86,6 +96,9 @@ private:
     bool m_imageToClipboard = false;
     bool m_linksOpenNewWindow = false;
     bool m_english = false;
+    bool m_shotDates = false;
+    bool m_captionsFromPhotos = false;
+    bool m_commentsIntoPhotos = false;
     int m_photosPerPage;
     int m_rowWidth;
     int m_reductionScale;
