@@ -26,6 +26,9 @@ constexpr Row OptionsRows[] = {
     // The language box always offers the other language.
     {"CheckEnglish", "English Mode", "日本語表示"},
     {"CheckTARGET", "画像を別ｳｲﾝﾄﾞで表示", "LinkTarget NewWindow"},
+    {"CheckShotDate", "日付は撮影日時(Exif)", "Date: when shot (Exif)"},
+    {"CheckPhotoCaptions", "空のｺﾒﾝﾄに写真の説明を入れる", "Captions from photos"},
+    {"CheckCommentsIntoPhotos", "ｺﾒﾝﾄを写真にも書込む", "Comments into photos"},
 };
 
 constexpr Row Form1Rows[] = {
