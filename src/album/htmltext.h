@@ -37,6 +37,11 @@ QString endMarker(const QString &name);
 // marker, and line breaks as the page's CR LF.
 QByteArray comment(const QString &plain);
 
+// A comment as the edit field holds it, as the plain text a browser shows:
+// the character references "&lt;", "&gt;", "&quot;", "&amp;" and "&#N;"
+// decoded. What comment() writes comes back as it was.
+QString plainText(const QString &comment);
+
 // "yyyy/MM/dd", the update date of a page.
 QString updateDate(const QDate &date);
 // "yyyy/MM/dd H:mm:ss", or the date alone at exactly midnight.

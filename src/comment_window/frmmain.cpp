@@ -13,6 +13,7 @@
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
 #include "platform/paths.h"
+#include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 
 #include <QCheckBox>
@@ -206,6 +207,10 @@ void frmMain::createControls()
 
     cmdVelmo = place<QPushButton>(this, "cmdVelmo", twipsRect(4128, 864, 1068, 300));
     cmdVelmo->setText(QStringLiteral("Velmo"));
+    chkIntoPhoto = place<QCheckBox>(this, "chkIntoPhoto", twipsRect(4128, 1260, 1068, 300));
+    chkIntoPhoto->setText(QuilletText::intoPhotoCaption());
+    chkIntoPhoto->setFont(proportionalFont());
+    chkIntoPhoto->setChecked(m_store.isOn(Keys::CommentsIntoPhotos, false));
     cmdEnter = place<QPushButton>(this, "cmdEnter", twipsRect(4128, 1632, 1068, 876));
     cmdEnter->setText(QStringLiteral("書込み"));
     cmdEnter->setFont(proportionalFont());
@@ -222,6 +227,7 @@ void frmMain::setToolTips()
     lblDMsg->setToolTip(dropHere);
     txtComment->setToolTip(QuilletText::commentTip());
     cmdSizeUP->setToolTip(QStringLiteral("コメントの入力ボックスの幅を広げます。"));
+    chkIntoPhoto->setToolTip(QuilletText::intoPhotoTip());
     Picture1->setToolTip(QStringLiteral("作者宛メールが起動します。"));
     lblName->setToolTip(downloadLink);
     lblTitle1->setToolTip(downloadLink);
@@ -235,6 +241,7 @@ void frmMain::connectEvents()
 {
     // toggled fires only on a change, from a click or from code alike.
     connect(cmdSizeUP, &QCheckBox::toggled, this, &frmMain::cmdSizeUP_Click);
+    connect(chkIntoPhoto, &QCheckBox::toggled, this, &frmMain::chkIntoPhoto_Click);
     connect(cmdEnter, &QPushButton::clicked, this, &frmMain::cmdEnter_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdVelmo, &QPushButton::clicked, this, &frmMain::cmdVelmo_Click);
@@ -364,7 +371,8 @@ void frmMain::showImage(const DropLocation &location)
     lblFileSize->setText(QString::number(QFileInfo(m_imagePath).size()));
     lblfilename1->setText(m_imageName);
     lblfilename2->setText(m_imageName);
-    lblLastWrite->setText(fileDateTimeText(fileDateTime(m_imagePath).lastWrite));
+    lblLastWrite->setText(
+        fileDateTimeText(photoDate(m_imagePath, OptionsModel::isShotDateSource(m_store.read(Keys::DateSource)))));
 }
 
 // A comment always shows from its first line, whatever the last one scrolled to.

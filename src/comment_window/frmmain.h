@@ -71,6 +71,7 @@ private:
     void JPEGSizeSet();
     std::optional<CommentDrop::Written> writeComment();
     bool leaveComment();
+    void chkIntoPhoto_Click();
     void OpenDownloadPage();
     void OpenMailLink();
 
@@ -95,6 +96,7 @@ private:
     QLabel *lblLastWrite = nullptr;
     QPlainTextEdit *txtComment = nullptr;
     QCheckBox *cmdSizeUP = nullptr;
+    QCheckBox *chkIntoPhoto = nullptr; // the write-back also writes into the photo
     QLabel *lblMes = nullptr;
     QLabel *Picture1 = nullptr;
     QLabel *lblName = nullptr;

@@ -107,8 +107,9 @@ Result write(const QString &path, const QString &caption, const QString &tempora
     if (rewrite.result != Result::Written)
         return rewrite.result;
     // The new photo takes the old one's place by a rename, which the folder
-    // allows even for a photo the user made read-only: that photo stays.
-    if (!file.isWritable() ||
+    // allows even for a photo the user made read-only: that photo stays,
+    // whoever runs the program.
+    if (!file.isWritable() || !file.permissions().testFlag(QFile::WriteOwner) ||
         !files.replace(file.fileName(), rewrite.photo, temporaryPrefix, FolderFiles::Modified::Kept))
         return Result::NotWritten;
     return Result::Written;
