@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metadata/photocaption.h"
 #include "metadata/photometadata.h"
-#include "testsupport.h"
+#include "phototags.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
-
-#include <exiv2/exiv2.hpp>
-
-#include <sys/stat.h>
 
 // What a photo says of itself, in which order, what counts as nothing, bad
 // metadata, and writing a caption back into a photo.
@@ -33,29 +29,16 @@ private:
     TestHome m_home;
 };
 
-using Tags = QList<QPair<QString, QString>>;
+using Tags = PhotoTags;
 Q_DECLARE_METATYPE(Tags)
 
 namespace {
 
-// A photo with the given tags ("Exif.…", "Xmp.…", "Iptc.…") written by Exiv2.
-QString photo(const QString &folder, const Tags &tags, const QString &name = QStringLiteral("p.jpg"))
+// A photo with the given tags in the folder.
+QString photo(const QString &folder, const PhotoTags &tags, const QString &name = QStringLiteral("p.jpg"))
 {
     const QString path = folder + QLatin1Char('/') + name;
-    if (!Fixture::makeJpeg(path, 32, 24))
-        return {};
-    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
-    for (const auto &[key, value] : tags) {
-        const std::string text = value.toStdString();
-        if (key.startsWith(QLatin1String("Xmp.")))
-            image->xmpData()[key.toStdString()] = text;
-        else if (key.startsWith(QLatin1String("Iptc.")))
-            image->iptcData()[key.toStdString()] = text;
-        else
-            image->exifData()[key.toStdString()] = text;
-    }
-    image->writeMetadata();
-    return path;
+    return Fixture::makeTaggedJpeg(path, tags) ? path : QString();
 }
 
 // The bytes of a JPEG with one segment (marker, payload) after SOI.
