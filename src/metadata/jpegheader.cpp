@@ -18,6 +18,8 @@ constexpr unsigned char App13 = 0xED;
 // A camera writes a dozen segments; a file with more before its picture is
 // not read further.
 constexpr int MostSegments = 1024;
+// What one read of a photo's header takes.
+constexpr qint64 ReadBlock = 16 * 1024;
 
 // Reads length bytes at an offset; false when they are not all there.
 using ReadAt = std::function<bool(qint64 offset, char *buffer, qint64 length)>;
@@ -104,8 +106,25 @@ std::optional<QByteArray> readMetadata(const QString &path)
     const std::optional<FileFacts> facts = file.facts();
     if (!facts || !facts->regular)
         return std::nullopt;
-    const std::optional<Walk> found =
-        walk([&file](qint64 offset, char *buffer, qint64 length) { return file.readAt(offset, buffer, length); });
+    // The header is read in blocks, most often one: a read per segment
+    // would cost more than everything else done with a photo's metadata.
+    QByteArray block;
+    qint64 blockStart = 0;
+    const ReadAt read = [&](qint64 offset, char *buffer, qint64 length) {
+        if (offset < blockStart || offset + length > blockStart + block.size()) {
+            blockStart = offset;
+            block.resize(std::max(length, ReadBlock));
+            const qint64 available = std::min(qint64(block.size()), facts->size - offset);
+            if (available < length || !file.readAt(offset, block.data(), available)) {
+                block.clear();
+                return false;
+            }
+            block.truncate(available);
+        }
+        std::copy_n(block.constData() + (offset - blockStart), length, buffer);
+        return true;
+    };
+    const std::optional<Walk> found = walk(read);
     return found ? std::optional(asJpeg(found->kept)) : std::nullopt;
 }
 
