@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <functional>
 
 namespace {

@@ -9,6 +9,8 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
+
 namespace {
 
 const char XmpDescription[] = "Xmp.dc.description";

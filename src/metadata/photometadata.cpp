@@ -8,6 +8,7 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
 #include <array>
 
 namespace {
