@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes the seed corpus of the reduction fuzz target into the folder given:
-// small JPEG files of every kind the reduction takes, each after the byte
-// that picks the denominator and the quality.
+// Writes the seed corpus of the reduction fuzz target into the first folder
+// given: small JPEG files of every kind the reduction takes, each after the
+// byte that picks the denominator and the quality. The second folder gets
+// the metadata reader's seed, a photo with EXIF, XMP and IPTC.
 #include "jpegfixture.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <exiv2/exiv2.hpp>
 
 namespace {
 
@@ -49,12 +52,39 @@ QList<Seed> seeds()
 
 } // namespace
 
+// A photo as a camera and a photo program leave it: EXIF with a shot date,
+// a camera default caption and a GPS position, XMP and IPTC captions.
+QByteArray taggedPhoto()
+{
+    const QByteArray jpeg = JpegFixture::encode(recipe(16, 16));
+    Exiv2::Image::AutoPtr image =
+        Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(jpeg.constData()), long(jpeg.size()));
+    image->exifData()["Exif.Photo.DateTimeOriginal"] = "2019:05:04 10:11:12";
+    image->exifData()["Exif.Image.ImageDescription"] = "OLYMPUS DIGITAL CAMERA";
+    image->exifData()["Exif.GPSInfo.GPSLatitude"] = "35/1 40/1 0/1";
+    image->xmpData()["Xmp.dc.description"] = "lang=x-default Sunset <!Sa.jpg>";
+    image->xmpData()["Xmp.xmp.CreateDate"] = "2019-05-04T10:11:12+09:00";
+    image->iptcData()["Iptc.Application2.Caption"] = "Harbour";
+    image->writeMetadata();
+    Exiv2::BasicIo &io = image->io();
+    io.seek(0, Exiv2::BasicIo::beg);
+    const Exiv2::DataBuf bytes = io.read(long(io.size()));
+    return QByteArray(reinterpret_cast<const char *>(bytes.pData_), bytes.size_);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 int main(int argc, char **argv)
 {
-    if (argc != 2)
+    if (argc != 3)
         return 2;
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder))
+    const QString folder = QString::fromLocal8Bit(argv[1]), metadata = QString::fromLocal8Bit(argv[2]);
+    if (!QDir().mkpath(folder) || !QDir().mkpath(metadata) ||
+        !writeFile(metadata + QStringLiteral("/tagged"), taggedPhoto()))
         return 1;
     for (const Seed &seed : seeds()) {
         QFile file(folder + QLatin1Char('/') + QLatin1String(seed.name));

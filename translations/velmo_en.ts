@@ -75,6 +75,10 @@
         <source>中断しました。</source>
         <translation>Interrupted.</translation>
     </message>
+    <message>
+        <source>%1 枚の写真に撮影場所が入っています。アルバムからその写真へリンクしています。</source>
+        <translation>%1 photos carry a location; the album links to them.</translation>
+    </message>
 </context>
 <context>
     <name>Captions</name>
@@ -177,6 +181,18 @@
     <message>
         <source>ｱﾙﾊﾞﾑ作成</source>
         <translation>Album</translation>
+    </message>
+    <message>
+        <source>日付は撮影日時(Exif)</source>
+        <translation>Date: when shot (Exif)</translation>
+    </message>
+    <message>
+        <source>空のｺﾒﾝﾄに写真の説明を入れる</source>
+        <translation>Captions from photos</translation>
+    </message>
+    <message>
+        <source>ｺﾒﾝﾄを写真にも書込む</source>
+        <translation>Comments into photos</translation>
     </message>
 </context>
 <context>
@@ -542,6 +558,18 @@ PageDown/PageUp, Alt+→/←: next/previous picture</translation>
         <source>ヴェルモを起動できません。E=</source>
         <translation>Velmo cannot be started. E=</translation>
     </message>
+    <message>
+        <source>写真にも</source>
+        <translation>Photo too</translation>
+    </message>
+    <message>
+        <source>コメントを写真の説明 (XMP・EXIF) にも書き込みます。</source>
+        <translation>Also writes the comment into the photo&apos;s description (XMP, EXIF).</translation>
+    </message>
+    <message>
+        <source>写真には書き込めませんでした: %1</source>
+        <translation>Could not write into the photo: %1</translation>
+    </message>
 </context>
 <context>
     <name>SettingsText</name>
@@ -688,6 +716,14 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
     <message>
         <source>Slide.html を作成しました: %1 枚の画像</source>
         <translation>Slide.html written: %1 pictures</translation>
+    </message>
+    <message>
+        <source>ページに表示する日付: file (ファイルの日時) か shot (撮影日時。写真に記録があれば)。</source>
+        <translation>The date a page shows: &quot;file&quot; (the file&apos;s time) or &quot;shot&quot; (when the photo was taken, where it says so).</translation>
+    </message>
+    <message>
+        <source>空のコメントに写真自身の説明を入れます。</source>
+        <translation>Fill empty comments with the photos&apos; own captions.</translation>
     </message>
 </context>
 <context>

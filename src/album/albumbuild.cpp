@@ -4,11 +4,13 @@
 #include "album/albumpage.h"
 #include "album/albumtexts.h"
 #include "album/buildview.h"
+#include "album/htmltext.h"
 #include "album/pagecomments.h"
 #include "album/pageformat.h"
 #include "album/pagesetwriter.h"
 #include "album/preparation.h"
 #include "album/thumbnailsize.h"
+#include "metadata/photometadata.h"
 #include "platform/clock.h"
 #include "platform/failure.h"
 #include "platform/folderlock.h"
@@ -162,8 +164,21 @@ private:
         slot.comment = m_comments.comment(name);
         if (!slot.comment.isEmpty())
             ++m_result->carriedComments;
+        takeMetadata(slot, PhotoMetadataReader::read(path));
         m_view.setProgress(BuildPhase::Pages, ++m_placed, m_images.count());
         ++m_onPage;
+    }
+
+    // What the photo says of itself: its shot date and, for an empty
+    // comment, its caption, where the options ask for them.
+    void takeMetadata(AlbumSlot &slot, const PhotoMetadata &metadata)
+    {
+        if (metadata.hasLocation)
+            ++m_result->photosWithLocation;
+        if (m_options.shotDates && metadata.shot)
+            slot.modified = *metadata.shot;
+        if (m_options.captionsFromPhotos && slot.comment.isEmpty())
+            slot.comment = HtmlText::comment(metadata.caption);
     }
 
     // In thumbnail mode the reduced copy, unless its reduction failed: then
@@ -252,6 +267,8 @@ void build(AlbumBuildResult &result, const AlbumOptions &options, const DesignVa
         }
         view.refreshFileList();
         view.setStatus(finalStatus(result));
+        if (result.photosWithLocation > 0)
+            view.warn(AlbumText::photosWithLocation(result.photosWithLocation));
     }
 }
 

@@ -24,6 +24,8 @@ struct AlbumOptions
     bool linksOpenNewWindow = false;
     bool sizeThumbnailsByBox = true; // otherwise every thumbnail takes the design-time box
     bool remakeThumbnails = false;   // reduce every image, current thumbnails too
+    bool shotDates = false;          // a photo's date is when it was taken, where it says so
+    bool captionsFromPhotos = false; // an empty comment takes the photo's own caption
 };
 
 // What one build did.
@@ -33,6 +35,7 @@ struct AlbumBuildResult
     int pageCount = 0;
     QStringList unwrittenPages; // pages that could not be written
     int carriedComments = 0;    // comments taken over from the old pages
+    int photosWithLocation = 0; // photos that carry a GPS position
     bool thumbnailMode = false;
     ThumbnailCounts thumbnails; // in thumbnail mode
     bool interrupted = false;   // stopped on request; the earlier pages stand

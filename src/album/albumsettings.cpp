@@ -14,5 +14,7 @@ AlbumOptions albumOptions(const QString &folder, const OptionsModel &options, co
     album.askBeforeDeletingOldPages = options.askBeforeDeletingOldPages();
     album.deleteOldThumbnails = options.deleteOldThumbnails();
     album.linksOpenNewWindow = options.linksOpenNewWindow();
+    album.shotDates = options.shotDates();
+    album.captionsFromPhotos = options.captionsFromPhotos();
     return album;
 }

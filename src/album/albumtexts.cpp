@@ -72,6 +72,13 @@ QString pagesWritten(int imageCount, int pageCount)
         .arg(pageCount);
 }
 
+QString photosWithLocation(int count)
+{
+    return QCoreApplication::translate("AlbumText",
+                                       "%1 枚の写真に撮影場所が入っています。アルバムからその写真へリンクしています。")
+        .arg(count);
+}
+
 QString pagesNotWritten(const QStringList &pages)
 {
     return translated(QT_TRANSLATE_NOOP("AlbumText", "%1 個のﾍﾟｰｼﾞを書き込めませんでした: %2"))

@@ -26,6 +26,8 @@ QString pagesWritten(int imageCount, int pageCount);
 QString pagesNotWritten(const QStringList &pages);
 // A page set journal in the folder that no build wrote was not followed.
 QString journalRefused(const QString &setAside);
+// "3 枚の写真に撮影場所が入っています。アルバムからその写真へリンクしています。"
+QString photosWithLocation(int count);
 // "1 個の画像を除きました (名前が UTF-8 ではありません): caf\xE9.jpg"
 QString picturesLeftOut(const QStringList &names);
 

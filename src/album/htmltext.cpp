@@ -5,6 +5,8 @@
 
 #include "album/replacedall.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace HtmlText {
@@ -86,6 +88,40 @@ QString startMarker(const QString &name)
 QString endMarker(const QString &name)
 {
     return QLatin1String(PageFormat::EndOpen) + markerKey(name) + QLatin1Char(PageFormat::MarkerClose);
+}
+
+QByteArray comment(const QString &plain)
+{
+    return replacedAll(escapeMarkup(plain, false), QLatin1StringView("\n"), QLatin1StringView("\r\n")).toUtf8();
+}
+
+QString plainText(const QString &comment)
+{
+    static const QRegularExpression reference(QStringLiteral("&(lt|gt|quot|amp|#([0-9]{1,7}));"));
+    QString plain;
+    plain.reserve(comment.size());
+    qsizetype from = 0;
+    for (QRegularExpressionMatchIterator it = reference.globalMatch(comment); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        plain += QStringView(comment).sliced(from, match.capturedStart() - from);
+        from = match.capturedEnd();
+        const QString name = match.captured(1);
+        const char32_t code = match.captured(2).toUInt();
+        if (name == QLatin1String("lt"))
+            plain += QLatin1Char('<');
+        else if (name == QLatin1String("gt"))
+            plain += QLatin1Char('>');
+        else if (name == QLatin1String("quot"))
+            plain += QLatin1Char('"');
+        else if (name == QLatin1String("amp"))
+            plain += QLatin1Char('&');
+        else if (code > 0 && code <= 0x10FFFF && !QChar::isSurrogate(code))
+            plain += QString::fromUcs4(&code, 1);
+        else
+            plain += match.captured(0);
+    }
+    plain += QStringView(comment).sliced(from);
+    return plain;
 }
 
 QString updateDate(const QDate &date)

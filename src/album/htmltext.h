@@ -32,6 +32,16 @@ QString nameOfMarkerKey(const QString &key);
 QString startMarker(const QString &name);
 QString endMarker(const QString &name);
 
+// Plain text (a photo's caption) as a comment block holds it: the HTML
+// specials as character references, so that no text can become markup or a
+// marker, and line breaks as the page's CR LF.
+QByteArray comment(const QString &plain);
+
+// A comment as the edit field holds it, as the plain text a browser shows:
+// the character references "&lt;", "&gt;", "&quot;", "&amp;" and "&#N;"
+// decoded. What comment() writes comes back as it was.
+QString plainText(const QString &comment);
+
 // "yyyy/MM/dd", the update date of a page.
 QString updateDate(const QDate &date);
 // "yyyy/MM/dd H:mm:ss", or the date alone at exactly midnight.

@@ -64,5 +64,5 @@ bool thumbnailIsCurrent(const QByteArray &source, const QByteArray &thumbnail, i
 
 bool carriesReductionRecord(const QByteArray &path)
 {
-    return firstComment(FileDescriptor::forReading(path)).startsWith(RDCTJPEG_RECORD_TAG);
+    return firstComment(FileDescriptor::forReading(path)).startsWith(RDCTJPEG_RECORD_FAMILY);
 }

@@ -10,6 +10,7 @@
 #include "platform/desktopservices.h"
 #include "platform/interrupts.h"
 #include "platform/paths.h"
+#include "settings/keycatalogue.h"
 #include "settings/optionsmodel.h"
 #include "settings/settingsstore.h"
 #include "slide/slidebuild.h"
@@ -21,6 +22,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -60,6 +62,8 @@ struct Options
     bool slide = false;
     bool quiet = false;
     bool force = false;
+    std::optional<bool> shotDates; // --date; the stored choice otherwise
+    bool captionsFromPhotos = false;
 };
 
 // The album options as a freshly started Velmo holds them, with the command
@@ -69,6 +73,8 @@ AlbumOptions startupOptions(const Options &options, const OptionsModel &stored, 
     AlbumOptions album = albumOptions(options.folder, stored, design);
     album.sizeThumbnailsByBox = options.adjust;
     album.remakeThumbnails = options.force;
+    album.shotDates = options.shotDates.value_or(album.shotDates);
+    album.captionsFromPhotos = album.captionsFromPhotos || options.captionsFromPhotos;
     // --yes and --keep answer the old-pages question, so it is always asked.
     album.askBeforeDeletingOldPages =
         album.askBeforeDeletingOldPages || options.oldPages != TerminalView::OldPages::Ask;
@@ -112,7 +118,15 @@ QString parse(const QStringList &arguments, Options &options)
     const QCommandLineOption force(
         QStringLiteral("force"),
         translated(QT_TRANSLATE_NOOP("VelmoAlbum", "最新の縮小画像も含めて、すべて作り直します。")));
-    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force});
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "ページに表示する日付: file (ファイルの日時) か "
+                                                   "shot (撮影日時。写真に記録があれば)。")),
+        QStringLiteral("file|shot"));
+    const QCommandLineOption captions(
+        QStringLiteral("captions-from-photos"),
+        translated(QT_TRANSLATE_NOOP("VelmoAlbum", "空のコメントに写真自身の説明を入れます。")));
+    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force, date, captions});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  translated(QT_TRANSLATE_NOOP("VelmoAlbum", "JPEG画像のフォルダ。")));
 
@@ -139,6 +153,13 @@ QString parse(const QStringList &arguments, Options &options)
     options.album = parser.isSet(album) || !options.slide;
     options.quiet = parser.isSet(quiet);
     options.force = parser.isSet(force);
+    options.captionsFromPhotos = parser.isSet(captions);
+    if (parser.isSet(date)) {
+        const QString source = parser.value(date);
+        if (source != QLatin1String(DateSourceValue::File) && source != QLatin1String(DateSourceValue::Shot))
+            return QStringLiteral("--date takes file or shot");
+        options.shotDates = OptionsModel::isShotDateSource(source);
+    }
     return {};
 }
 

@@ -2,10 +2,12 @@
 #include "comment_tool/commentdrop.h"
 #include "album/pageformat.h"
 
+#include "album/htmltext.h"
 #include "album/pagesetwriter.h"
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentblock.h"
+#include "metadata/photocaption.h"
 #include "platform/failure.h"
 #include "platform/folderlock.h"
 #include "platform/paths.h"
@@ -80,7 +82,7 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index)
     return source;
 }
 
-Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait)
+Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait, IntoPhoto intoPhoto)
 {
     if (source.target.isEmpty())
         throw Failure(FailureCode::PathFileAccess);
@@ -116,7 +118,10 @@ Written write(CommentSource &source, const QString &comment, const std::function
     const CommentBlock written(*page, source.photo.name);
     source.comment = written.comment();
     source.block = written.bytes();
-    return {CommentBlock::writable(comment) != comment};
+    const bool photoNotWritten = intoPhoto == IntoPhoto::Yes &&
+                                 PhotoCaption::write(source.photo.path(), HtmlText::plainText(source.comment),
+                                                     PageFormat::TemporaryPrefix) == PhotoCaption::Result::NotWritten;
+    return {CommentBlock::writable(comment) != comment, photoNotWritten};
 }
 
 } // namespace CommentDrop

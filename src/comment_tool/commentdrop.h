@@ -38,8 +38,12 @@ CommentSource locate(const DropLocation &dropped, AlbumIndex &index);
 // What a write-back did.
 struct Written
 {
-    bool escaped = false; // marker text in the comment was written as "&lt;!"
+    bool escaped = false;         // marker text in the comment was written as "&lt;!"
+    bool photoNotWritten = false; // the comment was to go into the photo too, and could not
 };
+
+// Whether a write-back also writes the comment into the photo.
+enum class IntoPhoto { No, Yes };
 
 // Writes the comment into the source's target page, holding the folder's
 // lock for the read, the compare and the write; onWait runs when an album
@@ -50,6 +54,10 @@ struct Written
 // (PageNotRegularFile), when the block differs from the one loaded
 // (ChangedElsewhere), when the comment would be too large (CommentTooLarge),
 // or when the page cannot be written (PageNotWritable). On success the
-// source holds the comment as written.
-Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait = {});
+// source holds the comment as written. With IntoPhoto::Yes the comment, as
+// plain text, then goes into the photo too (PhotoCaption), under the same
+// lock; a photo that cannot be written stays as it was and is reported in
+// the result, the page being written all the same.
+Written write(CommentSource &source, const QString &comment, const std::function<void()> &onWait = {},
+              IntoPhoto intoPhoto = IntoPhoto::No);
 } // namespace CommentDrop

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/filedatetime.h"
 
+#include "metadata/photometadata.h"
+
 #include "platform/filedescriptor.h"
 
 #include <QFile>
@@ -30,6 +32,12 @@ QDateTime zeroFileTime()
     // odd minutes and seconds; the present offset gives the familiar value.
     const int offset = QDateTime::currentDateTime().offsetFromUtc();
     return QDateTime(QDate(1601, 1, 1), QTime(0, 0), Qt::UTC).toOffsetFromUtc(offset);
+}
+
+QDateTime photoDate(const QString &path, bool shotDates)
+{
+    const std::optional<QDateTime> shot = shotDates ? PhotoMetadataReader::read(path).shot : std::optional<QDateTime>();
+    return shot ? *shot : fileDateTime(path).lastWrite;
 }
 
 QString fileDateTimeText(const QDateTime &value)

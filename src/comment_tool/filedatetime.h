@@ -20,5 +20,9 @@ FileDateTimes fileDateTime(const QString &filename);
 // zone's present offset.
 QDateTime zeroFileTime();
 
+// The date the comment tool shows for a photo: when it was taken, where it
+// says so and shotDates asks for it, else its file's last-write time.
+QDateTime photoDate(const QString &path, bool shotDates);
+
 // "yy/MM/dd HH:mm:ss", as the comment tool shows a last-write time.
 QString fileDateTimeText(const QDateTime &value);

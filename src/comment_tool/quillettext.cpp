@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comment_tool/quillettext.h"
 
+#include <QCoreApplication>
+
 #include "comment_tool/commentblock.h"
 #include "comment_tool/commentdrop.h"
 #include "lang/failuretext.h"
@@ -95,6 +97,21 @@ QString noAlbum()
 QString markersEscaped()
 {
     return translated(QT_TRANSLATE_NOOP("QuilletText", "「<!」を「&lt;!」で書き込みました。"));
+}
+
+QString intoPhotoCaption()
+{
+    return QCoreApplication::translate("QuilletText", "写真にも");
+}
+
+QString intoPhotoTip()
+{
+    return QCoreApplication::translate("QuilletText", "コメントを写真の説明 (XMP・EXIF) にも書き込みます。");
+}
+
+QString photoNotWritten(const QString &imageName)
+{
+    return QCoreApplication::translate("QuilletText", "写真には書き込めませんでした: %1").arg(imageName);
 }
 
 QString waitingForBuild()

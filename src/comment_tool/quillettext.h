@@ -27,6 +27,12 @@ QString lastImage();  // nothing after it
 QString noAlbum();    // a move with no album to move in
 // A write-back that wrote marker text in the comment as "&lt;!".
 QString markersEscaped();
+// The switch that also writes the comment into the photo, and its tip.
+QString intoPhotoCaption();
+QString intoPhotoTip();
+// A write-back whose comment could not go into the photo (read-only, full
+// disk); the page was written.
+QString photoNotWritten(const QString &imageName);
 // A write-back waiting for an album build of the folder to end.
 QString waitingForBuild();
 // Asked before leaving a comment that was edited and not written.

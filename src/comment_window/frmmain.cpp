@@ -209,6 +209,10 @@ void frmMain::createControls()
 
     cmdVelmo = place<QPushButton>(this, "cmdVelmo", twipsRect(4128, 864, 1068, 300));
     cmdVelmo->setText(QStringLiteral("Velmo"));
+    chkIntoPhoto = place<QCheckBox>(this, "chkIntoPhoto", twipsRect(4128, 1260, 1068, 300));
+    chkIntoPhoto->setText(QuilletText::intoPhotoCaption());
+    chkIntoPhoto->setFont(proportionalFont());
+    chkIntoPhoto->setChecked(m_store.isOn(Keys::CommentsIntoPhotos, false));
     cmdEnter = place<QPushButton>(this, "cmdEnter", twipsRect(4128, 1632, 1068, 876));
     cmdEnter->setFont(proportionalFont());
     cmdQuit = place<QPushButton>(this, "cmdQuit", twipsRect(4128, 2496, 1068, 300));
@@ -232,6 +236,8 @@ void frmMain::retranslateUi()
     describe(lblTitle1, {}, downloadLink);
     describe(lblTitle, {}, tr("バージョン情報です。"));
     describe(cmdVelmo, {}, tr("コメントヴェルモを閉じてヴェルモを起動します。"));
+    chkIntoPhoto->setText(QuilletText::intoPhotoCaption());
+    describe(chkIntoPhoto, {}, QuilletText::intoPhotoTip());
     describe(cmdEnter, {}, tr("コメントをアルバムファイルに書き込みます。"));
     describe(cmdQuit, {}, tr("コメントヴェルモを終了します。"));
     describe(lblMes, tr("メッセージ"), {});
@@ -256,6 +262,7 @@ void frmMain::connectEvents()
 {
     // toggled fires only on a change, from a click or from code alike.
     connect(cmdSizeUP, &QCheckBox::toggled, this, &frmMain::cmdSizeUP_Click);
+    connect(chkIntoPhoto, &QCheckBox::toggled, this, &frmMain::chkIntoPhoto_Click);
     connect(cmdEnter, &QPushButton::clicked, this, &frmMain::cmdEnter_Click);
     connect(cmdQuit, &QPushButton::clicked, this, &frmMain::cmdQuit_Click);
     connect(cmdVelmo, &QPushButton::clicked, this, &frmMain::cmdVelmo_Click);
@@ -398,7 +405,8 @@ void frmMain::showImage(const DropLocation &location)
     lblFileSize->setText(QString::number(QFileInfo(m_imagePath).size()));
     lblfilename1->setText(m_imageName);
     lblfilename2->setText(m_imageName);
-    lblLastWrite->setText(fileDateTimeText(fileDateTime(m_imagePath).lastWrite));
+    lblLastWrite->setText(
+        fileDateTimeText(photoDate(m_imagePath, OptionsModel::isShotDateSource(m_store.read(Keys::DateSource)))));
 }
 
 // A comment always shows from its first line, whatever the last one scrolled to.

@@ -78,6 +78,7 @@ private:
     void JPEGSizeSet();
     std::optional<CommentDrop::Written> writeComment();
     bool leaveComment();
+    void chkIntoPhoto_Click();
     void OpenDownloadPage();
     void OpenMailLink();
 
@@ -103,6 +104,7 @@ private:
     QLabel *lblLastWrite = nullptr;
     QPlainTextEdit *txtComment = nullptr;
     QCheckBox *cmdSizeUP = nullptr;
+    QCheckBox *chkIntoPhoto = nullptr; // the write-back also writes into the photo
     QLabel *lblMes = nullptr;
     QLabel *Picture1 = nullptr;
     QLabel *lblName = nullptr;

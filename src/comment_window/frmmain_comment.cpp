@@ -7,8 +7,11 @@
 #include "platform/failure.h"
 #include "platform/launcher.h"
 #include "platform/messageboxes.h"
+#include "settings/keycatalogue.h"
 #include "settings/settingsstore.h"
+#include "settings/settingvalue.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,18 +29,30 @@ void frmMain::cmdEnter_Click()
 std::optional<CommentDrop::Written> frmMain::writeComment()
 {
     try {
-        const CommentDrop::Written written = CommentDrop::write(m_source, txtComment->toPlainText(), [this] {
-            say(QuilletText::waitingForBuild);
-            lblMes->repaint();
-        });
+        const CommentDrop::Written written = CommentDrop::write(
+            m_source, txtComment->toPlainText(),
+            [this] {
+                say(QuilletText::waitingForBuild);
+                lblMes->repaint();
+            },
+            chkIntoPhoto->isChecked() ? CommentDrop::IntoPhoto::Yes : CommentDrop::IntoPhoto::No);
         if (txtComment->toPlainText() != m_source.comment)
             showComment(m_source.comment);
-        say(written.escaped ? std::function<QString()>(QuilletText::markersEscaped) : nullptr);
+        if (written.photoNotWritten)
+            say([name = m_source.photo.name] { return QuilletText::photoNotWritten(name); });
+        else
+            say(written.escaped ? std::function<QString()>(QuilletText::markersEscaped) : nullptr);
         return written;
     } catch (const Failure &failure) {
         m_services.messages.show(QuilletText::writeFailure(failure.code()));
         return std::nullopt;
     }
+}
+
+// The switch is Velmo's option too: stored at once, as the options dialog does.
+void frmMain::chkIntoPhoto_Click()
+{
+    m_store.write(Keys::CommentsIntoPhotos, SettingValue::switchText(chkIntoPhoto->isChecked()));
 }
 
 // Before the shown comment goes: true when it may go, asking first when it
@@ -111,8 +126,9 @@ void frmMain::writeAndGoOn()
 {
     collapseComment();
     const std::optional<CommentDrop::Written> written = writeComment();
-    // Marker text written otherwise is shown before going on.
-    if (!written || written->escaped)
+    // Marker text written otherwise, or a photo left unwritten, is shown
+    // before going on.
+    if (!written || written->escaped || written->photoNotWritten)
         return;
     m_index.refresh(m_index.folder());
     if (m_index.position(m_imageName) + 1 < m_index.images().size())

@@ -33,6 +33,9 @@ constexpr Row Rows[] = {
     // The language box always offers the other language: its English caption is "日本語表示".
     {"CheckEnglish", QT_TRANSLATE_NOOP("Captions", "English Mode")},
     {"CheckTARGET", QT_TRANSLATE_NOOP("Captions", "画像を別ｳｲﾝﾄﾞで表示")},
+    {"CheckShotDate", QT_TRANSLATE_NOOP("Captions", "日付は撮影日時(Exif)")},
+    {"CheckPhotoCaptions", QT_TRANSLATE_NOOP("Captions", "空のｺﾒﾝﾄに写真の説明を入れる")},
+    {"CheckCommentsIntoPhotos", QT_TRANSLATE_NOOP("Captions", "ｺﾒﾝﾄを写真にも書込む")},
 
     {"cmdMSIE", QT_TRANSLATE_NOOP("Captions", "ﾌﾞﾗｳｻﾞ")},
     {"cmdNOTE", QT_TRANSLATE_NOOP("Captions", "ｴﾃﾞｨﾀ")},
@@ -47,7 +50,7 @@ constexpr Row Rows[] = {
     {"cmdAlbum", QT_TRANSLATE_NOOP("Captions", "ｱﾙﾊﾞﾑ作成")},
 };
 
-constexpr std::size_t OptionsRowCount = 17;
+constexpr std::size_t OptionsRowCount = 20;
 constexpr std::size_t Form1RowCount = 6;
 const Row &CommentToolPresent = Rows[OptionsRowCount + Form1RowCount];
 const Row &CommentToolAbsent = Rows[OptionsRowCount + Form1RowCount + 1];

@@ -120,6 +120,10 @@ void frmOptions::createControls()
     CheckClipBoard = named(new QCheckBox(QStringLiteral("ImageClipBoard")), "CheckClipBoard", this);
     CheckTARGET = named(new QCheckBox(QStringLiteral("LinkTarget NewWindow")), "CheckTARGET", this);
     CheckEnglish = named(new QCheckBox(QStringLiteral("English/Japanese Mode")), "CheckEnglish", this);
+    CheckShotDate = named(new QCheckBox(QStringLiteral("Date: when shot (Exif)")), "CheckShotDate", this);
+    CheckPhotoCaptions = named(new QCheckBox(QStringLiteral("Captions from photos")), "CheckPhotoCaptions", this);
+    CheckCommentsIntoPhotos =
+        named(new QCheckBox(QStringLiteral("Comments into photos")), "CheckCommentsIntoPhotos", this);
     QPalette green = CheckEnglish->palette();
     green.setColor(QPalette::WindowText, Qt::darkGreen);
     CheckEnglish->setPalette(green);
@@ -200,7 +204,8 @@ void frmOptions::createLayout()
     programs->setColumnStretch(1, 1);
 
     auto *switches = new QVBoxLayout;
-    for (QCheckBox *box : {CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckClipBoard, CheckTARGET, CheckEnglish})
+    for (QCheckBox *box : {CheckWarning, CheckWarningHtml, CheckWarningJPG, CheckClipBoard, CheckTARGET, CheckEnglish,
+                           CheckShotDate, CheckPhotoCaptions, CheckCommentsIntoPhotos})
         switches->addWidget(box);
 
     auto *photos = new QHBoxLayout;
@@ -264,6 +269,9 @@ void frmOptions::connectControls()
     connectSwitch(CheckTARGET, &frmOptions::CheckTARGET_Click);
     connectSwitch(CheckClipBoard, &frmOptions::CheckClipBoard_Click);
     connectSwitch(CheckEnglish, &frmOptions::CheckEnglish_Click);
+    connectSwitch(CheckShotDate, &frmOptions::CheckShotDate_Click);
+    connectSwitch(CheckPhotoCaptions, &frmOptions::CheckPhotoCaptions_Click);
+    connectSwitch(CheckCommentsIntoPhotos, &frmOptions::CheckCommentsIntoPhotos_Click);
     connectChoice(Option1, &OptionsModel::setRowWidth, 1);
     connectChoice(Option2, &OptionsModel::setRowWidth, 2);
     connectChoice(Option3, &OptionsModel::setRowWidth, 3);
@@ -358,6 +366,9 @@ void frmOptions::cmdRegstGet_Click()
     CheckEnglish->setChecked(m_model.english());
     CheckClipBoard->setChecked(m_model.imageToClipboard());
     CheckTARGET->setChecked(m_model.linksOpenNewWindow());
+    CheckShotDate->setChecked(m_model.shotDates());
+    CheckPhotoCaptions->setChecked(m_model.captionsFromPhotos());
+    CheckCommentsIntoPhotos->setChecked(m_model.commentsIntoPhotos());
     selectChoice(m_model.rowWidth(), {{1, Option1}, {2, Option2}, {3, Option3}});
     selectChoice(m_model.reductionScale(), {{1, Option4}, {2, Option5}, {4, Option6}, {8, Option7}});
 }
@@ -432,6 +443,21 @@ void frmOptions::CheckTARGET_Click()
 void frmOptions::CheckClipBoard_Click()
 {
     m_model.setImageToClipboard(CheckClipBoard->isChecked());
+}
+
+void frmOptions::CheckShotDate_Click()
+{
+    m_model.setShotDates(CheckShotDate->isChecked());
+}
+
+void frmOptions::CheckPhotoCaptions_Click()
+{
+    m_model.setCaptionsFromPhotos(CheckPhotoCaptions->isChecked());
+}
+
+void frmOptions::CheckCommentsIntoPhotos_Click()
+{
+    m_model.setCommentsIntoPhotos(CheckCommentsIntoPhotos->isChecked());
 }
 
 void frmOptions::CheckEnglish_Click()

@@ -70,6 +70,11 @@ public:
     QCheckBox *CheckClipBoard;
     QCheckBox *CheckTARGET;
     QCheckBox *CheckEnglish;
+    // What the photos themselves say: shot dates, their captions for empty
+    // comments, Quillet's comments written into them.
+    QCheckBox *CheckShotDate;
+    QCheckBox *CheckPhotoCaptions;
+    QCheckBox *CheckCommentsIntoPhotos;
     QLabel *Label12;
     QLineEdit *TXTApage;
     QScrollBar *VScroll1;
@@ -128,6 +133,9 @@ private:
     void CheckTARGET_Click();
     void CheckClipBoard_Click();
     void CheckEnglish_Click();
+    void CheckShotDate_Click();
+    void CheckPhotoCaptions_Click();
+    void CheckCommentsIntoPhotos_Click();
     void VScroll1_Change();
 
     OptionsModel &m_model;

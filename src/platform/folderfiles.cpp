@@ -122,13 +122,15 @@ bool FolderFiles::syncFolder()
     return mayChange() && ::fsync(m_fd) == 0;
 }
 
-bool FolderFiles::replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix)
+bool FolderFiles::replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix,
+                          Modified modified)
 {
     const std::optional<QString> temporary = isEntryName(name) ? create(temporaryPrefix, bytes) : std::nullopt;
     if (!temporary)
         return false;
-    const bool keepsPermissions = !isRegularFile(name) || copyPermissions(name, *temporary);
-    if (keepsPermissions && syncFile(*temporary) && rename(*temporary, name))
+    const bool keeps = !isRegularFile(name) || (copyPermissions(name, *temporary) &&
+                                                (modified == Modified::Now || copyModificationTime(name, *temporary)));
+    if (keeps && syncFile(*temporary) && rename(*temporary, name))
         return true;
     remove(*temporary);
     return false;
@@ -195,6 +197,15 @@ QStringList FolderFiles::names() const
     }
     ::closedir(dir);
     return names;
+}
+
+bool FolderFiles::copyModificationTime(const QString &from, const QString &to)
+{
+    struct stat info;
+    if (!mayChange() || ::fstatat(m_fd, encoded(from).constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    const struct timespec times[2] = {{0, UTIME_OMIT}, info.st_mtim};
+    return ::utimensat(m_fd, encoded(to).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 bool FolderFiles::copyPermissions(const QString &from, const QString &to)

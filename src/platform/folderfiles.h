@@ -50,11 +50,18 @@ public:
     // owner, group and others) of the regular file "from"; neither name is
     // followed when it is a link.
     bool copyPermissions(const QString &from, const QString &to);
+    // Gives the file "to" the modification time of "from", to the
+    // nanosecond; neither name is followed when it is a link.
+    bool copyModificationTime(const QString &from, const QString &to);
+    // Whether a replaced file takes the time of its replacement or keeps its own.
+    enum class Modified { Now, Kept };
     // Puts bytes in place under name, whole or not at all: they are written
     // to a new temporary (prefix + six letters or digits) and flushed, which
     // then takes the name by a rename. A regular file of that name passes on
-    // its permissions; a link of that name is replaced, not written through.
-    bool replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix);
+    // its permissions, and with Modified::Kept its modification time; a link
+    // of that name is replaced, not written through.
+    bool replace(const QString &name, const QByteArray &bytes, const QString &temporaryPrefix,
+                 Modified modified = Modified::Now);
 
     // An entry of that name exists, of any kind (a dangling link included).
     bool exists(const QString &name) const;

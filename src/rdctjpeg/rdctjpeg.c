@@ -180,13 +180,99 @@ static int is_exif(const jpeg_saved_marker_ptr m) {
          memcmp(m->data, "Exif\0\0", 6) == 0;
 }
 
-/* APP1 (EXIF, XMP) is copied whole; of APP2 only the ICC profile, since the
- * others there (the multi-picture index of cameras) point at data that the
- * reduced file no longer holds. */
-static int is_copied(const jpeg_saved_marker_ptr m) {
-  return m->marker == JPEG_APP0 + 1 ||
-         (m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
-          memcmp(m->data, "ICC_PROFILE\0", 12) == 0);
+/* Of APP2 only the ICC profile is copied: showing the picture needs it. */
+static int is_icc(const jpeg_saved_marker_ptr m) {
+  return m->marker == JPEG_APP0 + 2 && m->data_length >= 12 &&
+         memcmp(m->data, "ICC_PROFILE\0", 12) == 0;
+}
+
+#define TIFF_START 6 /* after "Exif\0\0" */
+#define ORIENTATION_TAG 0x0112
+#define TIFF_SHORT 3
+
+static unsigned read16(const unsigned char *p, int big) {
+  return big ? (unsigned)(p[0] << 8 | p[1]) : (unsigned)(p[1] << 8 | p[0]);
+}
+
+static unsigned long read32(const unsigned char *p, int big) {
+  return big ? (unsigned long)p[0] << 24 | (unsigned long)p[1] << 16 |
+                   (unsigned long)p[2] << 8 | p[3]
+             : (unsigned long)p[3] << 24 | (unsigned long)p[2] << 16 |
+                   (unsigned long)p[1] << 8 | p[0];
+}
+
+/* The Orientation (1 to 8) of the first IFD of an EXIF segment, or 0 when it
+ * has none or the segment is not well formed. Only IFD0 is read, so no
+ * offset is followed beyond it and nothing can loop. */
+static int exif_orientation(const jpeg_saved_marker_ptr m) {
+  const unsigned char *tiff = m->data + TIFF_START;
+  size_t size = m->data_length - TIFF_START;
+  if (size < 8 ||
+      !((tiff[0] == 'I' && tiff[1] == 'I') || (tiff[0] == 'M' && tiff[1] == 'M')))
+    return 0;
+  int big = tiff[0] == 'M';
+  unsigned long ifd = read32(tiff + 4, big);
+  if (read16(tiff + 2, big) != 42 || ifd > size - 2)
+    return 0;
+  unsigned entries = read16(tiff + ifd, big);
+  for (unsigned i = 0; i < entries; ++i) {
+    size_t at = ifd + 2 + (size_t)i * 12;
+    if (at + 12 > size)
+      return 0;
+    const unsigned char *e = tiff + at;
+    if (read16(e, big) != ORIENTATION_TAG)
+      continue;
+    unsigned value = read16(e + 8, big);
+    return read16(e + 2, big) == TIFF_SHORT && read32(e + 4, big) == 1 && value >= 1 &&
+                   value <= 8
+               ? (int)value
+               : 0;
+  }
+  return 0;
+}
+
+/* The photo's orientation from its first EXIF segment, 0 when none. */
+static int source_orientation(j_decompress_ptr in) {
+  for (jpeg_saved_marker_ptr m = in->marker_list; m; m = m->next)
+    if (is_exif(m))
+      return exif_orientation(m);
+  return 0;
+}
+
+/* A thumbnail keeps of the photo's EXIF only what showing it needs: an EXIF
+ * segment of one IFD with the Orientation alone. Place, camera serial
+ * numbers, maker notes and the rest stay in the photo. */
+static void write_orientation(j_compress_ptr out, int orientation) {
+  static const unsigned char head[] = {'E',
+                                       'x',
+                                       'i',
+                                       'f',
+                                       0,
+                                       0, /* EXIF identifier */
+                                       'I',
+                                       'I',
+                                       0x2a,
+                                       0,
+                                       8,
+                                       0,
+                                       0,
+                                       0, /* little-endian TIFF, IFD0 at 8 */
+                                       1,
+                                       0, /* one entry */
+                                       ORIENTATION_TAG & 0xFF,
+                                       ORIENTATION_TAG >> 8, /* Orientation */
+                                       TIFF_SHORT,
+                                       0,
+                                       1,
+                                       0,
+                                       0,
+                                       0}; /* SHORT, count 1 */
+  unsigned char segment[sizeof head + 8];
+  memcpy(segment, head, sizeof head);
+  unsigned char *value = segment + sizeof head;
+  memset(value, 0, 8); /* value, padding, no next IFD */
+  value[0] = (unsigned char)orientation;
+  jpeg_write_marker(out, JPEG_APP0 + 1, segment, sizeof segment);
 }
 
 /* A source modified in the last seconds may be written again within the same
@@ -298,13 +384,15 @@ static int reduce(struct job *job, int denominator, int quality, const char *tex
     out->Y_density = in->Y_density;
   }
   /* EXIF wants its APP1 first; without a JFIF marker in the source, none is added. */
-  for (jpeg_saved_marker_ptr m = in->marker_list; m; m = m->next)
-    if (is_exif(m) && !in->saw_JFIF_marker)
-      out->write_JFIF_header = FALSE;
+  int orientation = source_orientation(in);
+  if (orientation && !in->saw_JFIF_marker)
+    out->write_JFIF_header = FALSE;
 
   jpeg_start_compress(out, TRUE);
+  if (orientation)
+    write_orientation(out, orientation);
   for (jpeg_saved_marker_ptr m = in->marker_list; m; m = m->next)
-    if (is_copied(m))
+    if (is_icc(m))
       jpeg_write_marker(out, m->marker, m->data, m->data_length);
   write_record(job, denominator, text);
 

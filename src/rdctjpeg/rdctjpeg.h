@@ -86,9 +86,11 @@ extern "C" {
  * full-size decode, no resampling), so the result measures exactly
  * ceil(width / denominator) × ceil(height / denominator). It is encoded again
  * at the quality given by @p text: 4:2:0 for colour, grayscale stays
- * grayscale, CMYK and YCCK files give CMYK. APP1 markers (EXIF, XMP) and
- * the ICC profile's APP2 markers are copied unchanged, in their order; other
- * APP2 markers (a camera's multi-picture index) are left out.
+ * grayscale, CMYK and YCCK files give CMYK. Of the source's metadata only
+ * what showing the picture needs is kept: the EXIF Orientation, in an EXIF
+ * segment of its own holding nothing else, and the ICC profile's APP2
+ * markers, unchanged and in their order. Everything else (GPS position,
+ * serial numbers, maker notes, XMP, IPTC, a multi-picture index) is left out.
  *
  * A comment segment after those markers records what the file was made
  * from (rdctjpeg_record.h): the same source, scale and text give the same

@@ -11,7 +11,7 @@
  * @brief The comment segment (COM) that ReductJPEGFile() writes into every
  * reduced file, after the copied APP markers, one line of text:
  *
- *     RdctJPEG/1 length=000000345678 scale=1/2 text=RDCTJ:Q080 size=4512345
+ *     RdctJPEG/2 length=000000345678 scale=1/2 text=RDCTJ:Q080 size=4512345
  * mtime=1700000000.123456789 name=DSC0001.JPG
  *
  * `length` is the whole reduced file in bytes; `size` and `mtime` are the
@@ -29,8 +29,11 @@
  * knows that reducing again would give that very file.
  */
 
-/** @brief Everything before the length digits. */
-#define RDCTJPEG_RECORD_TAG "RdctJPEG/1 length="
+/** @brief What every record of any version starts with. */
+#define RDCTJPEG_RECORD_FAMILY "RdctJPEG/"
+/** @brief Everything before the length digits. Version 2 keeps only the
+ * Orientation of the source's EXIF and its ICC profile. */
+#define RDCTJPEG_RECORD_TAG RDCTJPEG_RECORD_FAMILY "2 length="
 /** @brief The length is written with exactly this many digits. */
 #define RDCTJPEG_RECORD_LENGTH_DIGITS 12
 /** @brief Room for any record whose name fits a file-name component. */

@@ -38,6 +38,12 @@ inline constexpr char Mode[] = "MODE";
 inline constexpr char ColorSet[] = "COLORSET";
 } // namespace Section
 
+// The values of the date source.
+namespace DateSourceValue {
+inline constexpr char File[] = "file";
+inline constexpr char Shot[] = "shot";
+} // namespace DateSourceValue
+
 namespace Keys {
 // Main window
 inline constexpr SettingKey Top{Section::Save,      "TOP", "0", SettingType::Twips, -SettingRange::Twips,
@@ -64,6 +70,15 @@ inline constexpr SettingKey PhotoPiece{Section::Save, "PhotoPiece", "6", Setting
 // for any other text.
 inline constexpr SettingKey AlbumLine{Section::Save, "AlbumLine", "2"};
 inline constexpr SettingKey JPEGReduction{Section::Save, "JPEGReduction", "2"};
+
+// What the photos themselves say. The date of a photo on the album pages and
+// in Quillet: "file" (its file's modification time) or "shot" (when it was
+// taken, where the photo says so); any other text is "file".
+inline constexpr SettingKey DateSource{Section::Save, "DateSource", DateSourceValue::File};
+// An empty comment block takes the photo's own caption at build time.
+inline constexpr SettingKey CaptionsFromPhotos{Section::Save, "CaptionsFromPhotos", "0", SettingType::Switch};
+// Quillet's write-back also writes the comment into the photo.
+inline constexpr SettingKey CommentsIntoPhotos{Section::Save, "CommentsIntoPhotos", "0", SettingType::Switch};
 
 // Program fields of the options dialog; fallbacks come from Paths.
 inline constexpr SettingKey DIRbrowser{Section::Save, "DIRbrowser", ""};

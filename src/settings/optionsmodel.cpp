@@ -68,6 +68,10 @@ void OptionsModel::load()
     m_deleteOldThumbnails = m_store.isOn(Keys::CheckWarningJPG, m_deleteOldThumbnails);
     m_imageToClipboard = m_store.isOn(Keys::IMGClipBoard, m_imageToClipboard);
     m_linksOpenNewWindow = m_store.isOn(Keys::CheckTARGET, m_linksOpenNewWindow);
+    if (const std::optional<QString> source = m_store.stored(Keys::DateSource))
+        m_shotDates = isShotDateSource(*source);
+    m_captionsFromPhotos = m_store.isOn(Keys::CaptionsFromPhotos, m_captionsFromPhotos);
+    m_commentsIntoPhotos = m_store.isOn(Keys::CommentsIntoPhotos, m_commentsIntoPhotos);
     m_photosPerPage = m_store.whole(Keys::PhotoPiece, m_photosPerPage);
     m_rowWidth = storedChoice(m_store, Keys::AlbumLine, m_rowWidth, RowWidths);
     m_reductionScale = storedChoice(m_store, Keys::JPEGReduction, m_reductionScale, ReductionScales);
@@ -198,6 +202,30 @@ void OptionsModel::setEnglish(bool on)
         emit englishChanged(on);
         emit changed();
     }
+}
+
+bool OptionsModel::isShotDateSource(const QString &stored)
+{
+    return stored == QLatin1String(DateSourceValue::Shot);
+}
+
+void OptionsModel::setShotDates(bool on)
+{
+    if (on == m_shotDates)
+        return;
+    m_shotDates = on;
+    m_store.write(Keys::DateSource, QLatin1String(on ? DateSourceValue::Shot : DateSourceValue::File));
+    emit changed();
+}
+
+void OptionsModel::setCaptionsFromPhotos(bool on)
+{
+    storeSwitch(m_captionsFromPhotos, on, Keys::CaptionsFromPhotos);
+}
+
+void OptionsModel::setCommentsIntoPhotos(bool on)
+{
+    storeSwitch(m_commentsIntoPhotos, on, Keys::CommentsIntoPhotos);
 }
 
 void OptionsModel::setPhotosPerPage(int count)

@@ -57,6 +57,16 @@ public:
     void setLinksOpenNewWindow(bool on);
     void setEnglish(bool on);
 
+    // What the photos themselves say, stored as they are set.
+    bool shotDates() const { return m_shotDates; }
+    bool captionsFromPhotos() const { return m_captionsFromPhotos; }
+    bool commentsIntoPhotos() const { return m_commentsIntoPhotos; }
+    void setShotDates(bool on);
+    void setCaptionsFromPhotos(bool on);
+    void setCommentsIntoPhotos(bool on);
+    // The stored date source: true for "shot".
+    static bool isShotDateSource(const QString &stored);
+
     // Thumbnails per album page; 0 is no limit.
     int photosPerPage() const { return m_photosPerPage; }
     void setPhotosPerPage(int count);
@@ -94,6 +104,9 @@ private:
     bool m_english;
     // The user chose the language (it is stored), or only the system did.
     bool m_languageChosen = false;
+    bool m_shotDates = false;
+    bool m_captionsFromPhotos = false;
+    bool m_commentsIntoPhotos = false;
     int m_photosPerPage;
     int m_rowWidth;
     int m_reductionScale;

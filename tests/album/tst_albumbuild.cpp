@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/pageformat.h"
 #include "albumfixture.h"
+#include "phototags.h"
 
 // The album build: page layout, the golden pages, old pages and comments,
 // bad files, sizes and the thumbnail mode.
@@ -18,6 +19,7 @@ private slots:
     void oldPages();
     void manyImagesAreAllPlaced();
     void commentsSurviveARebuild();
+    void photosSayWhenAndWhat();
     void badFilesDoNotStopTheBuild();
     void fixedSizeWithoutAdjust();
     void thumbnailModeFallsBackToFullImage();
@@ -197,6 +199,43 @@ void tst_AlbumBuild::commentsSurviveARebuild()
     }
     QVERIFY(!all.contains("gone"));
     QVERIFY(album.page(2).contains(HtmlText::startMarker("b07.jpg").toUtf8() + older));
+}
+
+// Shot dates and the photos' own captions, when asked for: a comment already
+// in the page wins, and a photo that says nothing keeps its file's time.
+void tst_AlbumBuild::photosSayWhenAndWhat()
+{
+    Album album;
+    QVERIFY(Fixture::makeTaggedJpeg(album.path("a.jpg"), {{"Exif.Photo.DateTimeOriginal", "2019:05:04 10:11:12"},
+                                                          {"Xmp.dc.description", "lang=x-default Sun <!Sb.jpg> & sea"},
+                                                          {"Exif.GPSInfo.GPSLatitude", "35/1 40/1 0/1"}}));
+    QVERIFY(Fixture::makeTaggedJpeg(album.path("b.jpg"), {{"Iptc.Application2.Caption", "Harbour"}}));
+    QVERIFY(Fixture::makeTaggedJpeg(album.path("c.jpg"), {{"Exif.Image.ImageDescription", "OLYMPUS DIGITAL CAMERA"}}));
+    const QDateTime fileTime(QDate(2024, 1, 2), QTime(3, 4, 5));
+    for (const char *name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        QFile file(album.path(name));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(fileTime, QFile::FileModificationTime));
+    }
+    const auto block = [](const char *image, const QByteArray &comment) {
+        return HtmlText::startMarker(image).toUtf8() + comment + HtmlText::endMarker(image).toUtf8();
+    };
+    const QByteArray fileDate = "<i>Date<br>2024/01/02 3:04:05<br></i>";
+
+    // Options off: file times, empty comments; the location is told once.
+    QCOMPARE(album.build().photosWithLocation, 1);
+    QCOMPARE(album.page(1).count(fileDate), 3);
+    QCOMPARE(album.page(1).count(block("b.jpg", {})), 1);
+    QCOMPARE(album.view.warnings, QStringList{AlbumText::photosWithLocation(1)});
+
+    QVERIFY(Fixture::writeFile(album.path("Album001.html"), withComment(album.page(1), "b.jpg", "mine")));
+    album.options.shotDates = album.options.captionsFromPhotos = true;
+    album.build();
+    const QByteArray page = album.page(1);
+    QVERIFY(page.contains("<i>Date<br>2019/05/04 10:11:12<br></i>"));
+    QCOMPARE(page.count(fileDate), 2);
+    QCOMPARE(page.count(block("a.jpg", "Sun &lt;!Sb.jpg&gt; &amp; sea")), 1);
+    QCOMPARE(page.count(block("b.jpg", "mine")), 1);
+    QCOMPARE(page.count(block("c.jpg", {})), 1);
 }
 
 void tst_AlbumBuild::badFilesDoNotStopTheBuild()

@@ -2,10 +2,10 @@
 #include "album/albumtexts.h"
 #include "album/htmltext.h"
 #include "design/designvalues.h"
+#include "phototags.h"
 #include "platform/folderlock.h"
 #include "platform/settingsfile.h"
 #include "settings/settingsstore.h"
-#include "testsupport.h"
 
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -63,6 +63,7 @@ private slots:
     void interruptStopsAtASafePoint_data();
     void interruptStopsAtASafePoint();
     void noAdjustAndComments();
+    void photoDatesAndCaptions();
     void slidePage_data();
     void slidePage();
     void thumbnailOutcome();
@@ -84,6 +85,7 @@ void tst_VelmoAlbum::refusals_data()
     QTest::newRow("no folder") << QStringList{} << 2 << "FOLDER";
     QTest::newRow("two folders") << QStringList{"photos", "photos"} << 2 << "FOLDER";
     QTest::newRow("yes and keep") << QStringList{"--yes", "--keep", "photos"} << 2 << "--keep";
+    QTest::newRow("unknown date source") << QStringList{"--date", "today", "photos"} << 2 << "--date";
 }
 
 void tst_VelmoAlbum::refusals()
@@ -295,6 +297,22 @@ void tst_VelmoAlbum::noAdjustAndComments()
     QCOMPARE(run.out.split('\n').value(1), QString("1 件のコメントを引き継ぎました。"));
     QVERIFY(Fixture::readFile(page).contains("height=\"100\" Width = \"135\""));
     QVERIFY(Fixture::readFile(page).contains(start + "港の朝"));
+}
+
+// --date and --captions-from-photos for one run; a photo with a location is
+// told on stderr.
+void tst_VelmoAlbum::photoDatesAndCaptions()
+{
+    TestHome home;
+    QVERIFY(Fixture::makeTaggedJpeg(home.folder() + "/p01.jpg", {{"Exif.Photo.DateTimeOriginal", "2019:05:04 10:11:12"},
+                                                                 {"Iptc.Application2.Caption", "Harbour"},
+                                                                 {"Exif.GPSInfo.GPSLatitude", "35/1 40/1 0/1"}}));
+    const Run run = velmoAlbum({"--date", "shot", "--captions-from-photos", home.folder()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains(AlbumText::photosWithLocation(1)), qPrintable(run.err));
+    const QByteArray page = Fixture::readFile(home.folder() + "/Album001.html");
+    QVERIFY(page.contains("<i>Date<br>2019/05/04 10:11:12<br></i>"));
+    QVERIFY(page.contains(HtmlText::startMarker("p01.jpg").toUtf8() + "Harbour<!E"));
 }
 
 // With thumbnails made and old ones to be deleted first, the slide page

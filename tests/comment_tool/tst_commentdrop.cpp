@@ -9,6 +9,7 @@
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentdrop.h"
+#include "metadata/photometadata.h"
 #include "platform/failure.h"
 #include "platform/fakes.h"
 #include "platform/folderlock.h"
@@ -58,6 +59,7 @@ private slots:
     void writeRefusesAndKeepsThePage();
     void pageDecodedByItsDeclaration();
     void unchangedCommentWritesNothing();
+    void commentGoesIntoThePhoto();
     void writeWaitsForAnAlbumBuild();
     void writeFinishesAKilledBuildFirst();
     void killedWriteLeavesOnlyABuildTemporary();
@@ -200,6 +202,25 @@ void tst_CommentDrop::unchangedCommentWritesNothing()
     QVERIFY(source.found());
     CommentDrop::write(source, QString());
     QCOMPARE(QFileInfo(page(1)).lastModified(), LongAgo);
+}
+
+// With IntoPhoto::Yes the photo carries the comment as the browser shows it;
+// a photo that cannot be written stays as it was, and the page is written.
+void tst_CommentDrop::commentGoesIntoThePhoto()
+{
+    build({QStringLiteral("a.jpg"), QStringLiteral("b.jpg")});
+    CommentSource a = locate(QStringLiteral("a.jpg"));
+    const QString typed = QStringLiteral("海 &amp; <!Sa.jpg>");
+    QCOMPARE(CommentDrop::write(a, typed, {}, CommentDrop::IntoPhoto::Yes).photoNotWritten, false);
+    QCOMPARE(PhotoMetadataReader::read(Paths::join(m_folder, "a.jpg")).caption, QStringLiteral("海 & <!Sa.jpg>"));
+
+    const QString b = Paths::join(m_folder, "b.jpg");
+    const QByteArray before = Fixture::readFile(b);
+    QVERIFY(QFile::setPermissions(b, QFile::ReadOwner));
+    CommentSource source = locate(QStringLiteral("b.jpg"));
+    QVERIFY(CommentDrop::write(source, QStringLiteral("港"), {}, CommentDrop::IntoPhoto::Yes).photoNotWritten);
+    QCOMPARE(Fixture::readFile(b), before);
+    QCOMPARE(locate(QStringLiteral("b.jpg")).comment, QStringLiteral("港"));
 }
 
 // An album build holds the folder: the write-back waits for it, then writes.

@@ -3,6 +3,10 @@
 #include "platform/failure.h"
 
 #include "comment_tool/commentblock.h"
+#include "comment_tool/quillettext.h"
+#include "metadata/photometadata.h"
+
+#include <QCheckBox>
 
 #include <QDir>
 
@@ -24,6 +28,7 @@ private slots:
     void writeBackBeforeAnyDropFails75();
     void writeBackLeavesChangedPageAlone();
     void commentOnBuiltAlbum();
+    void commentIntoThePhoto();
     void keysMoveThroughTheAlbum();
     void ctrlEnterWritesAndGoesOn();
     void leavingAnEditedCommentAsks_data();
@@ -213,6 +218,33 @@ void tst_CommentWriteBack::commentOnBuiltAlbum()
     expected.replace("<!SIMG_02.JPG><!EIMG_02.JPG>", "<!SIMG_02.JPG>upper case<!EIMG_02.JPG>");
     QVERIFY(expected != before);
     QCOMPARE(Fixture::readFile(album), expected);
+    QVERIFY(m_fakes->messages.shown.isEmpty());
+}
+
+// The switch beside the write button is Velmo's option; with it on, the
+// photo takes the comment too, and a photo that cannot take it is named.
+void tst_CommentWriteBack::commentIntoThePhoto()
+{
+    makeAlbum(2);
+    openWindow();
+    auto *intoPhoto = control<QCheckBox>("chkIntoPhoto");
+    QVERIFY(!intoPhoto->isChecked());
+    dropFile(Paths::join(m_photos, QStringLiteral("p1.jpg")));
+    writeBack(QStringLiteral("page only"));
+    QVERIFY(PhotoMetadataReader::read(Paths::join(m_photos, QStringLiteral("p1.jpg"))).caption.isEmpty());
+
+    intoPhoto->click();
+    QCOMPARE(m_store->read(Keys::CommentsIntoPhotos), QStringLiteral("1"));
+    writeBack(QStringLiteral("海 & 空"));
+    QCOMPARE(PhotoMetadataReader::read(Paths::join(m_photos, QStringLiteral("p1.jpg"))).caption,
+             QStringLiteral("海 & 空"));
+
+    const QString second = Paths::join(m_photos, QStringLiteral("p2.jpg"));
+    QVERIFY(QFile::setPermissions(second, QFile::ReadOwner));
+    dropFile(second);
+    writeBack(QStringLiteral("read-only"));
+    QCOMPARE(message(), QuilletText::photoNotWritten(QStringLiteral("p2.jpg")));
+    QVERIFY(PhotoMetadataReader::read(second).caption.isEmpty());
     QVERIFY(m_fakes->messages.shown.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "velmowindows.h"
 
+#include "album/albumsettings.h"
 #include "main_window/frmoptions.h"
 #include "platform/paths.h"
 
@@ -103,6 +104,18 @@ void tst_FrmOptions::switchesAreStoredAndShownAtOnce()
     options.CheckWarning->click();
     QCOMPARE(velmo.store.read(Keys::CheckWarning), QStringLiteral("0"));
     QCOMPARE(form.cmdJPGDEL->text(), QStringLiteral("JpgDelete"));
+
+    // What the photos say: the album options follow at once.
+    options.CheckShotDate->click();
+    QCOMPARE(velmo.store.read(Keys::DateSource), QStringLiteral("shot"));
+    options.CheckPhotoCaptions->click();
+    QCOMPARE(velmo.store.read(Keys::CaptionsFromPhotos), QStringLiteral("1"));
+    options.CheckCommentsIntoPhotos->click();
+    QCOMPARE(velmo.store.read(Keys::CommentsIntoPhotos), QStringLiteral("1"));
+    const AlbumOptions album = albumOptions(QString(), velmo.forms.optionsModel(), DesignValues{});
+    QVERIFY(album.shotDates && album.captionsFromPhotos);
+    options.CheckShotDate->click();
+    QCOMPARE(velmo.store.read(Keys::DateSource), QStringLiteral("file"));
 }
 
 // Stored text that is no number (or a state other than 0 and 1) is read as

@@ -51,13 +51,15 @@ inline int scaled(int size, int denominator)
 }
 
 // Exif APP1 payload: little-endian TIFF header, one IFD entry, Orientation = 6.
-inline QByteArray exifWithOrientation()
+inline QByteArray exifWithOrientation(char orientation = 6)
 {
     QByteArray e("Exif\0\0", 6);
     e += QByteArray("II\x2a\x00\x08\x00\x00\x00", 8);
-    e += QByteArray("\x01\x00", 2);                                          // one entry
-    e += QByteArray("\x12\x01\x03\x00\x01\x00\x00\x00\x06\x00\x00\x00", 12); // 0x0112 SHORT 1 = 6
-    e += QByteArray(4, '\0');                                                // no next IFD
+    e += QByteArray("\x01\x00", 2);                         // one entry
+    e += QByteArray("\x12\x01\x03\x00\x01\x00\x00\x00", 8); // 0x0112 SHORT 1
+    e += orientation;
+    e += QByteArray(3, '\0');
+    e += QByteArray(4, '\0'); // no next IFD
     return e;
 }
 

@@ -15,7 +15,7 @@ private slots:
     void kinds();
     void qualityFromText_data();
     void qualityFromText();
-    void keepsExifAndIcc();
+    void keepsOnlyOrientationAndIcc();
     void placedWholeWithItsRecord_data();
     void placedWholeWithItsRecord();
     void newFileModeFollowsUmask();
@@ -149,30 +149,46 @@ void tst_RdctJpeg::qualityFromText()
     QCOMPARE(decode(readAll(destinationPath())).luminanceTable, expected);
 }
 
-void tst_RdctJpeg::keepsExifAndIcc()
+// A thumbnail keeps what showing it needs, the Orientation and the ICC
+// profile; the place, the camera's own data and XMP stay in the photo.
+void tst_RdctJpeg::keepsOnlyOrientationAndIcc()
 {
-    const QList<QPair<int, QByteArray>> markers = {
-        {JPEG_APP0 + 1, exifWithOrientation()},
+    // Big-endian EXIF: a GPS IFD pointer and a serial number before the Orientation (3).
+    QByteArray exif("Exif\0\0MM\0\x2a\0\0\0\x08\0\x03", 16);
+    exif += QByteArray("\x01\x12\0\x03\0\0\0\x01\0\x03\0\0", 12);
+    exif += QByteArray("\x88\x25\0\x04\0\0\0\x01\0\0\0\x40", 12);
+    exif += QByteArray("\xa4\x31\0\x02\0\0\0\x04SN1\0", 12);
+    exif += QByteArray(4, '\0');
+    const QList<QPair<int, QByteArray>> icc = {
         {JPEG_APP0 + 2, iccChunk(1, 2, 65000)}, // a profile in two chunks, the first full
         {JPEG_APP0 + 2, iccChunk(2, 2, 1200)},
-        {JPEG_APP0 + 1, QByteArray("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", 41)},
     };
-    // A camera's multi-picture index points into the original file: dropped.
-    QList<QPair<int, QByteArray>> withIndex = markers;
-    withIndex.insert(3, {JPEG_APP0 + 2, QByteArray("MPF\0II*\0\x08\0\0\0", 12)});
+    const QByteArray xmp("http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>", 41);
+    const QByteArray truncated = exif.left(20);
     for (bool jfif : {false, true}) {
         Recipe r = recipe(120, 90);
         r.jfif = jfif;
-        r.markers = withIndex;
+        r.markers = {{JPEG_APP0 + 1, exif},
+                     icc[0],
+                     {JPEG_APP0 + 2, QByteArray("MPF\0II*\0\x08\0\0\0", 12)},
+                     icc[1],
+                     {JPEG_APP0 + 1, xmp},
+                     {JPEG_APP0 + 13, QByteArray("Photoshop 3.0\0", 14)}};
         QCOMPARE(reduceBytes(encode(r), 4), RDCTJPEG_OK);
         const QByteArray out = readAll(destinationPath());
         const Decoded d = decode(out);
         QVERIFY(d.ok);
-        QCOMPARE(d.markers, markers);
+        QList<QPair<int, QByteArray>> expected = {{JPEG_APP0 + 1, exifWithOrientation(3)}};
+        QCOMPARE(d.markers, expected + icc);
+        QVERIFY(!out.contains("SN1") && !out.contains("Photoshop") && !out.contains("ns.adobe.com"));
         // Without JFIF in the source, EXIF directly follows SOI, where readers look.
         QCOMPARE(d.jfif, jfif);
         if (!jfif)
             QCOMPARE(out.mid(2, 2), QByteArray("\xFF\xE1"));
+        // Without an Orientation, or with a broken EXIF, no EXIF at all.
+        r.markers = {{JPEG_APP0 + 1, truncated}, icc[0], icc[1]};
+        QCOMPARE(reduceBytes(encode(r), 4), RDCTJPEG_OK);
+        QCOMPARE(decode(readAll(destinationPath())).markers, icc);
     }
 }
 
