@@ -725,6 +725,10 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
         <source>空のコメントに写真自身の説明を入れます。</source>
         <translation>Fill empty comments with the photos&apos; own captions.</translation>
     </message>
+    <message>
+        <source>--date には file か shot を指定して下さい。</source>
+        <translation>--date takes file or shot.</translation>
+    </message>
 </context>
 <context>
     <name>frmDesign</name>

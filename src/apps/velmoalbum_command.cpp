@@ -81,6 +81,12 @@ AlbumOptions startupOptions(const Options &options, const OptionsModel &stored, 
     return album;
 }
 
+// A command line refused: why, and where to look.
+QString refused(const QString &reason)
+{
+    return reason + QLatin1Char(' ') + ProgramInfo::tryHelp();
+}
+
 // Reads the command line; an empty text when it is fine, else the reason.
 QString parse(const QStringList &arguments, Options &options)
 {
@@ -131,17 +137,15 @@ QString parse(const QStringList &arguments, Options &options)
                                  translated(QT_TRANSLATE_NOOP("VelmoAlbum", "JPEG画像のフォルダ。")));
 
     if (!parser.parse(arguments))
-        return parser.errorText() + QLatin1Char(' ') + ProgramInfo::tryHelp();
+        return refused(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(Done);
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
     if (parser.positionalArguments().size() != 1)
-        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "FOLDER を一つ指定して下さい。")) + QLatin1Char(' ') +
-               ProgramInfo::tryHelp();
+        return refused(translated(QT_TRANSLATE_NOOP("VelmoAlbum", "FOLDER を一つ指定して下さい。")));
     if (parser.isSet(yes) && parser.isSet(keep))
-        return translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--yes と --keep は同時に使えません。")) + QLatin1Char(' ') +
-               ProgramInfo::tryHelp();
+        return refused(translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--yes と --keep は同時に使えません。")));
 
     options.folder = QDir::cleanPath(QFileInfo(parser.positionalArguments().first()).absoluteFilePath());
     if (parser.isSet(yes))
@@ -157,7 +161,7 @@ QString parse(const QStringList &arguments, Options &options)
     if (parser.isSet(date)) {
         const QString source = parser.value(date);
         if (source != QLatin1String(DateSourceValue::File) && source != QLatin1String(DateSourceValue::Shot))
-            return QStringLiteral("--date takes file or shot");
+            return refused(translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--date には file か shot を指定して下さい。")));
         options.shotDates = OptionsModel::isShotDateSource(source);
     }
     return {};
