@@ -22,6 +22,8 @@ namespace {
 
 // Photos per page when the setting is 0 (no limit).
 constexpr int UnlimitedPhotosPerPage = 999;
+// The page that the pages' home link leads to.
+const QString HomePage = QStringLiteral("index.html");
 
 QStringList pageNames(int pageCount)
 {
@@ -62,6 +64,7 @@ public:
         , m_clock(clock)
         , m_comments(comments)
         , m_pages(images.folder)
+        , m_homeExists(QFileInfo(Paths::join(images.folder, HomePage)).isFile())
     {}
 
     // Writes every page and puts them in place as one set, removing the
@@ -93,10 +96,15 @@ private:
             if (!row.isEmpty())
                 rows.append(row);
         }
-        const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
-                                 m_options.linksOpenNewWindow, m_clock.now().date()};
+        const AlbumPageInfo info{page,
+                                 totalPages(),
+                                 m_images.count() > page * m_layout.photosPerPage,
+                                 m_options.linksOpenNewWindow,
+                                 m_clock.now().date(),
+                                 m_homeExists,
+                                 m_options.pageLanguage};
         const QString name = PageFormat::pageFileName(page);
-        if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
+        if (!m_pages.add(name, AlbumPage::inStyle(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
         m_view.setProgressCount(BuildPhase::Pages, page, totalPages());
     }
@@ -151,6 +159,9 @@ private:
         }
         slot.name = name;
         slot.source = thumbnailSource(name);
+        // Only the modern page gives each picture its own size.
+        if (m_design.pageStyle == PageStyle::Modern)
+            slot.pixels = pictureSize(Paths::join(m_images.folder, slot.source));
         const QFileInfo file(path);
         if (file.exists()) {
             slot.size = file.size();
@@ -181,6 +192,7 @@ private:
     const Clock &m_clock;
     const PageComments &m_comments;
     PageSetWriter m_pages;
+    const bool m_homeExists;
     AlbumBuildResult *m_result = nullptr;
     std::array<AlbumSlot, 3> m_slots;
     FitState m_fit;

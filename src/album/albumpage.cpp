@@ -3,6 +3,7 @@
 #include "album/pageformat.h"
 
 #include "album/htmltext.h"
+#include "album/modernpage.h"
 #include "album/pagelines.h"
 
 namespace {
@@ -130,6 +131,11 @@ QByteArray page(const DesignValues &design, const AlbumPageInfo &info, const QLi
     for (const AlbumRow &row : rows)
         bytes += rowTable(design, row, info.targetBlank);
     return bytes + foot(design, info);
+}
+
+QByteArray inStyle(const DesignValues &design, const AlbumPageInfo &info, const QList<AlbumRow> &rows)
+{
+    return design.pageStyle == PageStyle::Modern ? ModernPage::page(design, info, rows) : page(design, info, rows);
 }
 
 } // namespace AlbumPage

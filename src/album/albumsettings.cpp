@@ -14,5 +14,6 @@ AlbumOptions albumOptions(const QString &folder, const OptionsModel &options, co
     album.askBeforeDeletingOldPages = options.askBeforeDeletingOldPages();
     album.deleteOldThumbnails = options.deleteOldThumbnails();
     album.linksOpenNewWindow = options.linksOpenNewWindow();
+    album.pageLanguage = options.english() ? PageLanguage::English : PageLanguage::Japanese;
     return album;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumtexts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace AlbumText {
@@ -29,6 +30,17 @@ QString picturesLeftOut(const QStringList &names)
     return QStringLiteral("%1 個の画像を除きました (名前が UTF-8 ではありません): %2")
         .arg(names.size())
         .arg(names.join(QStringLiteral(", ")));
+}
+
+QString styleOptionHelp()
+{
+    return QCoreApplication::translate(
+        "AlbumText", "保存されているページ形式の代わりに STYLE (classic か modern) でページを書きます。");
+}
+
+QString styleRefused()
+{
+    return QCoreApplication::translate("AlbumText", "--style には classic か modern を指定して下さい。");
 }
 
 QString thumbnailCounts(int made, int upToDate, int notMade)

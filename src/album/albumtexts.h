@@ -28,6 +28,10 @@ QString journalRefused(const QString &setAside);
 // "1 個の画像を除きました (名前が UTF-8 ではありません): caf\xE9.jpg"
 QString picturesLeftOut(const QStringList &names);
 
+// velmo-album's --style option: its help and the refusal of another word.
+QString styleOptionHelp();
+QString styleRefused();
+
 // The phases a progress count names.
 inline const QString ThumbnailsPhase = QStringLiteral("thumbnails");
 inline const QString PagesPhase = QStringLiteral("pages");

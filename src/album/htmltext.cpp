@@ -5,6 +5,8 @@
 
 #include "album/replacedall.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace HtmlText {
@@ -64,9 +66,23 @@ QString text(const QString &name)
     return escapeMarkup(name, false);
 }
 
-QString markerKey(const QString &name)
+QString attribute(const QString &name)
 {
     return escapeMarkup(name, true);
+}
+
+QString markupAsAttribute(const QString &markup)
+{
+    static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
+    QString text = QString(markup).replace(tag, QStringLiteral(" ")).simplified();
+    text.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    return text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+}
+
+QString markerKey(const QString &name)
+{
+    return attribute(name);
 }
 
 QString nameOfMarkerKey(const QString &key)

@@ -50,6 +50,7 @@ struct Options
     bool slide = false;
     bool quiet = false;
     bool force = false;
+    std::optional<PageStyle> style; // the stored style unless given
 };
 
 // The album options as a freshly started Velmo holds them, with the command
@@ -87,7 +88,8 @@ QString parse(const QStringList &arguments, Options &options)
     const QCommandLineOption quiet(QStringLiteral("quiet"), QStringLiteral("Print errors only."));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Make every thumbnail again, also those that are up to date."));
-    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force});
+    const QCommandLineOption style(QStringLiteral("style"), AlbumText::styleOptionHelp(), QStringLiteral("STYLE"));
+    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force, style});
     parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("The folder of JPEG images."));
 
     if (!parser.parse(arguments))
@@ -111,6 +113,11 @@ QString parse(const QStringList &arguments, Options &options)
     options.album = parser.isSet(album) || !options.slide;
     options.quiet = parser.isSet(quiet);
     options.force = parser.isSet(force);
+    if (parser.isSet(style)) {
+        options.style = PageStyles::fromName(parser.value(style));
+        if (!options.style)
+            return AlbumText::styleRefused();
+    }
     return {};
 }
 
@@ -147,7 +154,8 @@ int runVelmoAlbum(const QStringList &arguments)
     // Read only: the user's settings file stays byte for byte as it was.
     OptionsModel stored(settings);
     stored.load();
-    const DesignValues design = loadDesignValues(settings);
+    DesignValues design = loadDesignValues(settings);
+    design.pageStyle = options.style.value_or(design.pageStyle);
     const AlbumOptions album = startupOptions(options, stored, design);
     SystemClock clock;
 
@@ -168,7 +176,8 @@ int runVelmoAlbum(const QStringList &arguments)
     // After the album, the thumbnails are the ones its pages have just taken.
     const bool deleteThumbnails = album.deleteOldThumbnails && !options.album;
     if (options.slide) {
-        const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
+        const SlideBuildResult slide =
+            writeSlidePage(options.folder, deleteThumbnails, view, clock, design, album.pageLanguage);
         if (slide.failureCode != 0)
             return fail(NotWritten, QStringLiteral("Slide.html could not be written"));
         if (!options.quiet)

@@ -62,6 +62,8 @@ private:
     void cmdVLinkColor_Click();
     void HScroll1_Change();
     void VScroll1_Change();
+    void OptionClassic_Click();
+    void OptionModern_Click();
     void cmdIniRead_Click();
     void cmdIniWrite_Click();
 
@@ -113,6 +115,9 @@ private:
     QScrollBar *VScroll1;
     QLineEdit *TXTIMGWidth;
     QLineEdit *TXTIMGHeight;
+    // The page style, beside the design: the classic pages or modern ones.
+    QRadioButton *OptionClassic;
+    QRadioButton *OptionModern;
     QPushButton *cmdExit;
     QPushButton *cmdIniRead;
     QPushButton *cmdIniWrite;
