@@ -74,7 +74,7 @@ QString attribute(const QString &name)
 QString markupAsAttribute(const QString &markup)
 {
     static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
-    QString text = QString(markup).replace(tag, QStringLiteral(" ")).simplified();
+    QString text = QString(markup).remove(tag).simplified();
     text.replace(QLatin1Char('"'), QLatin1String("&quot;"));
     text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
     return text.replace(QLatin1Char('>'), QLatin1String("&gt;"));

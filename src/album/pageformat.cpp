@@ -13,9 +13,12 @@ namespace {
 
 constexpr char ShiftJisName[] = "Shift_JIS";
 
+// Stateless, so that bytes that end inside a character are an error and not
+// held back for a next piece that never comes.
 QStringDecoder decoderFor(PageEncoding encoding)
 {
-    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
+    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)
+                                          : QStringDecoder(ShiftJisName, QStringDecoder::Flag::Stateless);
 }
 
 } // namespace
