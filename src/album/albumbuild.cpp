@@ -160,8 +160,10 @@ private:
         slot.name = name;
         slot.source = thumbnailSource(name);
         // Only the modern page gives each picture its own size.
-        if (m_design.pageStyle == PageStyle::Modern)
+        if (m_design.pageStyle == PageStyle::Modern) {
             slot.pixels = pictureSize(Paths::join(m_images.folder, slot.source));
+            slot.photoPixels = slot.source == name ? QSize() : pictureSize(path);
+        }
         const QFileInfo file(path);
         if (file.exists()) {
             slot.size = file.size();

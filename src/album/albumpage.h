@@ -22,6 +22,7 @@ struct AlbumSlot
     QDateTime modified; // last modification, local time
     QByteArray comment; // bytes between the comment markers, as carried (empty on a new page)
     QSize pixels;       // the thumbnail source's own size; invalid when it cannot be read
+    QSize photoPixels;  // the full image's, when the source is a reduced copy
 };
 
 using AlbumRow = QList<AlbumSlot>; // one to three slots

@@ -66,6 +66,14 @@ QString text(const QString &name)
     return escapeMarkup(name, false);
 }
 
+QString srcsetUrl(const QString &name)
+{
+    QString url = urlPath(name);
+    url.replace(QLatin1Char(' '), percentEncoded(QLatin1Char(' ')));
+    url.replace(QLatin1Char(','), percentEncoded(QLatin1Char(',')));
+    return escapeMarkup(url, true);
+}
+
 QString attribute(const QString &name)
 {
     return escapeMarkup(name, true);

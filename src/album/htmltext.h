@@ -23,6 +23,10 @@ QString urlPath(const QString &name);
 QString urlAttribute(const QString &name);
 // A file name as page text.
 QString text(const QString &name);
+// A file name as a URL in a srcset list: urlPath() with blanks and commas
+// percent-encoded too, as they separate the list's entries; then the HTML
+// specials as character references.
+QString srcsetUrl(const QString &name);
 // A file name as the text of an attribute (an alt text).
 QString attribute(const QString &name);
 // What a reader sees of a piece of the user's markup (a title, a comment),

@@ -114,9 +114,18 @@ QString altText(const AlbumSlot &slot)
 }
 
 // The picture's own size, so that nothing moves when it arrives; the box
-// size when it could not be read.
+// size when it could not be read. A reduced copy comes with the full image
+// as its larger form: the browser takes the full image only where the copy
+// would look coarse on the screen (a small photo on a phone).
 QString sizeAttributes(const AlbumSlot &slot)
 {
+    if (slot.pixels.isValid() && slot.photoPixels.isValid() && slot.photoPixels.width() > slot.pixels.width()) {
+        const QString thumbnailWidth = QString::number(slot.pixels.width());
+        return QStringLiteral(" srcset=\"%1 %2w, %3 %4w\" sizes=\"min(%2px, 100vw - 2rem, %5rem)\"")
+                   .arg(HtmlText::srcsetUrl(slot.source), thumbnailWidth, HtmlText::srcsetUrl(slot.name),
+                        QString::number(slot.photoPixels.width()), QString::number(MaximumBox)) +
+               QStringLiteral(" width=\"%1\" height=\"%2\"").arg(slot.pixels.width()).arg(slot.pixels.height());
+    }
     if (slot.pixels.isValid())
         return QStringLiteral(" width=\"%1\" height=\"%2\"").arg(slot.pixels.width()).arg(slot.pixels.height());
     if (slot.width.isEmpty() || slot.height.isEmpty())
@@ -204,10 +213,8 @@ QByteArray page(const DesignValues &design, const AlbumPageInfo &info, const QLi
         photos += int(row.size());
     const int rowWidth = rows.isEmpty() ? 1 : int(rows.first().size());
     const QString description = word(words.description)
-                                    .arg(HtmlText::markupAsAttribute(design.title))
-                                    .arg(info.page)
-                                    .arg(info.total)
-                                    .arg(photos);
+                                    .arg(HtmlText::markupAsAttribute(design.title), QString::number(info.page),
+                                         QString::number(info.total), QString::number(photos));
     PageLines out;
     openHead(out, words, design.title, description);
     styleSheet(out, ModernPalette::of(design), rowWidth);

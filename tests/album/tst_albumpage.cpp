@@ -142,12 +142,17 @@ void tst_AlbumPage::hostileNamesAndJapaneseTitle()
 void tst_AlbumPage::modernPages()
 {
     DesignValues design;
-    design.title = QStringLiteral("<b>家族</b> & \"旅行\"");
+    design.title = QStringLiteral("<b>家族</b> & \"旅行\" 100%2");
     design.link = QStringLiteral("#00ff00");
     design.pageStyle = PageStyle::Modern;
-    QList<AlbumRow> rows = rowsOf({"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "javascript:x.jpg"}, 3);
+    QList<AlbumRow> rows =
+        rowsOf({"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "javascript:x.jpg", ",写真 1.jpg"}, 3);
     rows[0][0].pixels = QSize(512, 384);
     rows[0][0].source = QStringLiteral("s_a\"b.jpg");
+    // The full image as the larger form of its reduced copy.
+    rows[1][2].source = QStringLiteral("s_,写真 1.jpg");
+    rows[1][2].pixels = QSize(300, 400);
+    rows[1][2].photoPixels = QSize(600, 800);
     rows[0][1].comment = "<b>海辺</b>で\r\n\"夕方\"";
     rows[1][0].comment = "caf\xe9";
     rows[1][1].height.clear();
