@@ -22,8 +22,6 @@ namespace {
 
 // Photos per page when the setting is 0 (no limit).
 constexpr int UnlimitedPhotosPerPage = 999;
-// The page that the pages' home link leads to.
-const QString HomePage = QStringLiteral("index.html");
 
 QStringList pageNames(int pageCount)
 {
@@ -64,7 +62,7 @@ public:
         , m_clock(clock)
         , m_comments(comments)
         , m_pages(images.folder)
-        , m_homeExists(QFileInfo(Paths::join(images.folder, HomePage)).isFile())
+        , m_homeExists(QFileInfo(Paths::join(images.folder, PageFormat::homePageName())).isFile())
     {}
 
     // Writes every page and puts them in place as one set, removing the

@@ -89,7 +89,7 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
     out.indented(QStringLiteral("<!e>"));
     out.indented(
         QStringLiteral("Pages %1/%2<BR>").arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
-    out.indented(QStringLiteral("| <A HREF=\"index.html\">HOME</A>"));
+    out.indented(QStringLiteral("| <A HREF=%1>HOME</A>").arg(quoted(PageFormat::homePageName())));
     navigation(out, info);
     out.line(QStringLiteral("<font size=6>") + design.title + QStringLiteral("</font><br>"));
     return out.bytes();

@@ -50,7 +50,8 @@ QStringList navigationLinks(const AlbumPageInfo &info, const PageWords &words)
 {
     QStringList links;
     if (info.homeExists)
-        links.append(QStringLiteral("<a href=\"index.html\">") + word(words.home) + QStringLiteral("</a>"));
+        links.append(QStringLiteral("<a href=") + quoted(PageFormat::homePageName()) + QLatin1Char('>') +
+                     word(words.home) + QStringLiteral("</a>"));
     if (info.total < 2)
         return links;
     if (info.page > 1)

@@ -27,6 +27,11 @@ const QString TemporaryPrefix = QStringLiteral(".velmo-page-");
 const QString JournalName = QStringLiteral(".velmo-pages");
 const QString RefusedJournalName = QStringLiteral(".velmo-pages.refused");
 
+QString homePageName()
+{
+    return QStringLiteral("index.html");
+}
+
 QString pageFileName(int page)
 {
     return QStringLiteral("Album%1.html").arg(page, 3, 10, QLatin1Char('0'));

@@ -53,12 +53,13 @@ QString classicPages()
 }
 QString modernPages()
 {
-    return QCoreApplication::translate("frmDesign", "スマホ向けのページ");
+    return QCoreApplication::translate("frmDesign", "モダンなページ");
 }
 QString pageStyleTip()
 {
     return QCoreApplication::translate(
-        "frmDesign", "アルバムとスライドのページの形式です。スマホ向けのページは画面の幅に合わせて並びます。");
+        "frmDesign",
+        "アルバムとスライドのページの形式です。モダンなページはスマホでも読みやすく、画面の幅に合わせて並びます。");
 }
 } // namespace Text
 
