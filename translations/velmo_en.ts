@@ -729,6 +729,14 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
         <source>--date には file か shot を指定して下さい。</source>
         <translation>--date takes file or shot.</translation>
     </message>
+    <message>
+        <source>保存されているページ形式の代わりに STYLE (classic か modern) でページを書きます。</source>
+        <translation>Write the pages in STYLE (classic or modern) instead of the stored page style.</translation>
+    </message>
+    <message>
+        <source>--style には classic か modern を指定して下さい。</source>
+        <translation>--style takes classic or modern.</translation>
+    </message>
 </context>
 <context>
     <name>frmDesign</name>
@@ -755,6 +763,18 @@ Example: velmo-album --yes ~/Pictures/holiday</translation>
     <message>
         <source>サムネイルの高さ</source>
         <translation>Thumbnail height</translation>
+    </message>
+    <message>
+        <source>従来のページ</source>
+        <translation>Classic pages</translation>
+    </message>
+    <message>
+        <source>モダンなページ</source>
+        <translation>Modern pages</translation>
+    </message>
+    <message>
+        <source>アルバムとスライドのページの形式です。モダンなページはスマホでも読みやすく、画面の幅に合わせて並びます。</source>
+        <translation>The style of the album and slide pages. Modern pages read well on phones too and arrange themselves to the screen&apos;s width.</translation>
     </message>
 </context>
 <context>

@@ -65,6 +65,7 @@ public:
         , m_clock(clock)
         , m_comments(comments)
         , m_pages(images.folder)
+        , m_homeExists(QFileInfo(Paths::join(images.folder, PageFormat::homePageName())).isFile())
     {}
 
     // Writes every page and puts them in place as one set, removing the
@@ -97,11 +98,16 @@ private:
             if (!row.isEmpty())
                 rows.append(row);
         }
-        const AlbumPageInfo info{page, totalPages(), m_images.count() > page * m_layout.photosPerPage,
-                                 m_options.linksOpenNewWindow, m_clock.now().date()};
+        const AlbumPageInfo info{page,
+                                 totalPages(),
+                                 m_images.count() > page * m_layout.photosPerPage,
+                                 m_options.linksOpenNewWindow,
+                                 m_clock.now().date(),
+                                 m_homeExists,
+                                 m_options.pageLanguage};
         m_view.stopIfRequested();
         const QString name = PageFormat::pageFileName(page);
-        if (!m_pages.add(name, AlbumPage::page(m_design, info, rows)))
+        if (!m_pages.add(name, AlbumPage::inStyle(m_design, info, rows)))
             m_result->unwrittenPages.append(name);
         m_view.setProgressCount(BuildPhase::Pages, page, totalPages());
     }
@@ -156,6 +162,11 @@ private:
         }
         slot.name = name;
         slot.source = thumbnailSource(name);
+        // Only the modern page gives each picture its own size.
+        if (m_design.pageStyle == PageStyle::Modern) {
+            slot.pixels = pictureSize(Paths::join(m_images.folder, slot.source));
+            slot.photoPixels = slot.source == name ? QSize() : pictureSize(path);
+        }
         const QFileInfo file(path);
         if (file.exists()) {
             slot.size = file.size();
@@ -199,6 +210,7 @@ private:
     const Clock &m_clock;
     const PageComments &m_comments;
     PageSetWriter m_pages;
+    const bool m_homeExists;
     AlbumBuildResult *m_result = nullptr;
     std::array<AlbumSlot, 3> m_slots;
     FitState m_fit;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/pagewords.h"
 #include "album/reductioncommand.h"
 #include "design/designvalues.h"
 
@@ -22,10 +23,11 @@ struct AlbumOptions
     bool askBeforeDeletingOldPages = false;
     bool deleteOldThumbnails = false;
     bool linksOpenNewWindow = false;
-    bool sizeThumbnailsByBox = true; // otherwise every thumbnail takes the design-time box
-    bool remakeThumbnails = false;   // reduce every image, current thumbnails too
-    bool shotDates = false;          // a photo's date is when it was taken, where it says so
-    bool captionsFromPhotos = false; // an empty comment takes the photo's own caption
+    bool sizeThumbnailsByBox = true;                    // otherwise every thumbnail takes the design-time box
+    bool remakeThumbnails = false;                      // reduce every image, current thumbnails too
+    bool shotDates = false;                             // a photo's date is when it was taken, where it says so
+    bool captionsFromPhotos = false;                    // an empty comment takes the photo's own caption
+    PageLanguage pageLanguage = PageLanguage::Japanese; // of the modern pages' words
 };
 
 // What one build did.

@@ -3,6 +3,7 @@
 #include "album/pageformat.h"
 
 #include "album/htmltext.h"
+#include "album/modernpage.h"
 #include "album/pagelines.h"
 
 namespace {
@@ -88,7 +89,7 @@ QByteArray head(const DesignValues &design, const AlbumPageInfo &info)
     out.indented(QStringLiteral("<!e>"));
     out.indented(
         QStringLiteral("Pages %1/%2<BR>").arg(HtmlText::threeDigits(info.page), HtmlText::threeDigits(info.total)));
-    out.indented(QStringLiteral("| <A HREF=\"index.html\">HOME</A>"));
+    out.indented(QStringLiteral("| <A HREF=%1>HOME</A>").arg(quoted(PageFormat::homePageName())));
     navigation(out, info);
     out.line(QStringLiteral("<font size=6>") + design.title + QStringLiteral("</font><br>"));
     return out.bytes();
@@ -130,6 +131,11 @@ QByteArray page(const DesignValues &design, const AlbumPageInfo &info, const QLi
     for (const AlbumRow &row : rows)
         bytes += rowTable(design, row, info.targetBlank);
     return bytes + foot(design, info);
+}
+
+QByteArray inStyle(const DesignValues &design, const AlbumPageInfo &info, const QList<AlbumRow> &rows)
+{
+    return design.pageStyle == PageStyle::Modern ? ModernPage::page(design, info, rows) : page(design, info, rows);
 }
 
 } // namespace AlbumPage

@@ -16,5 +16,6 @@ AlbumOptions albumOptions(const QString &folder, const OptionsModel &options, co
     album.linksOpenNewWindow = options.linksOpenNewWindow();
     album.shotDates = options.shotDates();
     album.captionsFromPhotos = options.captionsFromPhotos();
+    album.pageLanguage = options.english() ? PageLanguage::English : PageLanguage::Japanese;
     return album;
 }

@@ -66,9 +66,31 @@ QString text(const QString &name)
     return escapeMarkup(name, false);
 }
 
-QString markerKey(const QString &name)
+QString srcsetUrl(const QString &name)
+{
+    QString url = urlPath(name);
+    url.replace(QLatin1Char(' '), percentEncoded(QLatin1Char(' ')));
+    url.replace(QLatin1Char(','), percentEncoded(QLatin1Char(',')));
+    return escapeMarkup(url, true);
+}
+
+QString attribute(const QString &name)
 {
     return escapeMarkup(name, true);
+}
+
+QString markupAsAttribute(const QString &markup)
+{
+    static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
+    QString text = QString(markup).remove(tag).simplified();
+    text.replace(QLatin1Char('"'), QLatin1String("&quot;"));
+    text.replace(QLatin1Char('<'), QLatin1String("&lt;"));
+    return text.replace(QLatin1Char('>'), QLatin1String("&gt;"));
+}
+
+QString markerKey(const QString &name)
+{
+    return attribute(name);
 }
 
 QString nameOfMarkerKey(const QString &key)

@@ -23,6 +23,17 @@ QString urlPath(const QString &name);
 QString urlAttribute(const QString &name);
 // A file name as page text.
 QString text(const QString &name);
+// A file name as a URL in a srcset list: urlPath() with blanks and commas
+// percent-encoded too, as they separate the list's entries; then the HTML
+// specials as character references.
+QString srcsetUrl(const QString &name);
+// A file name as the text of an attribute (an alt text).
+QString attribute(const QString &name);
+// What a reader sees of a piece of the user's markup (a title, a comment),
+// as the text of an attribute or a title element: tags dropped, white space
+// run together, and quotes and angle brackets as character references.
+// References the markup holds stand as they are.
+QString markupAsAttribute(const QString &markup);
 // A file name as the key inside the comment markers "<!S…>" and "<!E…>"; the
 // comment tool builds its markers with the same function.
 QString markerKey(const QString &name);

@@ -13,9 +13,12 @@ namespace {
 
 constexpr char ShiftJisName[] = "Shift_JIS";
 
+// Stateless, so that bytes that end inside a character are an error and not
+// held back for a next piece that never comes.
 QStringDecoder decoderFor(PageEncoding encoding)
 {
-    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8) : QStringDecoder(ShiftJisName);
+    return encoding == PageEncoding::Utf8 ? QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless)
+                                          : QStringDecoder(ShiftJisName, QStringDecoder::Flag::Stateless);
 }
 
 } // namespace
@@ -23,6 +26,11 @@ QStringDecoder decoderFor(PageEncoding encoding)
 const QString TemporaryPrefix = QStringLiteral(".velmo-page-");
 const QString JournalName = QStringLiteral(".velmo-pages");
 const QString RefusedJournalName = QStringLiteral(".velmo-pages.refused");
+
+QString homePageName()
+{
+    return QStringLiteral("index.html");
+}
 
 QString pageFileName(int page)
 {

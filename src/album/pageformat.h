@@ -39,6 +39,9 @@ inline constexpr char MarkerClose = '>';
 inline constexpr char EscapedStart[] = "&lt;!S";
 inline constexpr char EscapedEnd[] = "&lt;!E";
 
+// The page the album pages' home link leads to: "index.html", the user's own.
+QString homePageName();
+
 // The name of the page-th page the build writes: "Album001.html".
 QString pageFileName(int page);
 

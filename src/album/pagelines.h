@@ -16,6 +16,7 @@ public:
     // An indented line of bytes that pass unchanged: a carried comment that is
     // not valid text stays exactly as it was stored.
     void indentedBytes(const QByteArray &bytes) { m_bytes += HtmlText::Indent + bytes + "\r\n"; }
+    void lineBytes(const QByteArray &bytes) { m_bytes += bytes + "\r\n"; }
     // The keywords and content-type lines that open the head of every page.
     void metaLines()
     {

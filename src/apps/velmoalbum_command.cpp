@@ -64,6 +64,7 @@ struct Options
     bool force = false;
     std::optional<bool> shotDates; // --date; the stored choice otherwise
     bool captionsFromPhotos = false;
+    std::optional<PageStyle> style; // the stored style unless given
 };
 
 // The album options as a freshly started Velmo holds them, with the command
@@ -132,7 +133,12 @@ QString parse(const QStringList &arguments, Options &options)
     const QCommandLineOption captions(
         QStringLiteral("captions-from-photos"),
         translated(QT_TRANSLATE_NOOP("VelmoAlbum", "空のコメントに写真自身の説明を入れます。")));
-    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force, date, captions});
+    const QCommandLineOption style(
+        QStringLiteral("style"),
+        translated(QT_TRANSLATE_NOOP(
+            "VelmoAlbum", "保存されているページ形式の代わりに STYLE (classic か modern) でページを書きます。")),
+        QStringLiteral("STYLE"));
+    parser.addOptions({yes, keep, noAdjust, album, slide, quiet, force, date, captions, style});
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  translated(QT_TRANSLATE_NOOP("VelmoAlbum", "JPEG画像のフォルダ。")));
 
@@ -163,6 +169,12 @@ QString parse(const QStringList &arguments, Options &options)
         if (source != QLatin1String(DateSourceValue::File) && source != QLatin1String(DateSourceValue::Shot))
             return refused(translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--date には file か shot を指定して下さい。")));
         options.shotDates = OptionsModel::isShotDateSource(source);
+    }
+    if (parser.isSet(style)) {
+        options.style = PageStyles::fromName(parser.value(style));
+        if (!options.style)
+            return refused(
+                translated(QT_TRANSLATE_NOOP("VelmoAlbum", "--style には classic か modern を指定して下さい。")));
     }
     return {};
 }
@@ -202,7 +214,8 @@ int runVelmoAlbum(const QStringList &arguments)
     // Read only: the user's settings file stays byte for byte as it was.
     OptionsModel stored(settings);
     stored.load();
-    const DesignValues design = loadDesignValues(settings);
+    DesignValues design = loadDesignValues(settings);
+    design.pageStyle = options.style.value_or(design.pageStyle);
     const AlbumOptions album = startupOptions(options, stored, design);
     SystemClock clock;
 
@@ -225,7 +238,8 @@ int runVelmoAlbum(const QStringList &arguments)
     // After the album, the thumbnails are the ones its pages have just taken.
     const bool deleteThumbnails = album.deleteOldThumbnails && !options.album;
     if (options.slide) {
-        const SlideBuildResult slide = writeSlidePage(options.folder, deleteThumbnails, view, clock, design);
+        const SlideBuildResult slide =
+            writeSlidePage(options.folder, deleteThumbnails, view, clock, design, album.pageLanguage);
         if (slide.interrupted)
             return fail(Interrupts::exitStatus(), AlbumText::interrupted());
         if (slide.failureCode != 0)

@@ -32,6 +32,13 @@ QSize DesignModel::thumbnailBox() const
     return DesignSize::box(m_values);
 }
 
+void DesignModel::setPageStyle(PageStyle style)
+{
+    m_store.write(Keys::PageStyle, PageStyles::name(style));
+    m_values.pageStyle = style;
+    emit changed();
+}
+
 void DesignModel::setColorMode(const QString &mode)
 {
     m_store.write(Keys::ColorMode, mode);

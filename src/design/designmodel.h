@@ -30,6 +30,8 @@ public:
     // The thumbnail box in page pixels.
     QSize thumbnailBox() const;
 
+    // Stores the page style at once, as the dialog's style choice does.
+    void setPageStyle(PageStyle style);
     // Stores the mode and takes the design it names.
     void setColorMode(const QString &mode);
     // Fills edited design values for the stored mode, as a pattern choice

@@ -160,11 +160,35 @@ QString storedReplaced(Side side, const QString &stored, const QString &used)
 
 } // namespace DesignSize
 
+namespace PageStyles {
+
+QString name(PageStyle style)
+{
+    return style == PageStyle::Modern ? QStringLiteral("modern") : QStringLiteral("classic");
+}
+
+std::optional<PageStyle> fromName(const QString &name)
+{
+    for (const PageStyle style : {PageStyle::Classic, PageStyle::Modern}) {
+        if (name == PageStyles::name(style))
+            return style;
+    }
+    return std::nullopt;
+}
+
+} // namespace PageStyles
+
+PageStyle loadPageStyle(const SettingsStore &store)
+{
+    return PageStyles::fromName(store.read(Keys::PageStyle)).value_or(PageStyle::Classic);
+}
+
 DesignValues loadDesignValues(const SettingsStore &store)
 {
     // The dialog's load selects the stored pattern, which loads the set, and
     // loads it once more; both loads read the same store.
     DesignValues values;
     loadColorSet(values, store);
+    values.pageStyle = loadPageStyle(store);
     return values;
 }

@@ -10,6 +10,16 @@
 
 class SettingsStore;
 
+// How the album pages and the slide page are written: the classic pages, or
+// modern ones (HTML5, responsive, for phones) from the same design values.
+enum class PageStyle { Classic, Modern };
+
+namespace PageStyles {
+// "classic", "modern": the stored text and the command line's word.
+QString name(PageStyle style);
+std::optional<PageStyle> fromName(const QString &name);
+} // namespace PageStyles
+
 // The twelve design fields: what the album pages and the slide page take
 // their title, footer, colours and thumbnail box from.
 struct DesignValues
@@ -26,6 +36,8 @@ struct DesignValues
     QString labelSubText = QStringLiteral("#FFFFFF");
     QString boxHeight = QString::fromLatin1(Keys::IMGHeight.fallback);
     QString boxWidth = QString::fromLatin1(Keys::IMGWidth.fallback);
+    // Chosen beside the twelve fields and stored at once.
+    PageStyle pageStyle = PageStyle::Classic;
 
     // The nine fields a colour set stores, in their load and save order, each
     // with its key suffix in section COLORSET.
@@ -69,6 +81,9 @@ ColorButtons loadColorSet(DesignValues &values, const SettingsStore &store);
 
 // Stores the set for the stored mode ("1"/"2" only), then the two sizes.
 void saveColorSet(const DesignValues &values, SettingsStore &store);
+
+// The stored page style; a text that names none gives the classic pages.
+PageStyle loadPageStyle(const SettingsStore &store);
 
 // The design values exactly as a freshly loaded design dialog holds them.
 // Reads only: velmo-album never writes the store.

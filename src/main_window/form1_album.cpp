@@ -182,8 +182,9 @@ void Form1::cmdAlbum_Click()
 void Form1::cmdOMAKE_Click()
 {
     Form1BuildView view(*this);
-    const SlideBuildResult result = ::writeSlidePage(m_file1Path, m_forms.optionsModel().deleteOldThumbnails(), view,
-                                                     m_services.clock, m_forms.designModel().values());
+    const SlideBuildResult result =
+        ::writeSlidePage(m_file1Path, m_forms.optionsModel().deleteOldThumbnails(), view, m_services.clock,
+                         m_forms.designModel().values(), albumOptions().pageLanguage);
     if (result.failureCode == 0)
         view.setAlbumFilter(true);
 }

@@ -7,6 +7,7 @@
 #include "platform/messageboxes.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,6 +45,20 @@ const QString IniWrite = QStringLiteral("IniWrite");
 const QString ModeSet1 = QStringLiteral("1");
 const QString ModeSet2 = QStringLiteral("2");
 const QString ModePreset = QStringLiteral("3");
+QString classicPages()
+{
+    return QCoreApplication::translate("frmDesign", "従来のページ");
+}
+QString modernPages()
+{
+    return QCoreApplication::translate("frmDesign", "モダンなページ");
+}
+QString pageStyleTip()
+{
+    return QCoreApplication::translate(
+        "frmDesign",
+        "アルバムとスライドのページの形式です。モダンなページはスマホでも読みやすく、画面の幅に合わせて並びます。");
+}
 } // namespace Text
 
 const QColor SizeFieldBackground = QColor(192, 192, 192);
@@ -84,6 +99,10 @@ void frmDesign::retranslateUi()
     describe(TXTAlbumFooter, tr("アルバムのフッタ"), tr("フッタを書き変えることが可能です。"));
     describe(HScroll1, tr("サムネイルの幅"), {});
     describe(VScroll1, tr("サムネイルの高さ"), {});
+    OptionClassic->setText(Text::classicPages());
+    OptionModern->setText(Text::modernPages());
+    for (QRadioButton *style : {OptionClassic, OptionModern})
+        describe(style, {}, Text::pageStyleTip());
 }
 
 void frmDesign::changeEvent(QEvent *event)
@@ -138,6 +157,13 @@ void frmDesign::createControls()
         setBackgroundColor(size, fromQColor(SizeFieldBackground));
         setTextColor(size, fromQColor(SizeFieldText));
     }
+
+    OptionClassic = named(new QRadioButton, "OptionClassic");
+    OptionModern = named(new QRadioButton, "OptionModern");
+    OptionClassic->setChecked(true);
+    auto *styles = new QButtonGroup(this);
+    for (QRadioButton *style : {OptionClassic, OptionModern})
+        styles->addButton(style);
 
     cmdExit = named(new QPushButton(Text::Ok), "cmdExit");
     cmdExit->setDefault(true);
@@ -208,7 +234,9 @@ void frmDesign::createLayout()
     sizes->addWidget(VScroll1, 1, 0, 2, 1, Qt::AlignHCenter);
     sizes->addWidget(TXTIMGHeight, 1, 1);
     sizes->setRowStretch(2, 1);
-    sizes->addWidget(cmdExit, 3, 0, 1, 2);
+    sizes->addWidget(OptionClassic, 3, 0, 1, 2);
+    sizes->addWidget(OptionModern, 4, 0, 1, 2);
+    sizes->addWidget(cmdExit, 5, 0, 1, 2);
 
     auto *dialog = new QHBoxLayout(this);
     dialog->addWidget(Shape1, 1);
@@ -228,6 +256,8 @@ void frmDesign::connectControls()
     onSelected(ColorPattern1, &frmDesign::ColorPattern1_Click);
     onSelected(ColorPattern2, &frmDesign::ColorPattern2_Click);
     onSelected(ColorPattern3, &frmDesign::ColorPattern3_Click);
+    onSelected(OptionClassic, &frmDesign::OptionClassic_Click);
+    onSelected(OptionModern, &frmDesign::OptionModern_Click);
     connect(HScroll1, &QScrollBar::valueChanged, this, &frmDesign::HScroll1_Change);
     connect(VScroll1, &QScrollBar::valueChanged, this, &frmDesign::VScroll1_Change);
 
@@ -255,6 +285,7 @@ void frmDesign::Form_Load()
     else
         ColorPattern3->setChecked(true);
     loadColorSet();
+    (m_model.values().pageStyle == PageStyle::Modern ? OptionModern : OptionClassic)->setChecked(true);
 
     HScroll1->setValue(DesignSize::barValue(TXTIMGWidth->text(), DesignSize::InitialWidthBar));
     VScroll1->setValue(DesignSize::barValue(TXTIMGHeight->text(), DesignSize::InitialHeightBar));
@@ -283,6 +314,7 @@ DesignValues frmDesign::CopyDesignValues() const
     DesignValues values;
     for (const DesignField &design : designFields())
         values.*design.value = design.field->text();
+    values.pageStyle = OptionModern->isChecked() ? PageStyle::Modern : PageStyle::Classic;
     return values;
 }
 
@@ -314,6 +346,16 @@ void frmDesign::ColorPattern2_Click()
 void frmDesign::ColorPattern3_Click()
 {
     selectColorMode(Text::ModePreset);
+}
+
+void frmDesign::OptionClassic_Click()
+{
+    m_model.setPageStyle(PageStyle::Classic);
+}
+
+void frmDesign::OptionModern_Click()
+{
+    m_model.setPageStyle(PageStyle::Modern);
 }
 
 void frmDesign::selectColorMode(const QString &mode)

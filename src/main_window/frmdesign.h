@@ -65,6 +65,8 @@ private:
     void cmdVLinkColor_Click();
     void HScroll1_Change();
     void VScroll1_Change();
+    void OptionClassic_Click();
+    void OptionModern_Click();
     void cmdIniRead_Click();
     void cmdIniWrite_Click();
 
@@ -116,6 +118,9 @@ private:
     QScrollBar *VScroll1;
     QLineEdit *TXTIMGWidth;
     QLineEdit *TXTIMGHeight;
+    // The page style, beside the design: the classic pages or modern ones.
+    QRadioButton *OptionClassic;
+    QRadioButton *OptionModern;
     QPushButton *cmdExit;
     QPushButton *cmdIniRead;
     QPushButton *cmdIniWrite;

@@ -90,6 +90,8 @@ inline constexpr SettingKey ColorMode{Section::Save, "ColorMode", "Text1"};
 // The design dialog's size bars' range; see DesignSize for what else is refused.
 inline constexpr SettingKey IMGWidth{Section::Save, "IMGWidth", "135", SettingType::Whole, 50, 200};
 inline constexpr SettingKey IMGHeight{Section::Save, "IMGHeight", "100", SettingType::Whole, 50, 200};
+// The style of the album and slide pages: "classic" or "modern".
+inline constexpr SettingKey PageStyle{Section::Save, "PageStyle", "classic"};
 
 // Section MODE
 inline constexpr SettingKey EnglishJapanese{Section::Mode, "English_Japanese", "0", SettingType::Switch};

@@ -11,6 +11,7 @@
 #include "platform/folderfiles.h"
 #include "platform/folderlock.h"
 #include "platform/paths.h"
+#include "slide/modernslidepage.h"
 #include "slide/slidepage.h"
 
 #include <QFileInfo>
@@ -40,7 +41,7 @@ void restoreView(BuildView &view)
 } // namespace
 
 SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
-                                const DesignValues &design)
+                                const DesignValues &design, PageLanguage language)
 {
     // The preparation may delete thumbnails that an album build beside it uses.
     FolderLock lock(folder);
@@ -51,7 +52,10 @@ SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, Bui
         const ImageList images = prepareFolder(folder, deleteOldThumbs, view);
         result.imageCount = images.count();
         view.stopIfRequested();
-        writePage(images.folder, SlidePage::page(design, images.names, clock.now().date()));
+        const QDate today = clock.now().date();
+        writePage(images.folder, design.pageStyle == PageStyle::Modern
+                                     ? ModernSlidePage::page(design, images.names, today, language)
+                                     : SlidePage::page(design, images.names, today));
         restoreView(view);
     } catch (const Failure &failure) {
         restoreView(view);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "album/pagewords.h"
 #include "design/designvalues.h"
 
 #include <QString>
@@ -21,5 +22,7 @@ struct SlideBuildResult
 // Slide.html as a whole; a failed write leaves the earlier page untouched.
 // A failure is shown as the numbered report message, except for a folder
 // that has gone away, which ends the command silently.
+// The page takes the design's page style; language is that of the modern
+// page's words.
 SlideBuildResult writeSlidePage(const QString &folder, bool deleteOldThumbs, BuildView &view, const Clock &clock,
-                                const DesignValues &design);
+                                const DesignValues &design, PageLanguage language = PageLanguage::Japanese);

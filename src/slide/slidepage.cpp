@@ -9,15 +9,14 @@ namespace {
 // The link cells stand six to a table row.
 constexpr int CellsPerRow = 6;
 
-// One character of a URL (backslashes and control characters are already
-// percent-encoded) in a single-quoted script string. "<", ">" and "&" are
+// One character in a single-quoted script string. "<", ">" and "&" are
 // escaped too, so the page text never holds "</SCRIPT>" or a reference.
 QString scriptEscape(QChar c)
 {
     const char16_t code = c.unicode();
-    if (code == u'\'')
+    if (code == u'\'' || code == u'\\')
         return QString(QLatin1Char('\\')) + c;
-    if (code == u'<' || code == u'>' || code == u'&')
+    if (code == u'<' || code == u'>' || code == u'&' || code < 0x20 || code == 0x7F)
         return QStringLiteral("\\x") + QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
     if (code == 0x2028 || code == 0x2029)
         return QStringLiteral("\\u") + QString::number(code, 16);
@@ -95,12 +94,17 @@ QString fileName()
     return QStringLiteral("Slide.html");
 }
 
-QString scriptUrl(const QString &name)
+QString scriptString(const QString &text)
 {
     QString escaped;
-    for (const QChar c : HtmlText::urlPath(name))
+    for (const QChar c : text)
         escaped += scriptEscape(c);
     return escaped;
+}
+
+QString scriptUrl(const QString &name)
+{
+    return scriptString(HtmlText::urlPath(name));
 }
 
 QByteArray page(const DesignValues &design, const QStringList &names, const QDate &updated)

@@ -17,9 +17,11 @@ QString fileName(); // "Slide.html"
 // and the footer of the design are used; the page's colours are its own.
 QByteArray page(const DesignValues &design, const QStringList &names, const QDate &updated);
 
+// Any text inside a single-quoted script string: "\\", "'", "<", ">", "&",
+// control characters, U+2028 and U+2029 as script escapes, so that no text
+// can end the string or the script element early.
+QString scriptString(const QString &text);
 // A file name as a URL inside a single-quoted script string: percent-encoded
-// as in the album pages' src values, then "\", "'", "<", ">", "&", control
-// characters, U+2028 and U+2029 as script escapes, so that no name can end
-// the string or the script element early.
+// as in the album pages' src values, then scriptString().
 QString scriptUrl(const QString &name);
 } // namespace SlidePage

@@ -20,6 +20,7 @@ private slots:
     void manyImagesAreAllPlaced();
     void commentsSurviveARebuild();
     void photosSayWhenAndWhat();
+    void styleSwitchCarriesEveryComment();
     void badFilesDoNotStopTheBuild();
     void fixedSizeWithoutAdjust();
     void thumbnailModeFallsBackToFullImage();
@@ -236,6 +237,43 @@ void tst_AlbumBuild::photosSayWhenAndWhat()
     QCOMPARE(page.count(block("a.jpg", "Sun &lt;!Sb.jpg&gt; &amp; sea")), 1);
     QCOMPARE(page.count(block("b.jpg", "mine")), 1);
     QCOMPARE(page.count(block("c.jpg", {})), 1);
+}
+
+// Classic, modern, classic again: every comment stands once in each set of
+// pages, byte for byte, and the classic pages come back exactly as they were.
+void tst_AlbumBuild::styleSwitchCarriesEveryComment()
+{
+    Album album;
+    QVERIFY(Fixture::addImages(album.folder, 7, QStringLiteral("b%1.jpg")));
+    QVERIFY(Fixture::addImages(album.folder, 1, QStringLiteral("R&D \"%1\".jpg")));
+    album.build();
+    const QList<std::pair<QString, QByteArray>> comments = {
+        {"b01.jpg", "海辺で撮影。\r\n<b>夕方</b>の光"},
+        {"b04.jpg", "caf\xe9"}, // ends inside a UTF-8 character
+        {"b07.jpg", "see &lt;!Sb01.jpg>"},
+        {"R&D \"01\".jpg", "R&amp;D"},
+    };
+    for (int page : {1, 2}) {
+        QByteArray bytes = album.page(page);
+        for (const auto &[image, comment] : comments)
+            bytes = withComment(bytes, image, comment);
+        QVERIFY(Fixture::writeFile(album.path(PageFormat::pageFileName(page)), bytes));
+    }
+    const QByteArray classic = album.page(1) + album.page(2);
+
+    for (const PageStyle style : {PageStyle::Modern, PageStyle::Classic}) {
+        album.design.pageStyle = style;
+        QCOMPARE(album.build().carriedComments, 4);
+        const QByteArray all = album.page(1) + album.page(2);
+        QCOMPARE(all.startsWith("<!DOCTYPE html>"), style == PageStyle::Modern);
+        for (const auto &[image, comment] : comments) {
+            const QByteArray block =
+                HtmlText::startMarker(image).toUtf8() + comment + HtmlText::endMarker(image).toUtf8();
+            QCOMPARE(all.count(block), 1);
+            QCOMPARE(all.count(HtmlText::startMarker(image).toUtf8()), 1);
+        }
+    }
+    QCOMPARE(album.page(1) + album.page(2), classic);
 }
 
 void tst_AlbumBuild::badFilesDoNotStopTheBuild()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/albumpage.h"
 #include "album/htmltext.h"
+#include "album/modernpage.h"
+#include "design/contrast.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -16,6 +18,8 @@ private slots:
     void oneImageAlone();
     void adjustOffAndTargetOn();
     void hostileNamesAndJapaneseTitle();
+    void modernPages();
+    void modernNavigationShowsPagesNearby();
     void namesFormsPassOrdinaryNamesUnchanged_data();
     void namesFormsPassOrdinaryNamesUnchanged();
     void urlKeepsWhatBrowsersWouldDropOrReread_data();
@@ -129,6 +133,60 @@ void tst_AlbumPage::hostileNamesAndJapaneseTitle()
     design.title = QStringLiteral("<b>家族</b> & 旅行");
     const QStringList names = {"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "写真 (1).jpg"};
     compareGolden(AlbumPage::page(design, info(1, 1, false), rowsOf(names, 3)), QStringLiteral("hostile.html"));
+}
+
+// One golden page per language: the grid with the design's row width, the
+// names of the hostile page, carried comments (markup, bytes that are no
+// text), the picture's own size or else the box, and the navigation of a
+// middle page.
+void tst_AlbumPage::modernPages()
+{
+    DesignValues design;
+    design.title = QStringLiteral("<b>家族</b> & \"旅行\" 100%2");
+    design.link = QStringLiteral("#00ff00");
+    design.pageStyle = PageStyle::Modern;
+    QList<AlbumRow> rows =
+        rowsOf({"a\"b.jpg", "x<script>.jpg", "100%#1?.jpg", "R&D.JPG", "javascript:x.jpg", ",写真 1.jpg"}, 3);
+    rows[0][0].pixels = QSize(512, 384);
+    rows[0][0].source = QStringLiteral("s_a\"b.jpg");
+    // The full image as the larger form of its reduced copy.
+    rows[1][2].source = QStringLiteral("s_,写真 1.jpg");
+    rows[1][2].pixels = QSize(300, 400);
+    rows[1][2].photoPixels = QSize(600, 800);
+    rows[0][1].comment = "<b>海辺</b>で\r\n\"夕方\"";
+    rows[1][0].comment = "caf\xe9";
+    rows[1][1].height.clear();
+    AlbumPageInfo middle = info(3, 5, true);
+    middle.targetBlank = true;
+    middle.homeExists = true;
+    compareGolden(AlbumPage::inStyle(design, middle, rows), QStringLiteral("modern_ja.html"));
+
+    AlbumPageInfo english = info(1, 1, false);
+    english.language = PageLanguage::English;
+    compareGolden(AlbumPage::inStyle(design, english, rows.mid(0, 1)), QStringLiteral("modern_en.html"));
+
+    // The default design's colours keep readable contrast on the page.
+    const ModernPalette colors = ModernPalette::of(design);
+    for (const auto &[text, background] : {std::pair{colors.text, colors.background},
+                                           {colors.link, colors.background},
+                                           {colors.link, colors.card},
+                                           {colors.visitedLink, colors.card},
+                                           {colors.labelText, colors.label}})
+        QVERIFY(Contrast::ratio(htmlToColor(text), htmlToColor(background)) >= Contrast::ReadableText);
+    QCOMPARE(colors.text, QStringLiteral("#000000"));
+}
+
+void tst_AlbumPage::modernNavigationShowsPagesNearby()
+{
+    DesignValues design;
+    design.pageStyle = PageStyle::Modern;
+    const QByteArray first = AlbumPage::inStyle(design, info(1, 9, true), rowsOf({"a.jpg"}, 1));
+    QVERIFY(first.contains("<a href=\"Album003.html\">3</a><span aria-hidden=\"true\">…</span>"
+                           "<a href=\"Album009.html\">9</a><a href=\"Album002.html\" rel=\"next\">"));
+    QVERIFY(!first.contains("rel=\"prev\""));
+    QVERIFY(!first.contains("index.html"));
+    // A lone page without a home page has no navigation at all.
+    QVERIFY(!AlbumPage::inStyle(design, info(1, 1, false), rowsOf({"a.jpg"}, 1)).contains("class=\"nav\""));
 }
 
 void tst_AlbumPage::namesFormsPassOrdinaryNamesUnchanged_data()

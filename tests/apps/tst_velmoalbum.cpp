@@ -66,6 +66,7 @@ private slots:
     void photoDatesAndCaptions();
     void slidePage_data();
     void slidePage();
+    void styleForOneRun();
     void thumbnailOutcome();
     void hostileFolderTouchesNothingOutside();
     void storedSettingsAreReadNeverWritten_data();
@@ -86,6 +87,7 @@ void tst_VelmoAlbum::refusals_data()
     QTest::newRow("two folders") << QStringList{"photos", "photos"} << 2 << "FOLDER";
     QTest::newRow("yes and keep") << QStringList{"--yes", "--keep", "photos"} << 2 << "--keep";
     QTest::newRow("unknown date source") << QStringList{"--date", "today", "photos"} << 2 << "--date";
+    QTest::newRow("unknown style") << QStringList{"--style", "fancy", "photos"} << 2 << "--style";
 }
 
 void tst_VelmoAlbum::refusals()
@@ -351,6 +353,31 @@ void tst_VelmoAlbum::slidePage()
     QTEST(run.out.contains(AlbumText::pagesWritten(2, 1)), "album");
     QTEST(run.out.contains("Slide.html を作成しました: 2 枚の画像"), "slide");
     QTEST(QFile::exists(home.folder() + "/s_p01.jpg") && QFile::exists(home.folder() + "/s_p02.jpg"), "thumbnails");
+}
+
+// --style overrides the stored page style for one run and stores nothing;
+// the modern pages speak the stored interface language.
+void tst_VelmoAlbum::styleForOneRun()
+{
+    TestHome home;
+    QVERIFY(addImages(home.folder(), 2));
+    SettingsStore store(home.configFile());
+    store.write(Keys::PageStyle, "modern");
+    store.write(Keys::EnglishJapanese, "1");
+    const QByteArray settings = Fixture::readFile(home.configFile());
+    const auto style = [&home] {
+        const QByteArray album = Fixture::readFile(home.folder() + "/Album001.html");
+        const QByteArray slide = Fixture::readFile(home.folder() + "/Slide.html");
+        if (album.startsWith("<!DOCTYPE html>\r\n<html lang=\"en\">") && slide.startsWith("<!DOCTYPE html>"))
+            return QStringLiteral("modern");
+        return album.startsWith("<!Velmo Ver2.5") && slide.startsWith("<!Velmo") ? QStringLiteral("classic")
+                                                                                 : QStringLiteral("mixed");
+    };
+    QCOMPARE(velmoAlbum({"--album", "--slide", home.folder()}).exitCode, 0);
+    QCOMPARE(style(), QStringLiteral("modern"));
+    QCOMPARE(velmoAlbum({"--yes", "--style", "classic", "--album", "--slide", home.folder()}).exitCode, 0);
+    QCOMPARE(style(), QStringLiteral("classic"));
+    QCOMPARE(Fixture::readFile(home.configFile()), settings);
 }
 
 // A folder from elsewhere with a journal aimed outside and pages, slide page

@@ -9,6 +9,7 @@
 #include "comment_tool/albumindex.h"
 #include "comment_tool/albumpagefile.h"
 #include "comment_tool/commentdrop.h"
+#include "comment_tool/droplocation.h"
 #include "metadata/photometadata.h"
 #include "platform/failure.h"
 #include "platform/fakes.h"
@@ -22,6 +23,7 @@
 #include <QRandomGenerator>
 #include <QStringEncoder>
 #include <QTest>
+#include <QUrl>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -67,11 +69,12 @@ private slots:
     void albumOrderAcrossPages();
     void indexFollowsThePagesOnDisk();
     void droppedPageAndThumbnailStandForAPhoto();
+    void modernPagesTakeDropsAndCarryComments();
 
 private:
     // Builds the album of the named photos, perPage to a page.
     void build(const QStringList &names, int perPage = 6);
-    int rebuild(int perPage);
+    int rebuild(int perPage, PageStyle style = PageStyle::Classic);
     QString page(int number) const
     {
         return Paths::join(m_folder, QStringLiteral("Album%1.html").arg(HtmlText::threeDigits(number)));
@@ -102,7 +105,7 @@ void tst_CommentDrop::build(const QStringList &names, int perPage)
     QCOMPARE(rebuild(perPage), int(names.size()));
 }
 
-int tst_CommentDrop::rebuild(int perPage)
+int tst_CommentDrop::rebuild(int perPage, PageStyle style)
 {
     SettingsStore store;
     store.write(Keys::PhotoPiece, QString::number(perPage));
@@ -112,7 +115,9 @@ int tst_CommentDrop::rebuild(int perPage)
     album.sizeThumbnailsByBox = false;
     RecordingView view;
     FakeClock clock;
-    return buildAlbum(album, DesignValues{}, view, clock).imageCount;
+    DesignValues design;
+    design.pageStyle = style;
+    return buildAlbum(album, design, view, clock).imageCount;
 }
 
 void tst_CommentDrop::writeRefusesAndKeepsThePage_data()
@@ -394,6 +399,36 @@ void tst_CommentDrop::droppedPageAndThumbnailStandForAPhoto()
     const CommentSource alone = locate(QStringLiteral("s_alone.jpg"));
     QCOMPARE(alone.photo.name, QStringLiteral("s_alone.jpg"));
     QVERIFY(!alone.found());
+}
+
+// A photo dragged from a modern page (its link or its reduced copy, at the
+// address the browser makes of the page's URL) finds its block; the comments
+// written there go on into the classic pages of a rebuild.
+void tst_CommentDrop::modernPagesTakeDropsAndCarryComments()
+{
+    const QStringList names = {QStringLiteral("R&D #1.jpg"), QStringLiteral("a\"b.jpg"), QStringLiteral("写真 2.jpg")};
+    for (const QString &name : names) {
+        QVERIFY(Fixture::makeJpeg(Paths::join(m_folder, name), 8, 6));
+        QVERIFY(Fixture::makeJpeg(Paths::join(m_folder, QStringLiteral("s_") + name), 4, 3));
+    }
+    QCOMPARE(rebuild(2, PageStyle::Modern), 3);
+    QVERIFY(Fixture::readFile(page(1)).startsWith("<!DOCTYPE html>"));
+    const QString folderUrl = QUrl::fromLocalFile(m_folder).toString(QUrl::FullyEncoded);
+    for (const QString &name : names) {
+        for (const QString &dragged : {name, QStringLiteral("s_") + name}) {
+            const std::optional<DropLocation> at = DropText::locate(folderUrl + '/' + HtmlText::urlPath(dragged));
+            QVERIFY(at);
+            CommentSource source = CommentDrop::locate(*at, m_index);
+            QVERIFY2(source.editable(), qPrintable(dragged));
+            CommentDrop::write(source, QStringLiteral("港 ") + dragged);
+        }
+    }
+    QCOMPARE(rebuild(2), 3);
+    const QByteArray all = Fixture::readFile(page(1)) + Fixture::readFile(page(2));
+    for (const QString &name : names) {
+        const QString block = HtmlText::startMarker(name) + QStringLiteral("港 s_") + name + HtmlText::endMarker(name);
+        QCOMPARE(all.count(block.toUtf8()), 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_CommentDrop)

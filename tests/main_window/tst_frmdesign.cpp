@@ -118,6 +118,7 @@ private slots:
     void okStoresColorSet();
     void closingOtherwiseStoresNothing();
     void defaultColorHidesButtonsAndStoresOnlySizes();
+    void pageStyleIsStoredAtOnce();
 
 private:
     TestHome m_home;
@@ -450,6 +451,28 @@ void tst_FrmDesign::defaultColorHidesButtonsAndStoresOnlySizes()
     QCOMPARE(d.stored(QStringLiteral("SAVE/IMGWidth")), QStringLiteral("77"));
     QCOMPARE(d.stored(QStringLiteral("COLORSET/1AlbumFooter")), QStringLiteral("by me"));
     QCOMPARE(d.stored(QStringLiteral("COLORSET/3AlbumFooter")), QStringLiteral("<absent>"));
+}
+
+// A click on a style stores it and the model holds it; the next load shows
+// the stored style, and a text that names none is the classic pages.
+void tst_FrmDesign::pageStyleIsStoredAtOnce()
+{
+    const QString store = m_home.folder(QStringLiteral("style")) + QStringLiteral("/store.conf");
+    {
+        DesignDialog d(store);
+        d.seed({{QStringLiteral("SAVE/PageStyle"), QStringLiteral("fancy")}});
+        d.load();
+        d.dialog.show();
+        QVERIFY(d.control<QRadioButton>("OptionClassic")->isChecked());
+        QTest::mouseClick(d.control<QRadioButton>("OptionModern"), Qt::LeftButton);
+        QCOMPARE(d.stored(QStringLiteral("SAVE/PageStyle")), QStringLiteral("modern"));
+        QCOMPARE(d.model.values().pageStyle, PageStyle::Modern);
+        QCOMPARE(d.dialog.CopyDesignValues().pageStyle, PageStyle::Modern);
+    }
+    DesignDialog again(store);
+    again.load();
+    QVERIFY(again.control<QRadioButton>("OptionModern")->isChecked());
+    QCOMPARE(again.model.values().pageStyle, PageStyle::Modern);
 }
 
 QTEST_MAIN(tst_FrmDesign)

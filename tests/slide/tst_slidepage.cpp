@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "slide/modernslidepage.h"
 #include "slide/slidepage.h"
 
 #include "testsupport.h"
@@ -17,6 +18,7 @@ private slots:
     void scriptUrl();
     void awkwardNames_data();
     void awkwardNames();
+    void modernPage();
 };
 
 namespace {
@@ -143,6 +145,24 @@ void tst_SlidePage::awkwardNames()
     QCOMPARE(lines.at(36), cell);
     QVERIFY2(lines.at(41).contains(picture), qPrintable(lines.at(41)));
     QCOMPARE(page.toLower().count("</script"), 1);
+}
+
+// The modern page in English, with names that must stay inside the
+// script's strings and the page's attributes; an empty folder gives a page
+// without photo, links or script.
+void tst_SlidePage::modernPage()
+{
+    const QStringList names = imageNames(2) + QStringList{"Bob's </SCRIPT>\\a.jpg", "javascript:x.jpg"};
+    const QByteArray page = ModernSlidePage::page(design(), names, QDate(2026, 12, 7), PageLanguage::English);
+    const QString golden = QStringLiteral(SLIDE_GOLDEN_DIR "/modern_slide.html");
+    if (qEnvironmentVariableIsSet("VELMO_WRITE_GOLDEN"))
+        QVERIFY(Fixture::writeFile(golden, page));
+    QCOMPARE(pageLines(page), pageLines(Fixture::readFile(golden)));
+    QCOMPARE(page.toLower().count("</script"), 1);
+
+    const QByteArray empty = ModernSlidePage::page(design(), {}, QDate(2026, 12, 7), PageLanguage::Japanese);
+    QVERIFY(empty.startsWith("<!DOCTYPE html>\r\n<html lang=\"ja\">"));
+    QVERIFY(!empty.contains("<script") && !empty.contains("<img") && !empty.contains("<a "));
 }
 
 QTEST_GUILESS_MAIN(tst_SlidePage)
