@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "album/reductionrecord.h"
 
+#include "metadata/jpegmarkers.h"
 #include "platform/filedescriptor.h"
 #include "rdctjpeg/rdctjpeg_record.h"
 
 namespace {
 
-constexpr unsigned char MarkerStart = 0xFF;
-constexpr unsigned char StartOfImage = 0xD8;
-constexpr unsigned char EndOfImage = 0xD9;
-constexpr unsigned char StartOfScan = 0xDA;
-constexpr unsigned char Comment = 0xFE;
+using namespace JpegMarker;
+
 // Segments looked at before the record: JFIF, EXIF, XMP, a profile in parts.
 constexpr int MostSegments = 64;
 

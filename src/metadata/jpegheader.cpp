@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "metadata/jpegheader.h"
 
+#include "metadata/jpegmarkers.h"
 #include "platform/filedescriptor.h"
 
 #include <QFile>
@@ -10,12 +11,8 @@
 
 namespace {
 
-constexpr unsigned char MarkerStart = 0xFF;
-constexpr unsigned char StartOfImage = 0xD8;
-constexpr unsigned char EndOfImage = 0xD9;
-constexpr unsigned char StartOfScan = 0xDA;
-constexpr unsigned char App1 = 0xE1;
-constexpr unsigned char App13 = 0xED;
+using namespace JpegMarker;
+
 // A camera writes a dozen segments; a file with more before its picture is
 // not read further.
 constexpr int MostSegments = 1024;
