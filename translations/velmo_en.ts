@@ -560,7 +560,7 @@ PageDown/PageUp, Alt+→/←: next/previous picture</translation>
     </message>
     <message>
         <source>写真にも</source>
-        <translation>Photo too</translation>
+        <translation>In photo</translation>
     </message>
     <message>
         <source>コメントを写真の説明 (XMP・EXIF) にも書き込みます。</source>
