@@ -646,11 +646,11 @@ PageDown/PageUp, Alt+→/←: next/previous picture</translation>
     <message>
         <source>保存されたオプションとデザインで、FOLDER のアルバムページ Album001.html, ... を作成します。
 
-終了コード: 0 すべて作成、1 作成できないものがあった（ページ、Slide.html、フォルダの問題、JPEG画像がない）、2 コマンドラインの誤り、3 ページは作成したが縮小画像を作れないものがあった、130 中断された。
+終了コード: 0 すべて作成、1 作成できないものがあった（ページ、Slide.html、フォルダの問題、JPEG画像がない）、2 コマンドラインの誤り、3 ページは作成したが縮小画像を作れないものがあった、130 中断された（SIGTERM では 143、SIGHUP では 129）。
 例: velmo-album --yes ~/写真/旅行</source>
         <translation>Writes the album pages Album001.html, ... of FOLDER with the stored options and design.
 
-Exit codes: 0 everything written, 1 something not written (a page, Slide.html, a folder problem, no JPEG pictures), 2 bad command line, 3 pages written but some thumbnails not made, 130 interrupted.
+Exit codes: 0 everything written, 1 something not written (a page, Slide.html, a folder problem, no JPEG pictures), 2 bad command line, 3 pages written but some thumbnails not made, 130 interrupted (143 by SIGTERM, 129 by SIGHUP).
 Example: velmo-album --yes ~/Pictures/holiday</translation>
     </message>
     <message>

@@ -98,7 +98,7 @@ QString parse(const QStringList &arguments, Options &options)
                                         "終了コード: 0 すべて作成、1 作成できないものがあった"
                                         "（ページ、Slide.html、フォルダの問題、JPEG画像がない）、"
                                         "2 コマンドラインの誤り、3 ページは作成したが縮小画像を作れないものがあった、"
-                                        "130 中断された。\n"
+                                        "130 中断された（SIGTERM では 143、SIGHUP では 129）。\n"
                                         "例: velmo-album --yes ~/写真/旅行")));
     parser.addHelpOption();
     parser.addVersionOption();
