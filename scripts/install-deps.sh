@@ -9,6 +9,7 @@ packages=(
   qt6-tools-dev qt6-l10n-tools      # Qt Linguist: lupdate, lrelease and their CMake package
   libqt6svg6                        # draws the SVG window icons
   libjpeg62-turbo-dev               # the reduction library
+  libexiv2-dev                      # photo metadata: shot dates, captions, locations
   fonts-ipafont-gothic fonts-comic-neue
 )
 [ "${1:-}" != ci ] || packages+=(clang libclang-rt-dev clang-format)
